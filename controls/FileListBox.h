@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QListView>
+#include <QStringListModel>
+
+// A list of the regular files of one folder whose names match a pattern text
+// such as "*.gb; *.sgb; *cgb": patterns separated by semicolons, blanks around
+// them ignored, matched without regard to case. Sorted by name without regard
+// to case; hidden files left out.
+class FileListBox : public QListView
+{
+    Q_OBJECT
+
+public:
+    explicit FileListBox(QWidget *parent = nullptr);
+
+    QString Path() const { return path_; }
+    // Lists the folder afresh, with nothing selected.
+    void SetPath(const QString &path);
+
+    QString Pattern() const { return pattern_; }
+    void SetPattern(const QString &pattern);
+
+    // The selected file's name without folder, empty when none is selected.
+    QString FileName() const;
+    int ListCount() const { return model_.rowCount(); }
+    QStringList Names() const { return model_.stringList(); }
+
+    static bool MatchesPattern(const QString &name, const QString &pattern);
+
+signals:
+    void Click();
+    void MouseMove();
+    void MouseUp();
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void Refresh();
+
+    QStringListModel model_;
+    QString path_;
+    QString pattern_ = QStringLiteral("*.*");
+};

@@ -1,0 +1,50 @@
+#include "LaunchCommand.h"
+
+namespace {
+
+const char *VideoPiece(const std::string &text)
+{
+    if (text == "320x200") return " -video 1 ";
+    if (text == "360x144") return " -video 2 ";
+    if (text == "180x144") return " -video 3 ";
+    if (text == "256x200 With Gif") return " -video 4 ";
+    if (text == "256x200") return " -video 5 ";
+    return ""; // "320x200 With Gif" and anything typed that matches no entry
+}
+
+const char *ModePiece(int index)
+{
+    switch (index) {
+    case 0: return " -gb ";
+    case 1: return " -cgb ";
+    case 2: return " -sgb ";
+    default: return "";
+    }
+}
+
+const char *SoundPiece(const std::string &text)
+{
+    if (text == "Off") return " -sound 0 ";
+    if (text == "Mono") return " -sound 1 -stereo 0 ";
+    if (text == "Normal") return " -sound 1 -stereo 1 ";
+    if (text == "Reversed") return " -sound 1 -stereo 2 ";
+    return "";
+}
+
+} // namespace
+
+std::string BuildLaunchCommand(const LaunchOptions &options)
+{
+    std::string command = "vexa ";
+    command += " -rtsdir rsave/ ";
+    command += " -savdir saves/ ";
+    command += VideoPiece(options.VideoText);
+    command += ModePiece(options.ModeIndex);
+    command += SoundPiece(options.StereoText);
+    if (options.TwoPlayerState != Unchecked)
+        command += " -2pl ";
+    command += options.CrcState == Checked ? " -crc " : " -nocrc ";
+    command += options.DelayState == Checked ? " -delay " : " -nodelay ";
+    command += options.Game;
+    return command;
+}

@@ -1,0 +1,450 @@
+#include "Vexa.h"
+
+#include "../about/frmAbout.h"
+#include "../controls/DirListBox.h"
+#include "../controls/DriveListBox.h"
+#include "../controls/FileListBox.h"
+#include "../controls/Frame.h"
+#include "../controls/StatusBar.h"
+#include "../core/HeaderInspection.h"
+#include "../core/LaunchCommand.h"
+#include "../platform/PictureLoader.h"
+#include "../platform/ProgramStart.h"
+#include "../platform/RomReader.h"
+#include "../platform/Settings.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+
+const QColor kTeal(0, 64, 64);
+const QColor kYellow(255, 255, 0);
+const QColor kWhite(255, 255, 255);
+
+const QString kApplication = QStringLiteral("Vexa");
+const QString kSection = QStringLiteral("Options");
+
+// Layout positions are in twips, 15 to a pixel.
+QRect Twips(int left, int top, int width, int height)
+{
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+QFont LayoutFont(const QString &face)
+{
+    QFont font(face);
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    return font;
+}
+
+void SetColours(QWidget *widget, const QColor &background, const QColor &text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+}
+
+Frame *MakeFrame(QWidget *parent, const char *name, const QString &caption, const QRect &rect)
+{
+    auto *frame = new Frame(caption, parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(rect);
+    SetColours(frame, kTeal, kYellow);
+    return frame;
+}
+
+QCheckBox *MakeCheck(QWidget *parent, const char *name, const QString &caption, const QRect &rect)
+{
+    auto *check = new QCheckBox(caption, parent);
+    check->setObjectName(QLatin1String(name));
+    check->setGeometry(rect);
+    // Drawn in the desktop's highlighted-text colour.
+    SetColours(check, kTeal, check->palette().color(QPalette::HighlightedText));
+    return check;
+}
+
+QComboBox *MakeCombo(QWidget *parent, const char *name, const QString &text, const QRect &rect)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    combo->setEditText(text);
+    combo->setGeometry(rect);
+    return combo;
+}
+
+QLabel *MakePicture(QWidget *parent, const char *name, const QString &resource, const QRect &rect)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setPixmap(QPixmap(resource));
+    label->setGeometry(rect);
+    return label;
+}
+
+int CheckValue(const QCheckBox *check)
+{
+    switch (check->checkState()) {
+    case Qt::Checked: return Checked;
+    case Qt::PartiallyChecked: return Grayed;
+    default: return Unchecked;
+    }
+}
+
+void ApplyPanelAction(StatusBar *bar, const QString &key, PanelAction action)
+{
+    if (action == PanelAction::Keep)
+        return;
+    bar->SetPanelEnabled(bar->IndexOf(key), action == PanelAction::Enable);
+}
+
+} // namespace
+
+Vexa::Vexa(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("Vexa"));
+    setWindowTitle(QStringLiteral("VExa Tessor v3.0 (Beta Release) By Norlund"));
+    setWindowIcon(QIcon(QStringLiteral(":/vexa.ico")));
+    setFixedSize(349, 298);
+    setFont(LayoutFont(QStringLiteral("MS Sans Serif")));
+    SetColours(this, kTeal, palette().color(QPalette::WindowText));
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+
+    BuildRomFrame();
+    BuildPictureFrame();
+    BuildOptionFrames();
+    BuildRunButton();
+    BuildHiddenControls();
+    ArrangeStackingAndTabs();
+    ConnectHandlers();
+    Form_Load();
+}
+
+Vexa::~Vexa()
+{
+    delete about_;
+}
+
+void Vexa::BuildRomFrame()
+{
+    Frame2 = MakeFrame(this, "Frame2", QStringLiteral("Pick Your Gameboy Rom"), Twips(105, 75, 2415, 2775));
+    File1 = new FileListBox(Frame2);
+    File1->setObjectName(QStringLiteral("File1"));
+    File1->SetPattern(QStringLiteral("*.gb; *.sgb; *cgb"));
+    File1->setGeometry(Twips(105, 225, 2160, 2235));
+
+    Command3 = new QPushButton(QStringLiteral("Rom Path"), this);
+    Command3->setObjectName(QStringLiteral("Command3"));
+    Command3->setGeometry(Twips(750, 2550, 1065, 240));
+}
+
+void Vexa::BuildPictureFrame()
+{
+    Frame1 = MakeFrame(this, "Frame1", QStringLiteral("Picture Of The Game"), Twips(2550, 225, 2595, 2505));
+    Image1 = MakePicture(Frame1, "Image1", QStringLiteral(":/console.bmp"), Twips(75, 210, 2460, 2220));
+    Image1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    Image1->setScaledContents(true);
+
+    Drive1 = new DriveListBox(Frame1);
+    Drive1->setObjectName(QStringLiteral("Drive1"));
+    Drive1->setGeometry(Twips(75, 210, 2460, 315));
+    Drive1->hide();
+
+    Dir1 = new DirListBox(Frame1);
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    Dir1->setGeometry(Twips(90, 510, 2460, 1890));
+    Dir1->hide();
+
+    Command2 = new QPushButton(QStringLiteral("?"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setFont(LayoutFont(QStringLiteral("Arial")));
+    Command2->setGeometry(Twips(5025, 0, 165, 195));
+}
+
+void Vexa::BuildOptionFrames()
+{
+    Frame7 = MakeFrame(this, "Frame7", QStringLiteral("Sound"), Twips(180, 2895, 1515, 960));
+    Frame5 = MakeFrame(this, "Frame5", QStringLiteral("Stereo Mode"), Twips(240, 3075, 1365, 540));
+    Stereo = MakeCombo(this, "Stereo", QStringLiteral("Normal"), Twips(300, 3255, 1215, 315));
+
+    Frame3 = MakeFrame(this, "Frame3", QStringLiteral("Gameboy Mode"), Twips(1740, 2895, 1575, 975));
+    const QString captions[] = {QStringLiteral("GB Mode"), QStringLiteral("CGB Mode"), QStringLiteral("SGB Mode")};
+    const QRect places[] = {Twips(1860, 3075, 1215, 255), Twips(1860, 3315, 1335, 255),
+                            Twips(1860, 3555, 1335, 255)};
+    for (int index = 0; index < 3; ++index) {
+        auto *option = new QRadioButton(captions[index], this);
+        option->setObjectName(QStringLiteral("gbVärde"));
+        option->setProperty("index", index);
+        option->setGeometry(places[index]);
+        SetColours(option, kTeal, kWhite);
+        gbVärde[static_cast<std::size_t>(index)] = option;
+    }
+
+    Frame8 = MakeFrame(this, "Frame8", QStringLiteral("Misc Options"), Twips(3360, 2895, 1725, 975));
+    Check1 = MakeCheck(Frame8, "Check1", QStringLiteral("Crc on/off"), Twips(120, 180, 1275, 195));
+    Check2 = MakeCheck(this, "Check2", QStringLiteral("Delay on/off"), Twips(3480, 3315, 1455, 195));
+    Check3 = MakeCheck(this, "Check3", QStringLiteral("2 Player (SGB)"), Twips(3480, 3555, 1575, 195));
+
+    Frame4 = MakeFrame(this, "Frame4", QStringLiteral("Video Mode"), Twips(150, 3900, 2010, 540));
+    Video = MakeCombo(Frame4, "Video", QStringLiteral("320x200 With Gif"), Twips(60, 180, 1875, 315));
+}
+
+void Vexa::BuildRunButton()
+{
+    RunUp = MakePicture(this, "RunUp", QStringLiteral(":/runup.jpg"), Twips(4125, 3900, 1065, 285));
+    RunUp->setMouseTracking(true);
+    RunDown = MakePicture(this, "RunDown", QStringLiteral(":/rundown.jpg"), Twips(4125, 3900, 1065, 285));
+    RunDown->hide();
+
+    StatusBar1 = new StatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setFont(LayoutFont(QStringLiteral("Arial")));
+    StatusBar1->setGeometry(Twips(2700, 4200, 2535, 255));
+    // Widths are kept in hundredths of a millimetre: 979 is 37 pixels, 1402 is 53.
+    StatusBar1->AddPanel({QStringLiteral("CGB"), QStringLiteral("CGB"), QStringLiteral("Gameboy Color"), 37, 37});
+    StatusBar1->AddPanel({QStringLiteral("SGB"), QStringLiteral("SGB"), QStringLiteral("Super Gameboy"), 37, 37});
+    StatusBar1->AddPanel({QStringLiteral("JAP"), QStringLiteral("JAP"), QStringLiteral("Country"), 37, 37});
+    StatusBar1->AddPanel({QStringLiteral("0MBit"), QStringLiteral("MBits"), QStringLiteral("ROM Size"), 53, 53});
+}
+
+void Vexa::BuildHiddenControls()
+{
+    // Both lie outside the fixed client area and are never seen: Text1 takes
+    // the paths and commands, noimage holds the placeholder picture.
+    Text1 = new QLineEdit(QStringLiteral("Text1"), this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(Twips(150, 5025, 4740, 390));
+    noimage = MakePicture(this, "noimage", QStringLiteral(":/noimage.bmp"), Twips(6180, 6000, 2940, 1815));
+}
+
+void Vexa::ArrangeStackingAndTabs()
+{
+    // Back to front.
+    const QList<QWidget *> stacking{noimage, RunUp, RunDown, Frame7, Frame2, Frame3, gbVärde[0],
+                                    gbVärde[1], Frame4, Command2, Frame1, Frame5, Stereo, Frame8,
+                                    Check2, Check3, StatusBar1, Command3, Text1, gbVärde[2]};
+    for (QWidget *widget : stacking)
+        widget->raise();
+
+    StatusBar1->setFocusPolicy(Qt::NoFocus);
+    const QList<QWidget *> tabs{File1, gbVärde[0], gbVärde[1], Video, Command2, Stereo, Check1,
+                                Check2, Check3, Command3, Text1, gbVärde[2], Drive1, Dir1};
+    for (int i = 1; i < tabs.size(); ++i)
+        setTabOrder(tabs.at(i - 1), tabs.at(i));
+}
+
+void Vexa::ConnectHandlers()
+{
+    connect(Command2, &QPushButton::clicked, this, &Vexa::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Vexa::Command3_Click);
+    connect(Drive1, &DriveListBox::Changed, this, &Vexa::Drive1_Change);
+    connect(Dir1, &DirListBox::Changed, this, &Vexa::Dir1_Change);
+    connect(File1, &FileListBox::Click, this, &Vexa::File1_Click);
+    connect(File1, &FileListBox::MouseMove, this, &Vexa::File1_MouseMove);
+    connect(File1, &FileListBox::MouseUp, this, &Vexa::File1_MouseUp);
+    for (QRadioButton *option : gbVärde) {
+        const int index = option->property("index").toInt();
+        connect(option, &QRadioButton::toggled, this, [this, index](bool checked) {
+            if (checked)
+                gbVärde_Click(index);
+        });
+    }
+    RunUp->installEventFilter(this);
+    RunDown->installEventFilter(this);
+}
+
+bool Vexa::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == RunUp && event->type() == QEvent::MouseMove) {
+        RunUp_MouseMove();
+    } else if (watched == RunDown) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+            runDownPressed_ = true;
+        } else if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
+            const bool click = runDownPressed_ && RunDown->rect().contains(mouse->position().toPoint());
+            runDownPressed_ = false;
+            if (click)
+                RunDown_Click();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Vexa::mouseMoveEvent(QMouseEvent *event)
+{
+    // Check boxes and option buttons pass their moves on; only the bare
+    // background counts.
+    if (!childAt(event->position().toPoint()))
+        Form_MouseMove();
+    QWidget::mouseMoveEvent(event);
+}
+
+void Vexa::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!centred_ && screen()) {
+        centred_ = true;
+        QRect placed = frameGeometry();
+        placed.moveCenter(screen()->availableGeometry().center());
+        move(placed.topLeft());
+    }
+}
+
+void Vexa::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void Vexa::Form_Load()
+{
+    gbVärde[1]->setChecked(true);
+
+    const QString videoText = Video->currentText();
+    Video->addItems({QStringLiteral("320x200 With Gif"), QStringLiteral("320x200"), QStringLiteral("360x144"),
+                     QStringLiteral("180x144"), QStringLiteral("256x200 With Gif"), QStringLiteral("256x200")});
+    Video->setCurrentIndex(-1);
+    Video->setEditText(videoText);
+
+    const QString stereoText = Stereo->currentText();
+    Stereo->addItems({QStringLiteral("Off"), QStringLiteral("Mono"), QStringLiteral("Normal"),
+                      QStringLiteral("Reversed")});
+    Stereo->setCurrentIndex(-1);
+    Stereo->setEditText(stereoText);
+
+    Dir1->SetPath(ReadSetting(kApplication, kSection, QStringLiteral("RomPath")));
+    File1->SetPath(Dir1->Path());
+    // The drive list takes its root from the folder; that root remembers the
+    // restored folder, so the drive change keeps it.
+    folderOnDrive_.insert(DriveOf(Dir1->Path(), Drive1->Drives()), Dir1->Path());
+    Drive1->SetDrive(Dir1->Path());
+
+    Check1->setCheckState(Qt::Checked);
+    Check2->setCheckState(Qt::Checked);
+    Check3->setCheckState(Qt::Unchecked);
+}
+
+void Vexa::Form_Unload()
+{
+    if (about_)
+        about_->Unload();
+    const int count = std::min(File1->ListCount(), 32767);
+    WriteSetting(kApplication, kSection, QStringLiteral("TotGames"), QString::number(count));
+}
+
+void Vexa::Form_MouseMove()
+{
+    RunDown->setVisible(false);
+}
+
+void Vexa::Command2_Click()
+{
+    if (!about_ || about_->StopScroll) {
+        about_ = new frmAbout();
+        connect(about_, &frmAbout::Unloaded, this, [this] { about_ = nullptr; });
+    }
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+void Vexa::Command3_Click()
+{
+    Drive1->setVisible(true);
+    Dir1->setVisible(true);
+}
+
+void Vexa::Drive1_Change()
+{
+    const QString root = Drive1->DriveRoot();
+    Dir1->SetPath(folderOnDrive_.value(root, root));
+}
+
+void Vexa::Dir1_Change()
+{
+    folderOnDrive_.insert(DriveOf(Dir1->Path(), Drive1->Drives()), Dir1->Path());
+    File1->SetPath(Dir1->Path());
+    Text1->setText(Dir1->Path());
+    WriteSetting(kApplication, kSection, QStringLiteral("RomPath"), Dir1->Path());
+}
+
+void Vexa::File1_Click()
+{
+    Drive1->setVisible(false);
+    Dir1->setVisible(false);
+    const QString fileName = File1->FileName();
+    Game = File1->Path() + QLatin1Char('/') + fileName;
+    Text1->setText(Game);
+
+    const QString pictureName = QString::fromStdString(PictureName(fileName.toStdString()));
+    const QImage picture = LoadPicture(QStringLiteral("images\\") + pictureName);
+    Image1->setPixmap(picture.isNull() ? noimage->pixmap() : QPixmap::fromImage(picture));
+
+    std::vector<std::uint8_t> header;
+    ReadRomHeader(Game, header);
+    const HeaderFacts facts = InspectHeader(header);
+    ApplyPanelAction(StatusBar1, QStringLiteral("CGB"), facts.CgbAction);
+    ApplyPanelAction(StatusBar1, QStringLiteral("SGB"), facts.SgbAction);
+    ApplyPanelAction(StatusBar1, QStringLiteral("JAP"), facts.JapAction);
+    StatusBar1->SetPanelEnabled(4, true);
+    StatusBar1->SetPanelText(4, QString::fromStdString(facts.RomSizeText));
+}
+
+void Vexa::File1_MouseMove()
+{
+    RunDown->setVisible(false);
+}
+
+void Vexa::File1_MouseUp()
+{
+    RunDown->setVisible(false);
+}
+
+void Vexa::gbVärde_Click(int index)
+{
+    // Choosing a mode takes effect only when the emulator is started.
+    Q_UNUSED(index);
+}
+
+void Vexa::RunUp_MouseMove()
+{
+    RunDown->setVisible(true);
+}
+
+void Vexa::RunDown_Click()
+{
+    LaunchOptions options;
+    options.VideoText = Video->currentText().toStdString();
+    options.StereoText = Stereo->currentText().toStdString();
+    for (int index = 0; index < 3; ++index) {
+        if (gbVärde[static_cast<std::size_t>(index)]->isChecked())
+            options.ModeIndex = index;
+    }
+    options.CrcState = CheckValue(Check1);
+    options.DelayState = CheckValue(Check2);
+    options.TwoPlayerState = CheckValue(Check3);
+    options.Game = Game.toStdString();
+
+    const QString command = QString::fromStdString(BuildLaunchCommand(options));
+    if (StartProgram(command, 1) < 0)
+        return;
+    Text1->setText(command);
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "../about/frmAbout.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+
+class DirListBox;
+class DriveListBox;
+class FileListBox;
+class Frame;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class StatusBar;
+
+// The launcher's main window: browse for a ROM, see its header facts, pick the
+// emulator's options and start it.
+class Vexa : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Vexa(QWidget *parent = nullptr);
+    ~Vexa() override;
+
+    // The ROM last clicked: folder, "/", file name. Empty until the first click.
+    QString Game;
+
+    frmAbout *About() const { return about_; }
+
+    Frame *Frame1 = nullptr;
+    Frame *Frame2 = nullptr;
+    Frame *Frame3 = nullptr;
+    Frame *Frame4 = nullptr;
+    Frame *Frame5 = nullptr;
+    Frame *Frame7 = nullptr;
+    Frame *Frame8 = nullptr;
+    FileListBox *File1 = nullptr;
+    DriveListBox *Drive1 = nullptr;
+    DirListBox *Dir1 = nullptr;
+    QLabel *Image1 = nullptr;
+    QLabel *noimage = nullptr;
+    QLabel *RunUp = nullptr;
+    QLabel *RunDown = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command3 = nullptr;
+    QComboBox *Video = nullptr;
+    QComboBox *Stereo = nullptr;
+    std::array<QRadioButton *, 3> gbVärde = {};
+    QCheckBox *Check1 = nullptr;
+    QCheckBox *Check2 = nullptr;
+    QCheckBox *Check3 = nullptr;
+    QLineEdit *Text1 = nullptr;
+    StatusBar *StatusBar1 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void BuildRomFrame();
+    void BuildPictureFrame();
+    void BuildOptionFrames();
+    void BuildRunButton();
+    void BuildHiddenControls();
+    void ArrangeStackingAndTabs();
+    void ConnectHandlers();
+
+    void Form_Load();
+    void Form_Unload();
+    void Form_MouseMove();
+    void Command2_Click();
+    void Command3_Click();
+    void Drive1_Change();
+    void Dir1_Change();
+    void File1_Click();
+    void File1_MouseMove();
+    void File1_MouseUp();
+    void gbVärde_Click(int index);
+    void RunUp_MouseMove();
+    void RunDown_Click();
+
+    QPointer<frmAbout> about_;
+    QHash<QString, QString> folderOnDrive_;
+    bool runDownPressed_ = false;
+    bool centred_ = false;
+};
