@@ -8,8 +8,9 @@
 QString FileSystemPath(const QString &path);
 
 // Loads a BMP, JPEG, GIF or PNG picture. Returns a null image when the path is
-// missing, is not a regular file (never blocking on a FIFO), is not a picture
-// Qt can read, or claims more than kMaxPicturePixels.
+// missing, is not a regular file (never blocking on a FIFO), is larger than
+// 64 MB, is cut off, is not a picture Qt can read, or claims more than
+// kMaxPicturePixels.
 QImage LoadPicture(const QString &path);
 
 constexpr qint64 kMaxPicturePixels = 4096LL * 4096LL;

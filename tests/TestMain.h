@@ -17,6 +17,7 @@
         QTemporaryDir configHome;                                                        \
         qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());                    \
         qputenv("HOME", configHome.path().toLocal8Bit());                               \
+        qputenv("XDG_RUNTIME_DIR", configHome.path().toLocal8Bit());                    \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                              \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                    \
         QApplication app(argc, argv);                                                    \

@@ -1,14 +1,394 @@
 #include "TestMain.h"
+
 #include "../core/CreditsScroller.h"
 #include "../core/HeaderInspection.h"
 #include "../core/LaunchCommand.h"
 
+Q_DECLARE_METATYPE(PanelAction)
+
+namespace {
+
+std::vector<std::uint8_t> Header(std::uint8_t cgb, std::uint8_t sgb, std::uint8_t size, std::uint8_t destination)
+{
+    std::vector<std::uint8_t> header(kHeaderLength, 0xFF);
+    header[0x143] = cgb;
+    header[0x146] = sgb;
+    header[0x148] = size;
+    header[0x14A] = destination;
+    return header;
+}
+
+LaunchOptions FreshStart()
+{
+    LaunchOptions options;
+    options.VideoText = "320x200 With Gif";
+    options.StereoText = "Normal";
+    options.ModeIndex = 1;
+    options.CrcState = Checked;
+    options.DelayState = Checked;
+    options.TwoPlayerState = Unchecked;
+    return options;
+}
+
+} // namespace
+
 class TestCore : public QObject
 {
     Q_OBJECT
+
 private slots:
-    void placeholder() { QCOMPARE(PictureName("tetris.gb"), std::string("tetris.bmp")); }
+    void pictureName_data();
+    void pictureName();
+    void flags_data();
+    void flags();
+    void romSize_data();
+    void romSize();
+    void shortHeaderKeepsPanels_data();
+    void shortHeaderKeepsPanels();
+
+    void workedExamples_data();
+    void workedExamples();
+    void pieces_data();
+    void pieces();
+    void noGameEndsWithDelayPiece();
+
+    void roundHalfEven_data();
+    void roundHalfEven();
+    void firstFrameAtOnceBelowTheBox();
+    void pacingBoundary();
+    void wrapsAfterTopReachesMinusTextHeight();
+    void tickCounterWrapAndSign_data();
+    void tickCounterWrapAndSign();
+    void zeroHeightRefusesToStart();
 };
+
+void TestCore::pictureName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("tetris.gb") << "tetris.gb" << "tetris.bmp";
+    QTest::newRow("text after match stays") << "pokemon.gbc" << "pokemon.bmpc";
+    QTest::newRow("first occurrence only") << "a.gb.gb" << "a.bmp.gb";
+    QTest::newRow("exactly .gb") << ".gb" << ".bmp";
+    QTest::newRow("capitals unchanged") << "TETRIS.GB" << "TETRIS.GB";
+    QTest::newRow("sgb: no .gb in it") << "zelda.sgb" << "zelda.sgb";
+    QTest::newRow("cgb unchanged") << "mario.cgb" << "mario.cgb";
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow(".gb inside the name") << "x.gbz.sgb" << "x.bmpz.sgb";
+    QTest::newRow("non-ASCII kept") << "ポケモン é.gb" << "ポケモン é.bmp";
+}
+
+void TestCore::pictureName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, picture);
+    QCOMPARE(QString::fromStdString(PictureName(name.toStdString())), picture);
+}
+
+void TestCore::flags_data()
+{
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<PanelAction>("expected");
+    const int cgb = 0x143, sgb = 0x146, jap = 0x14A;
+    QTest::newRow("CGB 00 disables") << cgb << 0x00 << PanelAction::Disable;
+    QTest::newRow("CGB 80 enables") << cgb << 0x80 << PanelAction::Enable;
+    QTest::newRow("CGB C0 keeps") << cgb << 0xC0 << PanelAction::Keep;
+    QTest::newRow("CGB 03 keeps") << cgb << 0x03 << PanelAction::Keep;
+    QTest::newRow("CGB FF keeps") << cgb << 0xFF << PanelAction::Keep;
+    QTest::newRow("SGB 00 disables") << sgb << 0x00 << PanelAction::Disable;
+    QTest::newRow("SGB 03 enables") << sgb << 0x03 << PanelAction::Enable;
+    QTest::newRow("SGB 80 keeps") << sgb << 0x80 << PanelAction::Keep;
+    QTest::newRow("SGB 01 keeps") << sgb << 0x01 << PanelAction::Keep;
+    QTest::newRow("JAP 00 enables") << jap << 0x00 << PanelAction::Enable;
+    QTest::newRow("JAP 01 disables") << jap << 0x01 << PanelAction::Disable;
+    QTest::newRow("JAP 02 keeps") << jap << 0x02 << PanelAction::Keep;
+    QTest::newRow("JAP 33 keeps") << jap << 0x33 << PanelAction::Keep;
+}
+
+void TestCore::flags()
+{
+    QFETCH(int, offset);
+    QFETCH(int, value);
+    QFETCH(PanelAction, expected);
+    // Every other flag byte holds a value outside the tables.
+    std::vector<std::uint8_t> header(kHeaderLength, 0x77);
+    header[static_cast<std::size_t>(offset)] = static_cast<std::uint8_t>(value);
+    const HeaderFacts facts = InspectHeader(header);
+    const PanelAction actual = offset == 0x143 ? facts.CgbAction
+        : offset == 0x146                      ? facts.SgbAction
+                                               : facts.JapAction;
+    QCOMPARE(actual, expected);
+    const int keeps = (facts.CgbAction == PanelAction::Keep) + (facts.SgbAction == PanelAction::Keep)
+        + (facts.JapAction == PanelAction::Keep);
+    QCOMPARE(keeps, expected == PanelAction::Keep ? 3 : 2);
+}
+
+void TestCore::romSize_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text");
+    const QList<QPair<int, QString>> table{{0x00, "256KBit"}, {0x01, "512KBit"}, {0x02, "1MBit"},
+                                           {0x03, "2MBit"},   {0x04, "4MBit"},   {0x05, "8MBit"},
+                                           {0x06, "16MBit"},  {0x52, "9MBit"},   {0x53, "10MBit"},
+                                           {0x54, "12MBit"},  {0x07, "?MBit"},   {0x08, "?MBit"},
+                                           {0x51, "?MBit"},   {0x55, "?MBit"},   {0xFF, "?MBit"}};
+    for (const auto &[code, text] : table)
+        QTest::addRow("0x%02X", code) << code << text;
+}
+
+void TestCore::romSize()
+{
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    const HeaderFacts facts = InspectHeader(Header(0x80, 0x03, static_cast<std::uint8_t>(code), 0x00));
+    QCOMPARE(QString::fromStdString(facts.RomSizeText), text);
+}
+
+void TestCore::shortHeaderKeepsPanels_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::newRow("empty") << 0;
+    QTest::newRow("stops before 0x143") << 0x143;
+    QTest::newRow("stops before 0x14A") << 0x14A;
+    QTest::newRow("399 bytes") << 399;
+}
+
+void TestCore::shortHeaderKeepsPanels()
+{
+    QFETCH(int, length);
+    std::vector<std::uint8_t> header = Header(0x80, 0x03, 0x05, 0x00);
+    header.resize(static_cast<std::size_t>(length));
+    const HeaderFacts facts = InspectHeader(header);
+    QCOMPARE(facts.CgbAction, PanelAction::Keep);
+    QCOMPARE(facts.SgbAction, PanelAction::Keep);
+    QCOMPARE(facts.JapAction, PanelAction::Keep);
+    QCOMPARE(QString::fromStdString(facts.RomSizeText), QStringLiteral("?MBit"));
+}
+
+void TestCore::workedExamples_data()
+{
+    QTest::addColumn<QString>("video");
+    QTest::addColumn<QString>("stereo");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("crc");
+    QTest::addColumn<int>("delay");
+    QTest::addColumn<int>("twoPlayer");
+    QTest::addColumn<QString>("game");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("fresh start")
+        << "320x200 With Gif" << "Normal" << 1 << 1 << 1 << 0 << "C:\\roms/x.gb"
+        << "vexa  -rtsdir rsave/  -savdir saves/  -cgb  -sound 1 -stereo 1  -crc  -delay C:\\roms/x.gb";
+    QTest::newRow("second example")
+        << "180x144" << "Off" << 2 << 0 << 0 << 0 << "D:\\games/tetris.gb"
+        << "vexa  -rtsdir rsave/  -savdir saves/  -video 3  -sgb  -sound 0  -nocrc  -nodelay D:\\games/tetris.gb";
+}
+
+void TestCore::workedExamples()
+{
+    QFETCH(QString, video);
+    QFETCH(QString, stereo);
+    QFETCH(int, mode);
+    QFETCH(int, crc);
+    QFETCH(int, delay);
+    QFETCH(int, twoPlayer);
+    QFETCH(QString, game);
+    QFETCH(QString, command);
+    const LaunchOptions options{video.toStdString(), stereo.toStdString(), mode, crc, delay, twoPlayer,
+                                game.toStdString()};
+    const std::string built = BuildLaunchCommand(options);
+    QCOMPARE(QString::fromStdString(built), command);
+    if (QByteArray(QTest::currentDataTag()) == "fresh start")
+        QCOMPARE(built.size(), std::size_t(89));
+}
+
+// Each row changes one field of a fresh start and names the text that field
+// contributes, between the neighbours that frame it.
+void TestCore::pieces_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("expected");
+    const QString head = "vexa  -rtsdir rsave/  -savdir saves/ ";
+    const QString tail = " -crc  -delay /r/x.gb";
+    auto row = [&](const char *tag, const char *field, const QString &value, const QString &middle) {
+        QTest::newRow(tag) << field << value << head + middle + tail;
+    };
+    row("video 320x200 With Gif: nothing", "video", "320x200 With Gif", " -cgb  -sound 1 -stereo 1 ");
+    row("video 320x200", "video", "320x200", " -video 1  -cgb  -sound 1 -stereo 1 ");
+    row("video 360x144", "video", "360x144", " -video 2  -cgb  -sound 1 -stereo 1 ");
+    row("video 180x144", "video", "180x144", " -video 3  -cgb  -sound 1 -stereo 1 ");
+    row("video 256x200 With Gif", "video", "256x200 With Gif", " -video 4  -cgb  -sound 1 -stereo 1 ");
+    row("video 256x200", "video", "256x200", " -video 5  -cgb  -sound 1 -stereo 1 ");
+    row("video typed in capitals", "video", "320X200", " -cgb  -sound 1 -stereo 1 ");
+    row("video with trailing blank", "video", "320x200 ", " -cgb  -sound 1 -stereo 1 ");
+    row("video empty", "video", "", " -cgb  -sound 1 -stereo 1 ");
+    row("sound Off", "stereo", "Off", " -cgb  -sound 0 ");
+    row("sound Mono", "stereo", "Mono", " -cgb  -sound 1 -stereo 0 ");
+    row("sound Reversed", "stereo", "Reversed", " -cgb  -sound 1 -stereo 2 ");
+    row("sound empty: no switch", "stereo", "", " -cgb ");
+    row("sound lower case", "stereo", "normal", " -cgb ");
+    row("mode GB", "mode", "0", " -gb  -sound 1 -stereo 1 ");
+    row("mode SGB", "mode", "2", " -sgb  -sound 1 -stereo 1 ");
+    row("mode none", "mode", "-1", " -sound 1 -stereo 1 ");
+    row("two-player ticked", "twoPlayer", "1", " -cgb  -sound 1 -stereo 1  -2pl ");
+    row("two-player greyed", "twoPlayer", "2", " -cgb  -sound 1 -stereo 1  -2pl ");
+    QTest::newRow("two-player with GB mode")
+        << "twoPlayerGb" << "1" << head + " -gb  -sound 1 -stereo 1  -2pl " + tail;
+    QTest::newRow("crc clear") << "crc" << "0" << head + " -cgb  -sound 1 -stereo 1  -nocrc  -delay /r/x.gb";
+    QTest::newRow("crc greyed") << "crc" << "2" << head + " -cgb  -sound 1 -stereo 1  -nocrc  -delay /r/x.gb";
+    QTest::newRow("delay clear") << "delay" << "0" << head + " -cgb  -sound 1 -stereo 1  -crc  -nodelay /r/x.gb";
+    QTest::newRow("delay greyed") << "delay" << "2" << head + " -cgb  -sound 1 -stereo 1  -crc  -nodelay /r/x.gb";
+    QTest::newRow("game with blanks and shell text")
+        << "game" << "/r/a b;$(rm -rf ~)&`x`|'q\".gb"
+        << head + " -cgb  -sound 1 -stereo 1  -crc  -delay /r/a b;$(rm -rf ~)&`x`|'q\".gb";
+}
+
+void TestCore::pieces()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, value);
+    QFETCH(QString, expected);
+    LaunchOptions options = FreshStart();
+    options.Game = "/r/x.gb";
+    if (field == "video")
+        options.VideoText = value.toStdString();
+    else if (field == "stereo")
+        options.StereoText = value.toStdString();
+    else if (field == "mode")
+        options.ModeIndex = value.toInt();
+    else if (field == "twoPlayer")
+        options.TwoPlayerState = value.toInt();
+    else if (field == "twoPlayerGb")
+        options.TwoPlayerState = value.toInt(), options.ModeIndex = 0;
+    else if (field == "crc")
+        options.CrcState = value.toInt();
+    else if (field == "delay")
+        options.DelayState = value.toInt();
+    else if (field == "game")
+        options.Game = value.toStdString();
+    QCOMPARE(QString::fromStdString(BuildLaunchCommand(options)), expected);
+}
+
+void TestCore::noGameEndsWithDelayPiece()
+{
+    LaunchOptions options = FreshStart();
+    QCOMPARE(QString::fromStdString(BuildLaunchCommand(options)),
+             QStringLiteral("vexa  -rtsdir rsave/  -savdir saves/  -cgb  -sound 1 -stereo 1  -crc  -delay "));
+    options.DelayState = Unchecked;
+    QVERIFY(QString::fromStdString(BuildLaunchCommand(options)).endsWith(" -nodelay "));
+}
+
+void TestCore::roundHalfEven_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("rounded");
+    QTest::newRow("0.5") << 0.5 << 0;
+    QTest::newRow("1.5") << 1.5 << 2;
+    QTest::newRow("2.5") << 2.5 << 2;
+    QTest::newRow("160.5") << 160.5 << 160;
+    QTest::newRow("161.5") << 161.5 << 162;
+    QTest::newRow("2.4") << 2.4 << 2;
+    QTest::newRow("2.6") << 2.6 << 3;
+    QTest::newRow("-0.5") << -0.5 << 0;
+    QTest::newRow("-1.5") << -1.5 << -2;
+    QTest::newRow("-2.5") << -2.5 << -2;
+    QTest::newRow("integer") << 161.0 << 161;
+}
+
+void TestCore::roundHalfEven()
+{
+    QFETCH(double, value);
+    QFETCH(int, rounded);
+    QCOMPARE(CreditsScroller::RoundHalfEven(value), rounded);
+}
+
+void TestCore::firstFrameAtOnceBelowTheBox()
+{
+    CreditsScroller scroller;
+    QVERIFY(scroller.Start(224, 354.0, 161.0));
+    QVERIFY(scroller.FrameDue(1000));
+    QCOMPARE(scroller.Rect().top, 161);
+    QCOMPARE(scroller.Rect().bottom, 161 + 224);
+    QCOMPARE(scroller.Rect().left, 0);
+    QCOMPARE(scroller.Rect().right, 354);
+    QCOMPARE(scroller.TextHeight(), 224);
+
+    // Halves round to even: a box 160.5 high starts at 160, its bottom at
+    // 160.5 + 3 = 163.5 rounds to 164.
+    QVERIFY(scroller.Start(3, 10.5, 160.5));
+    QCOMPARE(scroller.Rect().top, 160);
+    QCOMPARE(scroller.Rect().bottom, 164);
+    QCOMPARE(scroller.Rect().right, 10);
+}
+
+void TestCore::pacingBoundary()
+{
+    CreditsScroller scroller;
+    QVERIFY(scroller.Start(100, 100, 50));
+    scroller.FrameShown(5000);
+    QVERIFY(!scroller.FrameDue(5000));
+    QVERIFY(!scroller.FrameDue(5040));
+    QCOMPARE(scroller.MillisecondsUntilDue(5040), 1u);
+    QCOMPARE(scroller.MillisecondsUntilDue(5000), 41u);
+    QVERIFY(scroller.FrameDue(5041));
+    QCOMPARE(scroller.MillisecondsUntilDue(5041), 0u);
+}
+
+void TestCore::wrapsAfterTopReachesMinusTextHeight()
+{
+    CreditsScroller scroller;
+    const int height = 5;
+    const int box = 3;
+    QVERIFY(scroller.Start(height, 20, box));
+    QList<int> tops;
+    for (int frame = 0; frame < 2 * (box + height + 1); ++frame) {
+        tops.append(scroller.Rect().top);
+        QCOMPARE(scroller.Rect().bottom - scroller.Rect().top, height);
+        scroller.Advance(box);
+    }
+    // One cycle is ScaleHeight + text height + 1 frames: 3, 2, ..., -5.
+    const QList<int> cycle{3, 2, 1, 0, -1, -2, -3, -4, -5};
+    QCOMPARE(tops, cycle + cycle);
+
+    // A new cycle reads the box height anew.
+    QVERIFY(scroller.Start(height, 20, box));
+    for (int i = 0; i < box + height + 1; ++i)
+        scroller.Advance(7);
+    QCOMPARE(scroller.Rect().top, 7);
+    QCOMPARE(scroller.Rect().bottom, 12);
+}
+
+void TestCore::tickCounterWrapAndSign_data()
+{
+    QTest::addColumn<quint32>("last");
+    QTest::addColumn<quint32>("now");
+    QTest::addColumn<bool>("due");
+    QTest::newRow("wraps to 0: 40 ms") << 0xFFFFFFF0u << 0x18u << false;
+    QTest::newRow("wraps to 0: 41 ms") << 0xFFFFFFF0u << 0x19u << true;
+    QTest::newRow("turns negative as signed: 40 ms") << 0x7FFFFFF0u << 0x80000018u << false;
+    QTest::newRow("turns negative as signed: 41 ms") << 0x7FFFFFF0u << 0x80000019u << true;
+    QTest::newRow("long pause") << 100u << 100000u << true;
+}
+
+void TestCore::tickCounterWrapAndSign()
+{
+    QFETCH(quint32, last);
+    QFETCH(quint32, now);
+    QFETCH(bool, due);
+    CreditsScroller scroller;
+    QVERIFY(scroller.Start(10, 10, 10));
+    scroller.FrameShown(last);
+    QCOMPARE(scroller.FrameDue(now), due);
+}
+
+void TestCore::zeroHeightRefusesToStart()
+{
+    CreditsScroller scroller;
+    QVERIFY(scroller.Start(10, 10, 10));
+    QVERIFY(!scroller.Start(0, 354, 161));
+    QVERIFY(!scroller.Running());
+}
 
 VEXA_TEST_MAIN(TestCore)
 #include "test_core.moc"

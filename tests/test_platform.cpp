@@ -1,0 +1,496 @@
+#include "TestFiles.h"
+#include "TestMain.h"
+
+#include "../platform/Drives.h"
+#include "../platform/FolderScan.h"
+#include "../platform/PictureLoader.h"
+#include "../platform/ProgramStart.h"
+#include "../platform/RomReader.h"
+#include "../platform/Settings.h"
+
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/wait.h>
+
+namespace {
+
+const QString kApp = QStringLiteral("Vexa");
+const QString kSection = QStringLiteral("Options");
+
+QString SettingsFile()
+{
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vexa/Vexa.conf");
+}
+
+bool WaitFor(const std::function<bool()> &condition, int ms = 5000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > ms)
+            return false;
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+QStringList RecordedRuns(const QString &record)
+{
+    QFile file(record);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QStringLiteral("--\n"), Qt::SkipEmptyParts);
+}
+
+bool NoChildLeft()
+{
+    return waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD;
+}
+
+} // namespace
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void settingsRoundTrip_data();
+    void settingsRoundTrip();
+    void absentKeyReadsDefault();
+    void writeSurvivesSigkill();
+    void corruptStoreStillStarts();
+    void unwritableStoreFailsQuietly_data();
+    void unwritableStoreFailsQuietly();
+
+    void splitAtRunsOfBlanks_data();
+    void splitAtRunsOfBlanks();
+    void startPassesWordsWithoutShell();
+    void startFailures_data();
+    void startFailures();
+    void startLeavesNoZombies();
+    void childInheritsNoDescriptor();
+
+    void headerReader_data();
+    void headerReader();
+    void headerReaderRefusesAtOnce_data();
+    void headerReaderRefusesAtOnce();
+
+    void pictures_data();
+    void pictures();
+    void backslashPrefixMeetsFileSystem();
+
+    void folderScan();
+    void drives();
+
+private:
+    QTemporaryDir *dir_ = nullptr;
+    QString path(const QString &name) const { return dir_->filePath(name); }
+};
+
+void TestPlatform::init()
+{
+    dir_ = new QTemporaryDir;
+    QVERIFY(dir_->isValid());
+    QFile::remove(SettingsFile());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, qEnvironmentVariable("XDG_CONFIG_HOME"));
+}
+
+void TestPlatform::cleanup()
+{
+    delete dir_;
+    dir_ = nullptr;
+}
+
+void TestPlatform::settingsRoundTrip_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::newRow("folder") << "/home/user/roms";
+    QTest::newRow("root") << "/";
+    QTest::newRow("commas") << "/a, b,c";
+    QTest::newRow("newline") << "/a\nb";
+    QTest::newRow("quotes and semicolons") << "/a \"b\";c='d'";
+    QTest::newRow("non-ASCII") << "/home/é/ポケモン";
+    QTest::newRow("10,000 characters") << QString(10000, QLatin1Char('x'));
+    QTest::newRow("looks like a variant") << "@Variant(abc)";
+    QTest::newRow("empty") << "";
+}
+
+void TestPlatform::settingsRoundTrip()
+{
+    QFETCH(QString, value);
+    QVERIFY(WriteSetting(kApp, kSection, QStringLiteral("RomPath"), value));
+    QCOMPARE(ReadSetting(kApp, kSection, QStringLiteral("RomPath")), value);
+    // Written to disk already.
+    QFile file(SettingsFile());
+    QVERIFY(file.exists());
+    QVERIFY(file.size() > 0);
+}
+
+void TestPlatform::absentKeyReadsDefault()
+{
+    QCOMPARE(ReadSetting(kApp, kSection, QStringLiteral("Nothing")), QString());
+    QCOMPARE(ReadSetting(kApp, kSection, QStringLiteral("Nothing"), QStringLiteral("d")), QStringLiteral("d"));
+    QVERIFY(WriteSetting(kApp, kSection, QStringLiteral("TotGames"), QStringLiteral("37")));
+    QCOMPARE(ReadSetting(kApp, kSection, QStringLiteral("TotGames"), QStringLiteral("d")), QStringLiteral("37"));
+    QCOMPARE(ReadSetting(kApp, QStringLiteral("Other"), QStringLiteral("TotGames")), QString());
+}
+
+void TestPlatform::writeSurvivesSigkill()
+{
+    const QString writer = QCoreApplication::applicationDirPath() + QStringLiteral("/settings_writer");
+    for (int round = 0; round < 5; ++round) {
+        const QString folder = QStringLiteral("/roms/round %1").arg(round);
+        QProcess process;
+        process.start(writer, {folder});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+        QSettings fresh(SettingsFile(), QSettings::IniFormat);
+        QCOMPARE(fresh.value(QStringLiteral("Options/RomPath")).toString(), folder);
+        QCOMPARE(ReadSetting(kApp, kSection, QStringLiteral("RomPath")), folder);
+    }
+    // Nothing half written is left beside it.
+    const QStringList leftovers = QDir(QFileInfo(SettingsFile()).path()).entryList(QDir::Files);
+    QCOMPARE(leftovers, QStringList{QStringLiteral("Vexa.conf")});
+}
+
+void TestPlatform::corruptStoreStillStarts()
+{
+    QDir().mkpath(QFileInfo(SettingsFile()).path());
+    QByteArray junk;
+    for (int i = 0; i < 4096; ++i)
+        junk.append(static_cast<char>((i * 7919 + 13) & 0xFF));
+    QVERIFY(WriteBytes(SettingsFile(), junk));
+    const QString read = ReadSetting(kApp, kSection, QStringLiteral("RomPath"));
+    Q_UNUSED(read); // whatever the junk parses as, reading returns
+    WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/after"));
+    QCOMPARE(ReadSetting(kApp, kSection, QStringLiteral("RomPath")), QStringLiteral("/after"));
+}
+
+void TestPlatform::unwritableStoreFailsQuietly_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("settings folder is a file") << "file";
+    QTest::newRow("settings file is a directory") << "dir";
+    QTest::newRow("path through a dangling link") << "dangling";
+}
+
+void TestPlatform::unwritableStoreFailsQuietly()
+{
+    QFETCH(QString, kind);
+    const QString home = path(QStringLiteral("config"));
+    QDir().mkpath(home);
+    if (kind == "file")
+        QVERIFY(WriteBytes(home + QStringLiteral("/Vexa"), "not a folder"));
+    else if (kind == "dir")
+        QVERIFY(QDir().mkpath(home + QStringLiteral("/Vexa/Vexa.conf")));
+    else
+        QVERIFY(MakeLink(path(QStringLiteral("gone")), home + QStringLiteral("/Vexa")));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home);
+    QVERIFY(!WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/x")));
+    QCOMPARE(ReadSetting(kApp, kSection, QStringLiteral("Absent"), QStringLiteral("dflt")), QStringLiteral("dflt"));
+}
+
+void TestPlatform::splitAtRunsOfBlanks_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QStringList>("words");
+    QTest::newRow("double blanks") << "vexa  -rtsdir rsave/  -cgb /r/x.gb"
+                                   << QStringList{"vexa", "-rtsdir", "rsave/", "-cgb", "/r/x.gb"};
+    QTest::newRow("trailing blank") << "vexa  -delay " << QStringList{"vexa", "-delay"};
+    QTest::newRow("leading blanks") << "   vexa" << QStringList{"vexa"};
+    QTest::newRow("empty") << "" << QStringList{};
+    QTest::newRow("blank in a ROM path splits it") << "vexa /r/a b.gb" << QStringList{"vexa", "/r/a", "b.gb"};
+    QTest::newRow("tab is not a blank") << "vexa a\tb" << QStringList{"vexa", "a\tb"};
+}
+
+void TestPlatform::splitAtRunsOfBlanks()
+{
+    QFETCH(QString, line);
+    QFETCH(QStringList, words);
+    QCOMPARE(SplitCommandLine(line), words);
+}
+
+void TestPlatform::startPassesWordsWithoutShell()
+{
+    const QString bin = path(QStringLiteral("bin"));
+    QDir().mkpath(bin);
+    QVERIFY(WriteScript(bin + QStringLiteral("/vexa"), RecorderScript()));
+    const QString record = path(QStringLiteral("record"));
+    qputenv("VEXA_RECORD", QFile::encodeName(record));
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin) + ":" + oldPath);
+    const QString marker = path(QStringLiteral("pwned"));
+
+    const QString command = QStringLiteral("vexa  -rtsdir rsave/  -crc  $(touch %1);rm -rf ~.gb `touch %1` |&'\"é-ポ.gb")
+                                .arg(marker);
+    const qint64 pid = StartProgram(command, 1);
+    qputenv("PATH", oldPath);
+    QVERIFY(pid > 0);
+    QVERIFY(WaitFor([&] { return RecordedRuns(record).size() == 1; }));
+    const QStringList args = RecordedRuns(record).first().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(args, SplitCommandLine(command).mid(1));
+    QVERIFY(!QFile::exists(marker));
+}
+
+void TestPlatform::startFailures_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::newRow("not on PATH") << "missing";
+    QTest::newRow("not executable") << "noexec";
+    QTest::newRow("a directory named vexa") << "dir";
+    QTest::newRow("slash path to nothing") << "slash";
+    QTest::newRow("empty command") << "empty";
+    QTest::newRow("bad interpreter") << "badinterp";
+}
+
+void TestPlatform::startFailures()
+{
+    QFETCH(QString, setup);
+    const QString bin = path(QStringLiteral("bin"));
+    QDir().mkpath(bin);
+    QString command = QStringLiteral("vexa  -cgb /r/x.gb");
+    if (setup == "noexec")
+        QVERIFY(WriteScript(bin + QStringLiteral("/vexa"), "exit 0\n", false));
+    else if (setup == "dir")
+        QVERIFY(QDir().mkpath(bin + QStringLiteral("/vexa")));
+    else if (setup == "slash")
+        command = bin + QStringLiteral("/nothing -x");
+    else if (setup == "empty")
+        command = QStringLiteral("   ");
+    else if (setup == "badinterp") {
+        QVERIFY(WriteBytes(bin + QStringLiteral("/vexa"), "#!/nonexistent/interpreter\n"));
+        QVERIFY(QFile::setPermissions(bin + QStringLiteral("/vexa"), QFile::ReadOwner | QFile::ExeOwner));
+    }
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin));
+    const qint64 pid = StartProgram(command, 1);
+    qputenv("PATH", oldPath);
+    QCOMPARE(pid, qint64(-1));
+    QVERIFY(NoChildLeft());
+}
+
+void TestPlatform::startLeavesNoZombies()
+{
+    for (int i = 0; i < 200; ++i)
+        QVERIFY2(StartProgram(QStringLiteral("true  -x "), 1) > 0, qPrintable(QString::number(i)));
+    // The started programs belong to init, and every intermediate is reaped.
+    QVERIFY(NoChildLeft());
+}
+
+void TestPlatform::childInheritsNoDescriptor()
+{
+    const int leaked = open(QFile::encodeName(path(QStringLiteral("open"))).constData(),
+                            O_WRONLY | O_CREAT, 0644);
+    QVERIFY(leaked >= 0);
+    QVERIFY(dup2(leaked, 77) == 77);
+    const QString out = path(QStringLiteral("fds"));
+    const QString program = path(QStringLiteral("fdcheck"));
+    QVERIFY(WriteScript(program, QByteArray("ls /proc/$$/fd > ") + QFile::encodeName(out) + "\n"
+                                     "[ -e /proc/$$/fd/77 ] && echo leaked >> " + QFile::encodeName(out) + "\n"
+                                     "echo done >> " + QFile::encodeName(out) + "\n"));
+    const qint64 pid = StartProgram(program, 1);
+    close(77);
+    close(leaked);
+    QVERIFY(pid > 0);
+    QVERIFY(WaitFor([&] {
+        QFile f(out);
+        return f.open(QIODevice::ReadOnly) && f.readAll().contains("done");
+    }));
+    QFile result(out);
+    QVERIFY(result.open(QIODevice::ReadOnly));
+    const QByteArray text = result.readAll();
+    QVERIFY2(!text.contains("leaked"), text.constData());
+    QVERIFY2(!text.split('\n').contains(QByteArray::number(leaked)), text.constData());
+}
+
+void TestPlatform::headerReader_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("0 bytes") << 0 << true << 0;
+    QTest::newRow("399 bytes") << 399 << true << 399;
+    QTest::newRow("400 bytes") << 400 << true << 400;
+    QTest::newRow("32 KB") << 32768 << true << 400;
+}
+
+void TestPlatform::headerReader()
+{
+    QFETCH(int, length);
+    QFETCH(bool, ok);
+    QFETCH(int, expected);
+    const QString rom = path(QStringLiteral("x.gb"));
+    QVERIFY(WriteBytes(rom, RomBytes(length, 0x80, 0x03, 0x05, 0x00)));
+    std::vector<std::uint8_t> header;
+    QCOMPARE(ReadRomHeader(rom, header), ok);
+    QCOMPARE(int(header.size()), expected);
+    if (expected == 400) {
+        QCOMPARE(int(header[0x143]), 0x80);
+        QCOMPARE(int(header[0x148]), 0x05);
+    }
+}
+
+void TestPlatform::headerReaderRefusesAtOnce_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("directory named x.gb") << "dir";
+    QTest::newRow("dangling link") << "dangling";
+    QTest::newRow("path through a regular file") << "notdir";
+    QTest::newRow("missing") << "missing";
+    QTest::newRow("character device") << "device";
+    QTest::newRow("4 GB sparse file") << "sparse";
+}
+
+void TestPlatform::headerReaderRefusesAtOnce()
+{
+    QFETCH(QString, kind);
+    QString rom = path(QStringLiteral("x.gb"));
+    if (kind == "fifo")
+        QVERIFY(MakeFifo(rom));
+    else if (kind == "dir")
+        QVERIFY(QDir().mkpath(rom));
+    else if (kind == "dangling")
+        QVERIFY(MakeLink(path(QStringLiteral("gone.gb")), rom));
+    else if (kind == "notdir") {
+        QVERIFY(WriteBytes(path(QStringLiteral("file")), "x"));
+        rom = path(QStringLiteral("file/x.gb"));
+    } else if (kind == "device")
+        rom = QStringLiteral("/dev/zero");
+    else if (kind == "sparse") {
+        QVERIFY(WriteBytes(rom, RomBytes(400, 0x80, 0x03, 0x05, 0x00)));
+        QVERIFY(truncate(QFile::encodeName(rom).constData(), 4LL << 30) == 0);
+    }
+    QElapsedTimer timer;
+    timer.start();
+    std::vector<std::uint8_t> header;
+    const bool ok = ReadRomHeader(rom, header);
+    QVERIFY(timer.elapsed() < 1000);
+    if (kind == "sparse") {
+        QVERIFY(ok);
+        QCOMPARE(int(header.size()), 400);
+    } else {
+        QVERIFY(!ok);
+        QVERIFY(header.empty());
+    }
+}
+
+void TestPlatform::pictures_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("loads");
+    QTest::newRow("bitmap") << "bmp" << true;
+    QTest::newRow("jpeg") << "jpg" << true;
+    QTest::newRow("gif") << "gif" << true;
+    QTest::newRow("missing") << "missing" << false;
+    QTest::newRow("corrupt") << "corrupt" << false;
+    QTest::newRow("empty file") << "empty" << false;
+    QTest::newRow("truncated bitmap") << "truncbmp" << false;
+    QTest::newRow("truncated jpeg") << "truncjpg" << false;
+    QTest::newRow("FIFO") << "fifo" << false;
+    QTest::newRow("directory") << "dir" << false;
+    QTest::newRow("claims 60000 by 60000") << "huge" << false;
+}
+
+void TestPlatform::pictures()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, loads);
+    const QString picture = path(QStringLiteral("p.bmp"));
+    auto resource = [](const char *name) {
+        QFile file(QStringLiteral(":/") + QLatin1String(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    if (kind == "bmp")
+        QVERIFY(WriteBytes(picture, resource("console.bmp")));
+    else if (kind == "jpg")
+        QVERIFY(WriteBytes(picture, resource("runup.jpg")));
+    else if (kind == "gif")
+        QVERIFY(WriteBytes(picture, resource("about-frame.gif")));
+    else if (kind == "corrupt")
+        QVERIFY(WriteBytes(picture, QByteArray("BM") + QByteArray(300, '\x7f')));
+    else if (kind == "empty")
+        QVERIFY(WriteBytes(picture, QByteArray()));
+    else if (kind == "truncbmp")
+        QVERIFY(WriteBytes(picture, resource("console.bmp").left(30000)));
+    else if (kind == "truncjpg")
+        QVERIFY(WriteBytes(picture, resource("runup.jpg").left(500)));
+    else if (kind == "fifo")
+        QVERIFY(MakeFifo(picture));
+    else if (kind == "dir")
+        QVERIFY(QDir().mkpath(picture));
+    else if (kind == "huge") {
+        QByteArray bmp = resource("console.bmp");
+        qToLittleEndian<qint32>(60000, bmp.data() + 18);
+        qToLittleEndian<qint32>(60000, bmp.data() + 22);
+        qToLittleEndian<quint32>(0, bmp.data() + 2);
+        QVERIFY(WriteBytes(picture, bmp));
+    }
+    QElapsedTimer timer;
+    timer.start();
+    const QImage image = LoadPicture(picture);
+    QVERIFY(timer.elapsed() < 2000);
+    QCOMPARE(!image.isNull(), loads);
+}
+
+void TestPlatform::backslashPrefixMeetsFileSystem()
+{
+    QCOMPARE(FileSystemPath(QStringLiteral("images\\tetris.bmp")), QStringLiteral("images/tetris.bmp"));
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir_->path()));
+    QDir().mkpath(QStringLiteral("images"));
+    QFile::copy(QStringLiteral(":/console.bmp"), QStringLiteral("images/tetris.bmp"));
+    const QImage image = LoadPicture(QStringLiteral("images\\tetris.bmp"));
+    QDir::setCurrent(previous);
+    QCOMPARE(image.size(), QSize(160, 144));
+}
+
+void TestPlatform::folderScan()
+{
+    QVERIFY(WriteBytes(path(QStringLiteral("a.gb")), "x"));
+    QVERIFY(WriteBytes(path(QStringLiteral(".hidden.gb")), "x"));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("sub"))));
+    QVERIFY(QDir().mkpath(path(QStringLiteral(".git"))));
+    QVERIFY(MakeLink(path(QStringLiteral("a.gb")), path(QStringLiteral("link.gb"))));
+    QVERIFY(MakeLink(path(QStringLiteral("sub")), path(QStringLiteral("sublink"))));
+    QVERIFY(MakeLink(path(QStringLiteral("gone")), path(QStringLiteral("dangling.gb"))));
+    QVERIFY(MakeLink(QStringLiteral("."), path(QStringLiteral("loop"))));
+    QVERIFY(MakeFifo(path(QStringLiteral("pipe.gb"))));
+    FolderEntries entries;
+    QVERIFY(ScanFolder(dir_->path(), entries));
+    entries.files.sort();
+    entries.folders.sort();
+    QCOMPARE(entries.files, (QStringList{"a.gb", "link.gb"}));
+    QCOMPARE(entries.folders, (QStringList{"loop", "sub", "sublink"}));
+    QVERIFY(!ScanFolder(path(QStringLiteral("a.gb")), entries));
+    QVERIFY(entries.files.isEmpty());
+    QVERIFY(!ScanFolder(path(QStringLiteral("missing")), entries));
+}
+
+void TestPlatform::drives()
+{
+    const std::vector<Drive> drives = ListDrives();
+    QVERIFY(!drives.empty());
+    QCOMPARE(drives.front().root, QStringLiteral("/"));
+    for (const Drive &drive : drives) {
+        QVERIFY(!drive.root.startsWith(QStringLiteral("/proc")));
+        QVERIFY(!drive.root.startsWith(QStringLiteral("/sys")));
+        QVERIFY(!drive.label.isEmpty());
+    }
+    const std::vector<Drive> sample{{"/", "/"}, {"/media/usb", "/media/usb [USB]"}, {"/media/usb2", "x"}};
+    QCOMPARE(DriveOf(QStringLiteral("/media/usb/roms"), sample), QStringLiteral("/media/usb"));
+    QCOMPARE(DriveOf(QStringLiteral("/media/usb"), sample), QStringLiteral("/media/usb"));
+    QCOMPARE(DriveOf(QStringLiteral("/media/usb2/x"), sample), QStringLiteral("/media/usb2"));
+    QCOMPARE(DriveOf(QStringLiteral("/media/usbother"), sample), QStringLiteral("/"));
+    QCOMPARE(DriveOf(QStringLiteral("/home"), sample), QStringLiteral("/"));
+}
+
+VEXA_TEST_MAIN(TestPlatform)
+#include "test_platform.moc"
