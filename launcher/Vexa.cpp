@@ -288,6 +288,24 @@ bool Vexa::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+bool Vexa::focusNextPrevChild(bool next)
+{
+    // The mode group takes one place in the tab order, its first option's, and
+    // tabbing into it lands on the chosen mode, as in a classic dialog.
+    if (std::find(gbVärde.begin(), gbVärde.end(), focusWidget()) != gbVärde.end())
+        gbVärde[0]->setFocus(Qt::OtherFocusReason);
+    if (!QWidget::focusNextPrevChild(next))
+        return false;
+    const auto reached = std::find(gbVärde.begin(), gbVärde.end(), focusWidget());
+    if (reached != gbVärde.end() && !(*reached)->isChecked()) {
+        for (QRadioButton *option : gbVärde) {
+            if (option->isChecked())
+                option->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        }
+    }
+    return true;
+}
+
 void Vexa::mouseMoveEvent(QMouseEvent *event)
 {
     // Check boxes and option buttons pass their moves on; only the bare

@@ -1,0 +1,373 @@
+#include "TestFiles.h"
+#include "TestMain.h"
+
+#include "../controls/DirListBox.h"
+#include "../controls/DriveListBox.h"
+#include "../controls/FileListBox.h"
+#include "../controls/PictureBox.h"
+#include "../controls/StatusBar.h"
+#include "../platform/FolderScan.h"
+
+#include <QSignalSpy>
+
+namespace {
+const QString kPattern = QStringLiteral("*.gb; *.sgb; *cgb");
+}
+
+class TestControls : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void pattern_data();
+    void pattern();
+    void fileListShowsMatchingRegularFiles();
+    void fileListSortsWithoutCase();
+    void fileListClearsSelectionOnFolderChange();
+    void fileListClickByKeyboard();
+    void fileListOfUnreadableFolderIsEmpty();
+    void fileListNameNotUtf8();
+
+    void dirListShowsAncestorsAndSubfolders();
+    void dirListOpensEntry();
+    void dirListIgnoresNonFolders_data();
+    void dirListIgnoresNonFolders();
+    void dirListFolderThatCannotBeListed();
+    void dirListFolderRemovedWhileShown();
+
+    void driveListFollowsPath();
+    void statusBarPanels();
+    void pictureBoxKeepsItsImage();
+    void pictureBoxMeasuresWithoutWrapping();
+
+private:
+    QTemporaryDir *dir_ = nullptr;
+    QString path(const QString &name) const { return dir_->filePath(name); }
+};
+
+void TestControls::init()
+{
+    dir_ = new QTemporaryDir;
+    QVERIFY(dir_->isValid());
+}
+
+void TestControls::cleanup()
+{
+    delete dir_;
+    dir_ = nullptr;
+}
+
+void TestControls::pattern_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("matches");
+    QTest::newRow("x.gb") << "x.gb" << true;
+    QTest::newRow("TOTO.GB") << "TOTO.GB" << true;
+    QTest::newRow("x.sgb") << "x.sgb" << true;
+    QTest::newRow("X.SGB") << "X.SGB" << true;
+    QTest::newRow("xcgb: no dot needed") << "xcgb" << true;
+    QTest::newRow("x.cgb") << "x.cgb" << true;
+    QTest::newRow("XCGB") << "XCGB" << true;
+    QTest::newRow(".gb alone") << ".gb" << true;
+    QTest::newRow("x.gbc not listed") << "x.gbc" << false;
+    QTest::newRow("x.gba") << "x.gba" << false;
+    QTest::newRow("x.gb.zip") << "x.gb.zip" << false;
+    QTest::newRow("gb without dot") << "xgb" << false;
+    QTest::newRow("blank in name") << "a b.gb" << true;
+    QTest::newRow("non-ASCII") << "ポケモン.gb" << true;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TestControls::pattern()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, matches);
+    QCOMPARE(FileListBox::MatchesPattern(name, kPattern), matches);
+    QCOMPARE(FileListBox::MatchesPattern(name, QStringLiteral("*.gb;*.sgb;*cgb")), matches);
+}
+
+void TestControls::fileListShowsMatchingRegularFiles()
+{
+    for (const char *name : {"TOTO.GB", "x.sgb", "xcgb", "x.gbc", ".hidden.gb", "readme.txt", "a b.gb"})
+        QVERIFY(WriteBytes(path(QLatin1String(name)), "rom"));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("dir.gb"))));
+    QVERIFY(MakeLink(path(QStringLiteral("x.sgb")), path(QStringLiteral("link.gb"))));
+    QVERIFY(MakeLink(path(QStringLiteral("gone")), path(QStringLiteral("dangling.gb"))));
+    QVERIFY(MakeFifo(path(QStringLiteral("fifo.gb"))));
+    FileListBox list;
+    list.SetPattern(kPattern);
+    list.SetPath(dir_->path());
+    QCOMPARE(list.Names(), (QStringList{"a b.gb", "link.gb", "TOTO.GB", "x.sgb", "xcgb"}));
+    QCOMPARE(list.ListCount(), 5);
+    QCOMPARE(list.FileName(), QString());
+}
+
+void TestControls::fileListSortsWithoutCase()
+{
+    for (const char *name : {"b.gb", "A.gb", "c.GB", "B2.gb", "a1.gb"})
+        QVERIFY(WriteBytes(path(QLatin1String(name)), "rom"));
+    FileListBox list;
+    list.SetPattern(kPattern);
+    list.SetPath(dir_->path());
+    QCOMPARE(list.Names(), (QStringList{"A.gb", "a1.gb", "b.gb", "B2.gb", "c.GB"}));
+}
+
+void TestControls::fileListClearsSelectionOnFolderChange()
+{
+    QVERIFY(WriteBytes(path(QStringLiteral("a.gb")), "rom"));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("other"))));
+    QVERIFY(WriteBytes(path(QStringLiteral("other/b.gb")), "rom"));
+    FileListBox list;
+    list.SetPattern(kPattern);
+    list.SetPath(dir_->path());
+    QSignalSpy clicks(&list, &FileListBox::Click);
+    list.setCurrentIndex(list.model()->index(0, 0));
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(list.FileName(), QStringLiteral("a.gb"));
+    list.SetPath(path(QStringLiteral("other")));
+    QCOMPARE(list.FileName(), QString());
+    QCOMPARE(clicks.count(), 1);
+}
+
+void TestControls::fileListClickByKeyboard()
+{
+    for (const char *name : {"a.gb", "b.gb", "c.gb"})
+        QVERIFY(WriteBytes(path(QLatin1String(name)), "rom"));
+    FileListBox list;
+    list.SetPattern(kPattern);
+    list.SetPath(dir_->path());
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    QSignalSpy clicks(&list, &FileListBox::Click);
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Down);
+    QTest::keyClick(&list, Qt::Key_Down);
+    QTest::keyClick(&list, Qt::Key_Down);
+    QVERIFY(clicks.count() >= 2);
+    QCOMPARE(list.FileName(), QStringLiteral("c.gb"));
+}
+
+void TestControls::fileListOfUnreadableFolderIsEmpty()
+{
+    FileListBox list;
+    list.SetPattern(kPattern);
+    QVERIFY(WriteBytes(path(QStringLiteral("plain")), "x"));
+    list.SetPath(path(QStringLiteral("plain")));
+    QCOMPARE(list.ListCount(), 0);
+    list.SetPath(path(QStringLiteral("missing")));
+    QCOMPARE(list.ListCount(), 0);
+}
+
+void TestControls::fileListNameNotUtf8()
+{
+    const QByteArray raw = QFile::encodeName(dir_->path()) + "/bad\xff\xfe.gb";
+    FILE *file = fopen(raw.constData(), "wb");
+    QVERIFY(file);
+    fclose(file);
+    FileListBox list;
+    list.SetPattern(kPattern);
+    list.SetPath(dir_->path());
+    QCOMPARE(list.ListCount(), 1);
+    QVERIFY(list.Names().first().endsWith(QStringLiteral(".gb")));
+    unlink(raw.constData());
+}
+
+void TestControls::dirListShowsAncestorsAndSubfolders()
+{
+    QVERIFY(QDir().mkpath(path(QStringLiteral("roms/Zelda"))));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("roms/alpha"))));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("roms/.hidden"))));
+    QVERIFY(WriteBytes(path(QStringLiteral("roms/file.gb")), "x"));
+    DirListBox list;
+    list.SetPath(path(QStringLiteral("roms")));
+    const QStringList parts = path(QStringLiteral("roms")).split('/', Qt::SkipEmptyParts);
+    QCOMPARE(list.count(), parts.size() + 1 + 2);
+    QCOMPARE(list.item(0)->data(Qt::UserRole).toString(), QStringLiteral("/"));
+    QCOMPARE(list.CurrentFolderRow(), parts.size());
+    QCOMPARE(list.item(list.CurrentFolderRow())->data(Qt::UserRole).toString(), path(QStringLiteral("roms")));
+    QCOMPARE(list.item(list.count() - 2)->text().trimmed(), QStringLiteral("alpha"));
+    QCOMPARE(list.item(list.count() - 1)->text().trimmed(), QStringLiteral("Zelda"));
+    QCOMPARE(list.currentRow(), list.CurrentFolderRow());
+}
+
+void TestControls::dirListOpensEntry()
+{
+    QVERIFY(QDir().mkpath(path(QStringLiteral("roms/sub"))));
+    DirListBox list;
+    list.SetPath(path(QStringLiteral("roms")));
+    QSignalSpy changes(&list, &DirListBox::Changed);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    list.setCurrentRow(list.count() - 1);
+    QTest::keyClick(&list, Qt::Key_Return);
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(list.Path(), path(QStringLiteral("roms/sub")));
+    // An ancestor opens too.
+    list.setCurrentRow(0);
+    QTest::keyClick(&list, Qt::Key_Return);
+    QCOMPARE(list.Path(), QStringLiteral("/"));
+    QCOMPARE(changes.count(), 2);
+    // The same folder again is no change.
+    list.SetPath(QStringLiteral("/"));
+    QCOMPARE(changes.count(), 2);
+}
+
+void TestControls::dirListIgnoresNonFolders_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::newRow("empty") << "";
+    QTest::newRow("missing") << "missing";
+    QTest::newRow("a file") << "file";
+    QTest::newRow("newline") << "a\nb";
+    QTest::newRow("10,000 characters") << QString(10000, QLatin1Char('y'));
+}
+
+void TestControls::dirListIgnoresNonFolders()
+{
+    QFETCH(QString, target);
+    QVERIFY(WriteBytes(path(QStringLiteral("file")), "x"));
+    DirListBox list;
+    list.SetPath(dir_->path());
+    QSignalSpy changes(&list, &DirListBox::Changed);
+    list.SetPath(target.isEmpty() ? target : path(target));
+    QCOMPARE(changes.count(), 0);
+    QCOMPARE(list.Path(), dir_->path());
+}
+
+void TestControls::dirListFolderThatCannotBeListed()
+{
+    QVERIFY(QDir().mkpath(path(QStringLiteral("locked/sub"))));
+    QVERIFY(chmod(QFile::encodeName(path(QStringLiteral("locked"))).constData(), 0) == 0);
+    FolderEntries probe;
+    if (ScanFolder(path(QStringLiteral("locked")), probe)) {
+        chmod(QFile::encodeName(path(QStringLiteral("locked"))).constData(), 0755);
+        QSKIP("permission bits do not stop this user (root)");
+    }
+    DirListBox list;
+    QSignalSpy changes(&list, &DirListBox::Changed);
+    list.SetPath(path(QStringLiteral("locked")));
+    chmod(QFile::encodeName(path(QStringLiteral("locked"))).constData(), 0755);
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(list.Path(), path(QStringLiteral("locked")));
+    QCOMPARE(list.count(), list.CurrentFolderRow() + 1);
+}
+
+void TestControls::dirListFolderRemovedWhileShown()
+{
+    QVERIFY(QDir().mkpath(path(QStringLiteral("gone/sub"))));
+    DirListBox list;
+    list.SetPath(path(QStringLiteral("gone")));
+    QVERIFY(QDir(path(QStringLiteral("gone"))).removeRecursively());
+    QSignalSpy changes(&list, &DirListBox::Changed);
+    list.setCurrentRow(list.count() - 1);
+    emit list.itemActivated(list.currentItem());
+    QCOMPARE(changes.count(), 0);
+    QCOMPARE(list.Path(), path(QStringLiteral("gone")));
+    list.setCurrentRow(0);
+    emit list.itemActivated(list.currentItem());
+    QCOMPARE(list.Path(), QStringLiteral("/"));
+}
+
+void TestControls::driveListFollowsPath()
+{
+    DriveListBox drives;
+    drives.SetDrives({{"/", "/"}, {dir_->path(), "tmp [T]"}});
+    QSignalSpy changes(&drives, &DriveListBox::Changed);
+    drives.SetDrive(path(QStringLiteral("roms/deep")));
+    QCOMPARE(drives.DriveRoot(), dir_->path());
+    QCOMPARE(changes.count(), 1);
+    drives.SetDrive(path(QStringLiteral("other")));
+    QCOMPARE(changes.count(), 1);
+    drives.SetDrive(QStringLiteral("/usr"));
+    QCOMPARE(drives.DriveRoot(), QStringLiteral("/"));
+    QCOMPARE(changes.count(), 2);
+}
+
+void TestControls::statusBarPanels()
+{
+    StatusBar bar;
+    bar.resize(169, 17);
+    bar.AddPanel({"CGB", "CGB", "Gameboy Color", 37, 37});
+    bar.AddPanel({"0MBit", "MBits", "ROM Size", 53, 53});
+    QCOMPARE(bar.PanelCount(), 2);
+    QCOMPARE(bar.IndexOf(QStringLiteral("MBits")), 2);
+    QCOMPARE(bar.IndexOf(QStringLiteral("nothing")), 0);
+    bar.SetPanelEnabled(1, false);
+    bar.SetPanelText(2, QStringLiteral("8MBit"));
+    QVERIFY(!bar.PanelAt(1).enabled);
+    QCOMPARE(bar.PanelAt(1).text, QStringLiteral("CGB"));
+    QCOMPARE(bar.PanelAt(2).text, QStringLiteral("8MBit"));
+    QVERIFY(bar.PanelRect(2).left() > bar.PanelRect(1).right());
+    QVERIFY(bar.PanelRect(2).right() < bar.width());
+
+    // A disabled panel still shows its text, in another colour.
+    const QImage before = bar.grab().toImage();
+    bar.SetPanelEnabled(1, true);
+    const QImage after = bar.grab().toImage();
+    const QRect panel = bar.PanelRect(1);
+    auto inked = [&](const QImage &image) {
+        int count = 0;
+        const QRgb background = image.pixel(panel.right() - 2, panel.center().y());
+        for (int y = panel.top() + 2; y < panel.bottom() - 1; ++y)
+            for (int x = panel.left() + 2; x < panel.right() - 2; ++x)
+                count += image.pixel(x, y) != background;
+        return count;
+    };
+    QVERIFY(inked(before) > 10);
+    QVERIFY(inked(after) > 10);
+    QVERIFY(before != after);
+}
+
+void TestControls::pictureBoxKeepsItsImage()
+{
+    PictureBox box;
+    box.resize(100, 60);
+    box.SetBackColor(QColor(0, 64, 64));
+    box.SetForeColor(Qt::yellow);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    box.Cls();
+    QRect rect(0, 0, box.ScaleWidth() - 1, box.ScaleHeight() - 1);
+    box.DrawText(QStringLiteral("HELLO"), rect, PictureBox::kCenter);
+    box.Refresh();
+    QCOMPARE(box.ScaleWidth(), 96);
+    QCOMPARE(box.ScaleHeight(), 56);
+    // A repaint shows what was drawn last.
+    const QImage shown = box.grab().toImage();
+    box.update();
+    QCoreApplication::processEvents();
+    QCOMPARE(box.grab().toImage(), shown);
+    int yellow = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            yellow += QColor(shown.pixel(x, y)) == QColor(Qt::yellow);
+    QVERIFY(yellow > 10);
+    box.Cls();
+    QCOMPARE(box.Image().pixelColor(box.ScaleWidth() / 2, 2), QColor(0, 64, 64));
+}
+
+void TestControls::pictureBoxMeasuresWithoutWrapping()
+{
+    PictureBox box;
+    box.resize(100, 60);
+    QRect measured(0, 0, 0, 0);
+    const QString lines = QStringLiteral("a\r\nb\r\nc");
+    const int height = box.DrawText(lines, measured, PictureBox::kCalcRect);
+    const QFontMetrics metrics(box.font());
+    QVERIFY(height >= 3 * metrics.height() - 2);
+    QCOMPARE(measured.height(), height);
+    // CR LF measures like LF: nothing is drawn for the CR.
+    QRect plain(0, 0, 0, 0);
+    QCOMPARE(box.DrawText(QStringLiteral("a\nb\nc"), plain, PictureBox::kCalcRect), height);
+    QCOMPARE(plain.width(), measured.width());
+    // A long line is not wrapped when measuring.
+    QRect wide(0, 0, 0, 0);
+    box.DrawText(QStringLiteral("a long line that is wider than the box"), wide, PictureBox::kCalcRect);
+    QVERIFY(wide.width() > 100);
+}
+
+VEXA_TEST_MAIN(TestControls)
+#include "test_controls.moc"

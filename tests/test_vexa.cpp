@@ -1,0 +1,977 @@
+#include "TestFiles.h"
+#include "TestMain.h"
+
+#include "../controls/DirListBox.h"
+#include "../controls/DriveListBox.h"
+#include "../controls/FileListBox.h"
+#include "../controls/Frame.h"
+#include "../controls/StatusBar.h"
+#include "../launcher/Vexa.h"
+#include "../platform/Settings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+
+namespace {
+
+const QString kFreshCommand = QStringLiteral("vexa  -rtsdir rsave/  -savdir saves/  -cgb  -sound 1 -stereo 1  -crc  -delay ");
+
+QString SettingsFile()
+{
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vexa/Vexa.conf");
+}
+
+// What another process would read from the store right now.
+QString StoredOnDisk(const QString &key)
+{
+    QSettings onDisk(SettingsFile(), QSettings::IniFormat);
+    return onDisk.value(QStringLiteral("Options/") + key).toString();
+}
+
+bool WaitFor(const std::function<bool()> &condition, int ms = 5000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > ms)
+            return false;
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+} // namespace
+
+class TestVexa : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    // Layout
+    void geometry_data();
+    void geometry();
+    void windowProperties();
+    void coloursAndFonts();
+    void hiddenAndOffscreenControls();
+    void stacking();
+    void tabOrder();
+    void statusBarAtStart();
+    void picturesAtStart();
+
+    // Start-up and shutdown
+    void startupDefaults();
+    void restoresStoredFolder();
+    void unusableStoredFolder_data();
+    void unusableStoredFolder();
+    void totGamesWritten_data();
+    void totGamesWritten();
+    void totGamesCapped();
+
+    // Browser
+    void romPathShowsListsAndClickHides();
+    void folderChangeStoresAtOnce();
+    void driveChangeGoesToRememberedFolder();
+    void folderChangeKeepsGame();
+
+    // Header inspection
+    void inspectsHeader_data();
+    void inspectsHeader();
+    void flagsCarryOver();
+    void unreadableRoms_data();
+    void unreadableRoms();
+    void gameInRootFolder();
+    void pictureFromImagesFolder_data();
+    void pictureFromImagesFolder();
+    void arrowKeysInspectEachFile();
+
+    // Hover
+    void hover_data();
+    void hover();
+    void releaseOverFileListHides();
+
+    // Launch
+    void firstLaunchOfFreshStart();
+    void launchReadsControls_data();
+    void launchReadsControls();
+    void noRomClickedYet();
+    void failedStartLeavesText1_data();
+    void failedStartLeavesText1();
+    void twoClicksStartTwo();
+    void strangeRomNames_data();
+    void strangeRomNames();
+
+private:
+    Vexa *MakeWindow();
+    void ClickFile(const QString &name);
+    void ClickRun();
+    QStringList Runs() const;
+    QString path(const QString &name) const { return work_->filePath(name); }
+
+    QTemporaryDir *work_ = nullptr;
+    Vexa *window_ = nullptr;
+    QString previousDir_;
+    QByteArray previousPath_;
+    QString record_;
+};
+
+void TestVexa::init()
+{
+    QFile::remove(SettingsFile());
+    work_ = new QTemporaryDir;
+    QVERIFY(work_->isValid());
+    previousDir_ = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(work_->path()));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("roms"))));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("bin"))));
+    QVERIFY(WriteScript(path(QStringLiteral("bin/vexa")), RecorderScript()));
+    record_ = path(QStringLiteral("record"));
+    qputenv("VEXA_RECORD", QFile::encodeName(record_));
+    previousPath_ = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(path(QStringLiteral("bin"))) + ":" + previousPath_);
+}
+
+void TestVexa::cleanup()
+{
+    delete window_;
+    window_ = nullptr;
+    qputenv("PATH", previousPath_);
+    QDir::setCurrent(previousDir_);
+    delete work_;
+    work_ = nullptr;
+}
+
+Vexa *TestVexa::MakeWindow()
+{
+    delete window_;
+    window_ = new Vexa;
+    window_->show();
+    if (!QTest::qWaitForWindowExposed(window_))
+        qWarning("window not exposed");
+    return window_;
+}
+
+void TestVexa::ClickFile(const QString &name)
+{
+    const int row = window_->File1->Names().indexOf(name);
+    QVERIFY2(row >= 0, qPrintable(name));
+    const QRect item = window_->File1->visualRect(window_->File1->model()->index(row, 0));
+    QTest::mouseClick(window_->File1->viewport(), Qt::LeftButton, {}, item.center());
+    QCOMPARE(window_->File1->FileName(), name);
+}
+
+void TestVexa::ClickRun()
+{
+    // The pointer may still rest where an earlier test left it, and a move to
+    // the same point sends nothing: come in from the background.
+    QTest::mouseMove(window_, QPoint(3, 100));
+    QTest::mouseMove(window_, window_->RunUp->geometry().center());
+    QVERIFY(window_->RunDown->isVisible());
+    QTest::mouseClick(window_->RunDown, Qt::LeftButton);
+}
+
+QStringList TestVexa::Runs() const
+{
+    QFile file(record_);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QStringLiteral("--\n"), Qt::SkipEmptyParts);
+}
+
+void TestVexa::geometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QRect>("rect");
+    auto row = [](const char *name, const char *parent, int l, int t, int w, int h) {
+        QTest::newRow(name) << name << parent << QRect(l, t, w, h);
+    };
+    row("Text1", "Vexa", 10, 335, 316, 26);
+    row("Command3", "Vexa", 50, 170, 71, 16);
+    row("StatusBar1", "Vexa", 180, 280, 169, 17);
+    row("Check3", "Vexa", 232, 237, 105, 13);
+    row("Check2", "Vexa", 232, 221, 97, 13);
+    row("Frame8", "Vexa", 224, 193, 115, 65);
+    row("Stereo", "Vexa", 20, 217, 81, 21);
+    row("Frame5", "Vexa", 16, 205, 91, 36);
+    row("Frame1", "Vexa", 170, 15, 173, 167);
+    row("Command2", "Vexa", 335, 0, 11, 13);
+    row("Frame4", "Vexa", 10, 260, 134, 36);
+    row("Frame3", "Vexa", 116, 193, 105, 65);
+    row("Frame2", "Vexa", 7, 5, 161, 185);
+    row("Frame7", "Vexa", 12, 193, 101, 64);
+    row("RunDown", "Vexa", 275, 260, 71, 19);
+    row("RunUp", "Vexa", 275, 260, 71, 19);
+    row("noimage", "Vexa", 412, 400, 196, 121);
+    row("Check1", "Frame8", 8, 12, 85, 13);
+    row("Dir1", "Frame1", 6, 34, 164, 126);
+    row("Drive1", "Frame1", 5, 14, 164, 21);
+    row("Image1", "Frame1", 5, 14, 164, 148);
+    row("Video", "Frame4", 4, 12, 125, 21);
+    row("File1", "Frame2", 7, 15, 144, 149);
+}
+
+void TestVexa::geometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, parent);
+    QFETCH(QRect, rect);
+    Vexa *window = MakeWindow();
+    auto *widget = window->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->parentWidget()->objectName(), parent);
+    QCOMPARE(widget->geometry(), rect);
+}
+
+void TestVexa::windowProperties()
+{
+    Vexa *window = MakeWindow();
+    QCOMPARE(window->windowTitle(), QStringLiteral("VExa Tessor v3.0 (Beta Release) By Norlund"));
+    QCOMPARE(window->size(), QSize(349, 298));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    const Qt::WindowFlags flags = window->windowFlags();
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!window->windowIcon().isNull());
+
+    const QList<QRadioButton *> options = window->findChildren<QRadioButton *>(QStringLiteral("gbVärde"));
+    QCOMPARE(options.size(), 3);
+    const QStringList captions{"GB Mode", "CGB Mode", "SGB Mode"};
+    const QList<QRect> places{QRect(124, 205, 81, 17), QRect(124, 221, 89, 17), QRect(124, 237, 89, 17)};
+    for (int index = 0; index < 3; ++index) {
+        QRadioButton *option = window->gbVärde[static_cast<std::size_t>(index)];
+        QCOMPARE(option->property("index").toInt(), index);
+        QCOMPARE(option->text(), captions.at(index));
+        QCOMPARE(option->geometry(), places.at(index));
+        QCOMPARE(option->parentWidget(), static_cast<QWidget *>(window));
+    }
+    QCOMPARE(window->Command2->text(), QStringLiteral("?"));
+    QCOMPARE(window->Command3->text(), QStringLiteral("Rom Path"));
+    QCOMPARE(window->Check1->text(), QStringLiteral("Crc on/off"));
+    QCOMPARE(window->Check2->text(), QStringLiteral("Delay on/off"));
+    QCOMPARE(window->Check3->text(), QStringLiteral("2 Player (SGB)"));
+    QCOMPARE(window->Frame1->Caption(), QStringLiteral("Picture Of The Game"));
+    QCOMPARE(window->Frame2->Caption(), QStringLiteral("Pick Your Gameboy Rom"));
+    QCOMPARE(window->Frame3->Caption(), QStringLiteral("Gameboy Mode"));
+    QCOMPARE(window->Frame4->Caption(), QStringLiteral("Video Mode"));
+    QCOMPARE(window->Frame5->Caption(), QStringLiteral("Stereo Mode"));
+    QCOMPARE(window->Frame7->Caption(), QStringLiteral("Sound"));
+    QCOMPARE(window->Frame8->Caption(), QStringLiteral("Misc Options"));
+    QCOMPARE(window->File1->Pattern(), QStringLiteral("*.gb; *.sgb; *cgb"));
+    QVERIFY(!window->findChild<QObject *>(QStringLiteral("midfile1")));
+
+    // One exclusive group: choosing one clears the others.
+    window->gbVärde[0]->click();
+    QVERIFY(window->gbVärde[0]->isChecked());
+    QVERIFY(!window->gbVärde[1]->isChecked());
+    window->gbVärde[2]->click();
+    QVERIFY(!window->gbVärde[0]->isChecked());
+}
+
+void TestVexa::coloursAndFonts()
+{
+    Vexa *window = MakeWindow();
+    const QColor teal(0, 64, 64);
+    QCOMPARE(window->palette().color(QPalette::Window), teal);
+    for (Frame *frame : window->findChildren<Frame *>()) {
+        QCOMPARE(frame->palette().color(QPalette::Window), teal);
+        QCOMPARE(frame->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+    }
+    for (QRadioButton *option : window->gbVärde)
+        QCOMPARE(option->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+    for (QCheckBox *check : {window->Check1, window->Check2, window->Check3}) {
+        QCOMPARE(check->palette().color(QPalette::Window), teal);
+        QCOMPARE(check->palette().color(QPalette::WindowText),
+                 QApplication::palette().color(QPalette::HighlightedText));
+    }
+    // A pixel of the bare background, and of a frame caption.
+    const QImage shot = window->grab().toImage();
+    QCOMPARE(shot.pixelColor(2, 150), teal);
+    bool yellowCaption = false;
+    const QRect caption(window->Frame2->x() + 6, window->Frame2->y(), 100, 12);
+    for (int y = caption.top(); y <= caption.bottom(); ++y)
+        for (int x = caption.left(); x <= caption.right(); ++x)
+            yellowCaption |= shot.pixelColor(x, y) == QColor(255, 255, 0);
+    QVERIFY(yellowCaption);
+
+    const QFont font = window->font();
+    QCOMPARE(font.family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(font.pointSizeF(), 8.25);
+    QVERIFY(font.bold());
+    QVERIFY(QStringList({"Liberation Sans", "DejaVu Sans"}).contains(QFontInfo(font).family()));
+    QCOMPARE(window->Command2->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(window->StatusBar1->font().family(), QStringLiteral("Arial"));
+
+    // No caption is clipped at this size.
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        if (button == window->Command2)
+            continue;
+        const int needed = button->fontMetrics().horizontalAdvance(button->text());
+        QVERIFY2(needed < button->width(), qPrintable(button->text()));
+    }
+}
+
+void TestVexa::hiddenAndOffscreenControls()
+{
+    Vexa *window = MakeWindow();
+    QVERIFY(!window->RunDown->isVisible());
+    QVERIFY(window->RunUp->isVisible());
+    QVERIFY(!window->Drive1->isVisible());
+    QVERIFY(!window->Dir1->isVisible());
+    QVERIFY(window->Image1->isVisible());
+    // Text1 and noimage exist but lie below or beside the client area.
+    QVERIFY(!window->rect().intersects(window->Text1->geometry()));
+    QVERIFY(!window->rect().intersects(window->noimage->geometry()));
+    QCOMPARE(window->Text1->text(), QStringLiteral("Text1"));
+}
+
+void TestVexa::stacking()
+{
+    Vexa *window = MakeWindow();
+    auto top = [window](QWidget *widget) {
+        return window->childAt(widget->mapTo(window, widget->rect().center()));
+    };
+    auto inside = [](QWidget *found, QWidget *widget) {
+        return found == widget || (found && widget->isAncestorOf(found));
+    };
+    QVERIFY(inside(top(window->gbVärde[0]), window->gbVärde[0]));
+    QVERIFY(inside(top(window->gbVärde[2]), window->gbVärde[2]));
+    QVERIFY(inside(top(window->Check2), window->Check2));
+    QVERIFY(inside(top(window->Check3), window->Check3));
+    QVERIFY(inside(top(window->Stereo), window->Stereo));
+    QVERIFY(inside(top(window->Command3), window->Command3));
+    QVERIFY(inside(top(window->RunUp), window->RunUp));
+    window->RunDown->show();
+    QVERIFY(inside(top(window->RunUp), window->RunDown));
+    QTest::mouseClick(window->Command3, Qt::LeftButton);
+    QVERIFY(inside(top(window->Dir1), window->Dir1));
+    QVERIFY(inside(top(window->Drive1), window->Drive1));
+    // Shown, the two lists cover the picture but for its border.
+    const QRect lists = window->Drive1->geometry().united(window->Dir1->geometry());
+    QVERIFY(lists.contains(window->Image1->geometry().adjusted(2, 2, -2, -4)));
+}
+
+void TestVexa::tabOrder()
+{
+    Vexa *window = MakeWindow();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    // File1 takes the focus first.
+    window->setFocus();
+    QTest::keyClick(window, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(window->File1));
+
+    // The option buttons are one group, reached once, at the checked one.
+    for (int checked : {1, 0, 2}) {
+        window->gbVärde[static_cast<std::size_t>(checked)]->setChecked(true);
+        window->File1->setFocus();
+        QList<QWidget *> order;
+        for (int i = 0; i < 11; ++i) {
+            QWidget *focus = QApplication::focusWidget();
+            if (qobject_cast<QComboBox *>(focus->parentWidget()))
+                focus = focus->parentWidget();
+            order.append(focus);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        const QList<QWidget *> expected{window->File1,    window->gbVärde[static_cast<std::size_t>(checked)],
+                                        window->Video,    window->Command2, window->Stereo, window->Check1,
+                                        window->Check2,   window->Check3,   window->Command3, window->Text1,
+                                        window->File1};
+        QCOMPARE(order, expected);
+    }
+}
+
+void TestVexa::statusBarAtStart()
+{
+    Vexa *window = MakeWindow();
+    StatusBar *bar = window->StatusBar1;
+    QCOMPARE(bar->PanelCount(), 4);
+    const QStringList texts{"CGB", "SGB", "JAP", "0MBit"};
+    const QStringList keys{"CGB", "SGB", "JAP", "MBits"};
+    const QStringList tips{"Gameboy Color", "Super Gameboy", "Country", "ROM Size"};
+    const QList<int> widths{37, 37, 37, 53};
+    for (int position = 1; position <= 4; ++position) {
+        const StatusBar::Panel &panel = bar->PanelAt(position);
+        QCOMPARE(panel.text, texts.at(position - 1));
+        QCOMPARE(panel.key, keys.at(position - 1));
+        QCOMPARE(panel.toolTip, tips.at(position - 1));
+        QCOMPARE(panel.width, widths.at(position - 1));
+        QVERIFY(panel.enabled);
+        QVERIFY(bar->PanelRect(position).right() < bar->width());
+    }
+}
+
+void TestVexa::picturesAtStart()
+{
+    Vexa *window = MakeWindow();
+    QCOMPARE(window->Image1->pixmap().size(), QSize(160, 144));
+    QVERIFY(window->Image1->hasScaledContents());
+    QCOMPARE(window->Image1->contentsRect().size(), QSize(160, 144));
+    QCOMPARE(window->noimage->pixmap().size(), QSize(196, 121));
+    QCOMPARE(window->RunUp->pixmap().size(), QSize(71, 19));
+    QCOMPARE(window->RunDown->pixmap().size(), QSize(71, 19));
+    QVERIFY(window->RunUp->pixmap().toImage() != window->RunDown->pixmap().toImage());
+}
+
+void TestVexa::startupDefaults()
+{
+    Vexa *window = MakeWindow();
+    QVERIFY(window->gbVärde[1]->isChecked());
+    QVERIFY(!window->gbVärde[0]->isChecked());
+    QVERIFY(!window->gbVärde[2]->isChecked());
+    QCOMPARE(window->Video->currentText(), QStringLiteral("320x200 With Gif"));
+    QCOMPARE(window->Video->currentIndex(), -1);
+    QCOMPARE(window->Video->count(), 6);
+    const QStringList video{"320x200 With Gif", "320x200", "360x144", "180x144", "256x200 With Gif", "256x200"};
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(window->Video->itemText(i), video.at(i));
+    QCOMPARE(window->Stereo->currentText(), QStringLiteral("Normal"));
+    QCOMPARE(window->Stereo->currentIndex(), -1);
+    const QStringList stereo{"Off", "Mono", "Normal", "Reversed"};
+    QCOMPARE(window->Stereo->count(), 4);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(window->Stereo->itemText(i), stereo.at(i));
+    QCOMPARE(window->Check1->checkState(), Qt::Checked);
+    QCOMPARE(window->Check2->checkState(), Qt::Checked);
+    QCOMPARE(window->Check3->checkState(), Qt::Unchecked);
+    QVERIFY(window->Game.isEmpty());
+    // First start with an empty store: the working directory, nothing signalled.
+    QCOMPARE(window->Dir1->Path(), work_->path());
+    QCOMPARE(window->File1->Path(), work_->path());
+    QCOMPARE(window->Text1->text(), QStringLiteral("Text1"));
+}
+
+void TestVexa::restoresStoredFolder()
+{
+    const QString roms = path(QStringLiteral("roms"));
+    QVERIFY(WriteBytes(roms + QStringLiteral("/a.gb"), "x"));
+    WriteSetting(QStringLiteral("Vexa"), QStringLiteral("Options"), QStringLiteral("RomPath"), roms);
+    Vexa *window = MakeWindow();
+    QCOMPARE(window->Dir1->Path(), roms);
+    QCOMPARE(window->File1->Path(), roms);
+    QCOMPARE(window->File1->Names(), QStringList{"a.gb"});
+    QCOMPARE(window->Text1->text(), roms);
+    QCOMPARE(window->Drive1->DriveRoot(), DriveOf(roms, window->Drive1->Drives()));
+    QCOMPARE(StoredOnDisk(QStringLiteral("RomPath")), roms);
+}
+
+void TestVexa::unusableStoredFolder_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("missing folder") << "/no/such/folder";
+    QTest::newRow("a file") << "FILE";
+    QTest::newRow("newline") << "/tmp\n/etc";
+    QTest::newRow("10,000 characters") << QString(10000, QLatin1Char('z'));
+    QTest::newRow("through a regular file") << "FILE/sub";
+}
+
+void TestVexa::unusableStoredFolder()
+{
+    QFETCH(QString, stored);
+    QVERIFY(WriteBytes(path(QStringLiteral("plain")), "x"));
+    stored.replace(QStringLiteral("FILE"), path(QStringLiteral("plain")));
+    WriteSetting(QStringLiteral("Vexa"), QStringLiteral("Options"), QStringLiteral("RomPath"), stored);
+    Vexa *window = MakeWindow();
+    QCOMPARE(window->Dir1->Path(), work_->path());
+    QCOMPARE(window->File1->Path(), work_->path());
+}
+
+void TestVexa::totGamesWritten_data()
+{
+    QTest::addColumn<int>("files");
+    QTest::newRow("empty list") << 0;
+    QTest::newRow("37 ROMs") << 37;
+}
+
+void TestVexa::totGamesWritten()
+{
+    QFETCH(int, files);
+    const QString roms = path(QStringLiteral("roms"));
+    for (int i = 0; i < files; ++i)
+        QVERIFY(WriteBytes(roms + QStringLiteral("/game%1.gb").arg(i), "x"));
+    QVERIFY(WriteBytes(roms + QStringLiteral("/notes.txt"), "x"));
+    WriteSetting(QStringLiteral("Vexa"), QStringLiteral("Options"), QStringLiteral("RomPath"), roms);
+    Vexa *window = MakeWindow();
+    QVERIFY(window->close());
+    QCOMPARE(StoredOnDisk(QStringLiteral("TotGames")), QString::number(files));
+    QVERIFY(!window->About());
+}
+
+void TestVexa::totGamesCapped()
+{
+    const QString roms = path(QStringLiteral("roms"));
+    for (int i = 0; i < 32800; ++i) {
+        const QByteArray name = QFile::encodeName(roms) + "/g" + QByteArray::number(i) + ".gb";
+        const int fd = open(name.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+        QVERIFY(fd >= 0);
+        close(fd);
+    }
+    WriteSetting(QStringLiteral("Vexa"), QStringLiteral("Options"), QStringLiteral("RomPath"), roms);
+    Vexa *window = MakeWindow();
+    QCOMPARE(window->File1->ListCount(), 32800);
+    window->close();
+    QCOMPARE(StoredOnDisk(QStringLiteral("TotGames")), QStringLiteral("32767"));
+}
+
+void TestVexa::romPathShowsListsAndClickHides()
+{
+    QVERIFY(WriteBytes(path(QStringLiteral("a.gb")), RomBytes(400, 0, 0, 0, 1)));
+    Vexa *window = MakeWindow();
+    QTest::mouseClick(window->Command3, Qt::LeftButton);
+    QVERIFY(window->Drive1->isVisible());
+    QVERIFY(window->Dir1->isVisible());
+    QTest::mouseClick(window->Command3, Qt::LeftButton);
+    QVERIFY(window->Drive1->isVisible());
+    QVERIFY(window->Dir1->isVisible());
+    ClickFile(QStringLiteral("a.gb"));
+    QVERIFY(!window->Drive1->isVisible());
+    QVERIFY(!window->Dir1->isVisible());
+}
+
+void TestVexa::folderChangeStoresAtOnce()
+{
+    const QString roms = path(QStringLiteral("roms"));
+    QVERIFY(WriteBytes(roms + QStringLiteral("/z.gb"), "x"));
+    Vexa *window = MakeWindow();
+    QTest::mouseClick(window->Command3, Qt::LeftButton);
+    window->Dir1->setFocus();
+    const int row = window->Dir1->count() - 1;
+    QCOMPARE(window->Dir1->item(row)->data(Qt::UserRole).toString(), roms);
+    window->Dir1->setCurrentRow(row);
+    QTest::keyClick(window->Dir1, Qt::Key_Return);
+    QCOMPARE(window->Dir1->Path(), roms);
+    QCOMPARE(window->File1->Names(), QStringList{"z.gb"});
+    QCOMPARE(window->File1->FileName(), QString());
+    QCOMPARE(window->Text1->text(), roms);
+    QCOMPARE(StoredOnDisk(QStringLiteral("RomPath")), roms);
+}
+
+void TestVexa::driveChangeGoesToRememberedFolder()
+{
+    const QString roms = path(QStringLiteral("roms"));
+    const QString deep = roms + QStringLiteral("/deep");
+    QVERIFY(QDir().mkpath(deep));
+    Vexa *window = MakeWindow();
+    // The roms folder stands in for a second drive.
+    window->Drive1->SetDrives({{"/", "/"}, {roms, "roms"}});
+    window->Dir1->SetPath(deep);
+    window->Dir1->SetPath(work_->path());
+    window->Drive1->setCurrentIndex(1);
+    QCOMPARE(window->Dir1->Path(), deep);
+    QCOMPARE(window->Text1->text(), deep);
+    QCOMPARE(StoredOnDisk(QStringLiteral("RomPath")), deep);
+    window->Drive1->setCurrentIndex(0);
+    QCOMPARE(window->Dir1->Path(), work_->path());
+    QCOMPARE(StoredOnDisk(QStringLiteral("RomPath")), work_->path());
+}
+
+void TestVexa::folderChangeKeepsGame()
+{
+    QVERIFY(WriteBytes(path(QStringLiteral("a.gb")), RomBytes(400, 0, 0, 0, 1)));
+    Vexa *window = MakeWindow();
+    ClickFile(QStringLiteral("a.gb"));
+    const QString game = window->Game;
+    QCOMPARE(game, work_->path() + QStringLiteral("/a.gb"));
+    window->Dir1->SetPath(path(QStringLiteral("roms")));
+    QCOMPARE(window->Game, game);
+    QCOMPARE(window->Text1->text(), path(QStringLiteral("roms")));
+}
+
+void TestVexa::inspectsHeader_data()
+{
+    QTest::addColumn<int>("cgb");
+    QTest::addColumn<int>("sgb");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("destination");
+    QTest::addColumn<bool>("cgbOn");
+    QTest::addColumn<bool>("sgbOn");
+    QTest::addColumn<bool>("japOn");
+    QTest::addColumn<QString>("sizeText");
+    QTest::newRow("all on, 8MBit") << 0x80 << 0x03 << 0x05 << 0x00 << true << true << true << "8MBit";
+    QTest::newRow("all off, 256KBit") << 0x00 << 0x00 << 0x00 << 0x01 << false << false << false << "256KBit";
+    QTest::newRow("unknown size") << 0x80 << 0x00 << 0x08 << 0x01 << true << false << false << "?MBit";
+    QTest::newRow("9MBit") << 0x00 << 0x03 << 0x52 << 0x00 << false << true << true << "9MBit";
+}
+
+void TestVexa::inspectsHeader()
+{
+    QFETCH(int, cgb);
+    QFETCH(int, sgb);
+    QFETCH(int, size);
+    QFETCH(int, destination);
+    QFETCH(bool, cgbOn);
+    QFETCH(bool, sgbOn);
+    QFETCH(bool, japOn);
+    QFETCH(QString, sizeText);
+    QVERIFY(WriteBytes(path(QStringLiteral("x.gb")), RomBytes(400, uchar(cgb), uchar(sgb), uchar(size), uchar(destination))));
+    Vexa *window = MakeWindow();
+    window->StatusBar1->SetPanelEnabled(4, false);
+    ClickFile(QStringLiteral("x.gb"));
+    QCOMPARE(window->Game, work_->path() + QStringLiteral("/x.gb"));
+    QCOMPARE(window->Text1->text(), window->Game);
+    QCOMPARE(window->StatusBar1->PanelAt(1).enabled, cgbOn);
+    QCOMPARE(window->StatusBar1->PanelAt(2).enabled, sgbOn);
+    QCOMPARE(window->StatusBar1->PanelAt(3).enabled, japOn);
+    QVERIFY(window->StatusBar1->PanelAt(4).enabled);
+    QCOMPARE(window->StatusBar1->PanelAt(4).text, sizeText);
+    QCOMPARE(window->StatusBar1->PanelAt(1).text, QStringLiteral("CGB"));
+}
+
+void TestVexa::flagsCarryOver()
+{
+    QVERIFY(WriteBytes(path(QStringLiteral("a.gb")), RomBytes(400, 0x80, 0x03, 0x01, 0x00)));
+    QVERIFY(WriteBytes(path(QStringLiteral("b.gb")), RomBytes(400, 0xC0, 0x07, 0x02, 0x05)));
+    QVERIFY(WriteBytes(path(QStringLiteral("c.gb")), RomBytes(400, 0x00, 0x00, 0x03, 0x01)));
+    Vexa *window = MakeWindow();
+    ClickFile(QStringLiteral("a.gb"));
+    ClickFile(QStringLiteral("b.gb"));
+    QVERIFY(window->StatusBar1->PanelAt(1).enabled);
+    QVERIFY(window->StatusBar1->PanelAt(2).enabled);
+    QVERIFY(window->StatusBar1->PanelAt(3).enabled);
+    QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("1MBit"));
+    ClickFile(QStringLiteral("c.gb"));
+    ClickFile(QStringLiteral("b.gb"));
+    QVERIFY(!window->StatusBar1->PanelAt(1).enabled);
+    QVERIFY(!window->StatusBar1->PanelAt(2).enabled);
+    QVERIFY(!window->StatusBar1->PanelAt(3).enabled);
+}
+
+void TestVexa::unreadableRoms_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("0 bytes") << "empty";
+    QTest::newRow("399 bytes") << "short";
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("link to a folder") << "dirlink";
+    QTest::newRow("dangling link") << "dangling";
+    QTest::newRow("removed after listing") << "removed";
+    QTest::newRow("4 GB sparse file") << "sparse";
+}
+
+void TestVexa::unreadableRoms()
+{
+    QFETCH(QString, kind);
+    const QString rom = path(QStringLiteral("bad.gb"));
+    QVERIFY(WriteBytes(path(QStringLiteral("good.gb")), RomBytes(400, 0x00, 0x00, 0x05, 0x01)));
+    QVERIFY(WriteBytes(rom, RomBytes(kind == "short" ? 399 : 400, 0x80, 0x03, 0x06, 0x00)));
+    Vexa *window = MakeWindow();
+    if (kind == "empty")
+        QVERIFY(WriteBytes(rom, QByteArray()));
+    else if (kind == "fifo")
+        QVERIFY(QFile::remove(rom) && MakeFifo(rom));
+    else if (kind == "dirlink")
+        QVERIFY(QFile::remove(rom) && MakeLink(path(QStringLiteral("roms")), rom));
+    else if (kind == "dangling")
+        QVERIFY(QFile::remove(rom) && MakeLink(path(QStringLiteral("gone")), rom));
+    else if (kind == "removed")
+        QVERIFY(QFile::remove(rom));
+    else if (kind == "sparse")
+        QVERIFY(truncate(QFile::encodeName(rom).constData(), 4LL << 30) == 0);
+    ClickFile(QStringLiteral("good.gb"));
+    window->StatusBar1->SetPanelEnabled(4, false);
+    QElapsedTimer timer;
+    timer.start();
+    ClickFile(QStringLiteral("bad.gb"));
+    QVERIFY(timer.elapsed() < 1000);
+    QCOMPARE(window->Game, rom);
+    QCOMPARE(window->Text1->text(), rom);
+    QCOMPARE(window->Image1->pixmap().toImage(), window->noimage->pixmap().toImage());
+    QVERIFY(window->StatusBar1->PanelAt(4).enabled);
+    if (kind == "sparse") {
+        QVERIFY(window->StatusBar1->PanelAt(1).enabled);
+        QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("16MBit"));
+        return;
+    }
+    QVERIFY(!window->StatusBar1->PanelAt(1).enabled);
+    QVERIFY(!window->StatusBar1->PanelAt(2).enabled);
+    QVERIFY(!window->StatusBar1->PanelAt(3).enabled);
+    QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("?MBit"));
+    QVERIFY(window->isVisible());
+    ClickFile(QStringLiteral("good.gb"));
+    QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("8MBit"));
+}
+
+void TestVexa::gameInRootFolder()
+{
+    const QString name = QStringLiteral("vexa-test-%1.gb").arg(QCoreApplication::applicationPid());
+    if (!WriteBytes(QStringLiteral("/") + name, RomBytes(400, 0x80, 0x03, 0x05, 0x00)))
+        QSKIP("the root folder is not writable here");
+    Vexa *window = MakeWindow();
+    window->Dir1->SetPath(QStringLiteral("/"));
+    ClickFile(name);
+    QFile::remove(QStringLiteral("/") + name);
+    QCOMPARE(window->Game, QStringLiteral("//") + name);
+    QCOMPARE(window->Text1->text(), QStringLiteral("//") + name);
+    QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("8MBit"));
+}
+
+void TestVexa::pictureFromImagesFolder_data()
+{
+    QTest::addColumn<QString>("rom");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("content");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("tetris.gb finds tetris.bmp") << "tetris.gb" << "tetris.bmp" << "bmp" << true;
+    QTest::newRow("a jpeg under the bmp name") << "tetris.gb" << "tetris.bmp" << "jpg" << true;
+    QTest::newRow("no picture") << "tetris.gb" << "" << "" << false;
+    QTest::newRow("sgb keeps its name") << "zelda.sgb" << "zelda.sgb" << "bmp" << true;
+    QTest::newRow("capitals find nothing") << "TETRIS.GB" << "TETRIS.bmp" << "bmp" << false;
+    QTest::newRow("corrupt picture") << "tetris.gb" << "tetris.bmp" << "corrupt" << false;
+    QTest::newRow("truncated picture") << "tetris.gb" << "tetris.bmp" << "truncated" << false;
+    QTest::newRow("FIFO picture") << "tetris.gb" << "tetris.bmp" << "fifo" << false;
+    QTest::newRow("claims 60000 by 60000") << "tetris.gb" << "tetris.bmp" << "huge" << false;
+}
+
+void TestVexa::pictureFromImagesFolder()
+{
+    QFETCH(QString, rom);
+    QFETCH(QString, picture);
+    QFETCH(QString, content);
+    QFETCH(bool, shown);
+    QVERIFY(WriteBytes(path(rom), RomBytes(400, 0x80, 0x03, 0x05, 0x00)));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("images"))));
+    const QString target = path(QStringLiteral("images/") + picture);
+    QFile resource(content == "jpg" ? QStringLiteral(":/runup.jpg") : QStringLiteral(":/console.bmp"));
+    QVERIFY(resource.open(QIODevice::ReadOnly));
+    QByteArray bytes = resource.readAll();
+    if (content == "corrupt")
+        bytes = "BM" + QByteArray(500, '\x01');
+    else if (content == "truncated")
+        bytes = bytes.left(bytes.size() / 2);
+    else if (content == "huge") {
+        qToLittleEndian<qint32>(60000, bytes.data() + 18);
+        qToLittleEndian<qint32>(60000, bytes.data() + 22);
+        qToLittleEndian<quint32>(0, bytes.data() + 2);
+    }
+    if (content == "fifo")
+        QVERIFY(MakeFifo(target));
+    else if (!picture.isEmpty())
+        QVERIFY(WriteBytes(target, bytes));
+    Vexa *window = MakeWindow();
+    ClickFile(rom);
+    const QImage image = window->Image1->pixmap().toImage();
+    QCOMPARE(image == window->noimage->pixmap().toImage(), !shown);
+    QCOMPARE(window->Image1->size(), QSize(164, 148));
+    QCOMPARE(window->size(), QSize(349, 298));
+    QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("8MBit"));
+}
+
+void TestVexa::arrowKeysInspectEachFile()
+{
+    QVERIFY(WriteBytes(path(QStringLiteral("a.gb")), RomBytes(400, 0, 0, 0x01, 1)));
+    QVERIFY(WriteBytes(path(QStringLiteral("b.gb")), RomBytes(400, 0, 0, 0x02, 1)));
+    QVERIFY(WriteBytes(path(QStringLiteral("c.gb")), RomBytes(400, 0, 0, 0x03, 1)));
+    Vexa *window = MakeWindow();
+    ClickFile(QStringLiteral("a.gb"));
+    QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("512KBit"));
+    QTest::keyClick(window->File1, Qt::Key_Down);
+    QCOMPARE(window->Game, path(QStringLiteral("b.gb")));
+    QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("1MBit"));
+    QTest::keyClick(window->File1, Qt::Key_Down);
+    QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("2MBit"));
+    QTest::keyClick(window->File1, Qt::Key_Up);
+    QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("1MBit"));
+}
+
+// Each row starts from the lit Run picture and moves the pointer elsewhere.
+void TestVexa::hover_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("lit");
+    QTest::newRow("window background") << "background" << false;
+    QTest::newRow("file list") << "File1" << false;
+    QTest::newRow("the Run picture again") << "RunDown" << true;
+    QTest::newRow("frame") << "Frame3" << true;
+    QTest::newRow("check box") << "Check3" << true;
+    QTest::newRow("option button") << "gbVärde" << true;
+    QTest::newRow("combo box") << "Stereo" << true;
+    QTest::newRow("game picture") << "Image1" << true;
+    QTest::newRow("status bar") << "StatusBar1" << true;
+    QTest::newRow("Rom Path button") << "Command3" << true;
+}
+
+void TestVexa::hover()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, lit);
+    Vexa *window = MakeWindow();
+    QVERIFY(!window->RunDown->isVisible());
+    QTest::mouseMove(window, QPoint(3, 100));
+    QVERIFY(!window->RunDown->isVisible());
+    QTest::mouseMove(window, window->RunUp->geometry().center());
+    QVERIFY(window->RunDown->isVisible());
+    QTest::mouseMove(window, window->RunUp->geometry().center() + QPoint(3, 1));
+    QVERIFY(window->RunDown->isVisible());
+
+    QPoint point(3, 100);
+    if (target == "Frame3")
+        point = window->Frame3->geometry().bottomRight() - QPoint(4, 4);
+    else if (target == "gbVärde")
+        point = window->gbVärde[0]->geometry().center();
+    else if (target != "background") {
+        auto *widget = window->findChild<QWidget *>(target);
+        QVERIFY(widget);
+        point = widget->mapTo(window, widget->rect().center());
+    }
+    QTest::mouseMove(window, point);
+    QCOMPARE(window->RunDown->isVisible(), lit);
+}
+
+void TestVexa::releaseOverFileListHides()
+{
+    Vexa *window = MakeWindow();
+    window->RunDown->show();
+    QTest::mouseRelease(window->File1->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(!window->RunDown->isVisible());
+}
+
+void TestVexa::firstLaunchOfFreshStart()
+{
+    QVERIFY(WriteBytes(path(QStringLiteral("x.gb")), RomBytes(400, 0x80, 0x03, 0x05, 0x00)));
+    Vexa *window = MakeWindow();
+    ClickFile(QStringLiteral("x.gb"));
+    ClickRun();
+    const QString command = kFreshCommand + path(QStringLiteral("x.gb"));
+    QCOMPARE(window->Text1->text(), command);
+    QVERIFY(window->RunDown->isVisible());
+    QVERIFY(WaitFor([&] { return Runs().size() == 1; }));
+    QCOMPARE(Runs().first().split('\n', Qt::SkipEmptyParts),
+             command.split(' ', Qt::SkipEmptyParts).mid(1));
+}
+
+void TestVexa::launchReadsControls_data()
+{
+    QTest::addColumn<QString>("video");
+    QTest::addColumn<QString>("stereo");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("crc");
+    QTest::addColumn<bool>("delay");
+    QTest::addColumn<bool>("twoPlayer");
+    QTest::addColumn<QString>("switches");
+    QTest::newRow("second example") << "180x144" << "Off" << 2 << false << false << false
+                                    << " -video 3  -sgb  -sound 0  -nocrc  -nodelay ";
+    QTest::newRow("typed text matching no entry") << "320X200" << "normal" << 1 << true << true << false
+                                                  << " -cgb  -crc  -delay ";
+    QTest::newRow("two-player with GB mode") << "320x200 With Gif" << "Normal" << 0 << true << true << true
+                                             << " -gb  -sound 1 -stereo 1  -2pl  -crc  -delay ";
+    QTest::newRow("chosen from the lists") << "256x200" << "Reversed" << 1 << false << true << false
+                                           << " -video 5  -cgb  -sound 1 -stereo 2  -nocrc  -delay ";
+}
+
+void TestVexa::launchReadsControls()
+{
+    QFETCH(QString, video);
+    QFETCH(QString, stereo);
+    QFETCH(int, mode);
+    QFETCH(bool, crc);
+    QFETCH(bool, delay);
+    QFETCH(bool, twoPlayer);
+    QFETCH(QString, switches);
+    QVERIFY(WriteBytes(path(QStringLiteral("x.gb")), RomBytes(400, 0x80, 0x03, 0x05, 0x00)));
+    Vexa *window = MakeWindow();
+    ClickFile(QStringLiteral("x.gb"));
+    const int videoIndex = window->Video->findText(video);
+    if (videoIndex >= 0)
+        window->Video->setCurrentIndex(videoIndex);
+    else
+        window->Video->setEditText(video);
+    window->Stereo->lineEdit()->clear();
+    QTest::keyClicks(window->Stereo->lineEdit(), stereo);
+    window->gbVärde[static_cast<std::size_t>(mode)]->click();
+    window->Check1->setChecked(crc);
+    window->Check2->setChecked(delay);
+    if (twoPlayer)
+        QTest::mouseClick(window->Check3, Qt::LeftButton);
+    ClickRun();
+    const QString command = QStringLiteral("vexa  -rtsdir rsave/  -savdir saves/ ") + switches
+        + path(QStringLiteral("x.gb"));
+    QCOMPARE(window->Text1->text(), command);
+}
+
+void TestVexa::noRomClickedYet()
+{
+    Vexa *window = MakeWindow();
+    ClickRun();
+    QCOMPARE(window->Text1->text(), kFreshCommand);
+    QVERIFY(WaitFor([&] { return Runs().size() == 1; }));
+    QCOMPARE(Runs().first().split('\n', Qt::SkipEmptyParts).last(), QStringLiteral("-delay"));
+}
+
+void TestVexa::failedStartLeavesText1_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("no vexa on PATH") << "missing";
+    QTest::newRow("vexa not executable") << "noexec";
+}
+
+void TestVexa::failedStartLeavesText1()
+{
+    QFETCH(QString, kind);
+    QVERIFY(QFile::remove(path(QStringLiteral("bin/vexa"))));
+    if (kind == "noexec")
+        QVERIFY(WriteScript(path(QStringLiteral("bin/vexa")), RecorderScript(), false));
+    qputenv("PATH", QFile::encodeName(path(QStringLiteral("bin"))));
+    QVERIFY(WriteBytes(path(QStringLiteral("x.gb")), RomBytes(400, 0x80, 0x03, 0x05, 0x00)));
+    Vexa *window = MakeWindow();
+    ClickFile(QStringLiteral("x.gb"));
+    ClickRun();
+    QCOMPARE(window->Text1->text(), path(QStringLiteral("x.gb")));
+    QVERIFY(window->isVisible());
+    QVERIFY(window->RunDown->isVisible());
+    QVERIFY(Runs().isEmpty());
+}
+
+void TestVexa::twoClicksStartTwo()
+{
+    QVERIFY(WriteBytes(path(QStringLiteral("x.gb")), RomBytes(400, 0x80, 0x03, 0x05, 0x00)));
+    Vexa *window = MakeWindow();
+    ClickFile(QStringLiteral("x.gb"));
+    ClickRun();
+    QTest::mouseClick(window->RunDown, Qt::LeftButton);
+    QVERIFY(WaitFor([&] { return Runs().size() == 2; }));
+    QCOMPARE(Runs().at(0), Runs().at(1));
+    QCOMPARE(waitpid(-1, nullptr, WNOHANG), -1);
+}
+
+void TestVexa::strangeRomNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("blanks") << "Super Mario Land.gb";
+    QTest::newRow("command substitution") << "$(touch PWNED).gb";
+    QTest::newRow("semicolon and rm") << "a;rm -rf ~.gb";
+    QTest::newRow("ampersand and pipe") << "a & b | c.gb";
+    QTest::newRow("backquotes") << "`touch PWNED`.gb";
+    QTest::newRow("quotes") << "it's \"q\".gb";
+    QTest::newRow("leading dash") << "-rf.gb";
+    QTest::newRow("non-ASCII") << "Pokémon ポケモン.gb";
+}
+
+void TestVexa::strangeRomNames()
+{
+    QFETCH(QString, name);
+    QVERIFY(WriteBytes(path(name), RomBytes(400, 0x80, 0x03, 0x05, 0x00)));
+    Vexa *window = MakeWindow();
+    ClickFile(name);
+    QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("8MBit"));
+    ClickRun();
+    const QString command = kFreshCommand + path(name);
+    QCOMPARE(window->Text1->text(), command);
+    QVERIFY(WaitFor([&] { return Runs().size() == 1; }));
+    QCOMPARE(Runs().first().split('\n', Qt::SkipEmptyParts), command.split(' ', Qt::SkipEmptyParts).mid(1));
+    QVERIFY(!QFile::exists(path(QStringLiteral("PWNED"))));
+    QVERIFY(!QFile::exists(QStringLiteral("PWNED")));
+}
+
+VEXA_TEST_MAIN(TestVexa)
+#include "test_vexa.moc"
