@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Starts the real launcher under Xvfb with a stand-in vexa on PATH, clicks a
+# ROM, moves onto the Run picture, clicks it and compares what the stand-in
+# received with the command of a fresh start.
+# Usage: e2e_launch.sh path/to/vexa-launcher
+set -euo pipefail
+launcher="$(realpath "$1")"
+for tool in xvfb-run xdotool; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/roms" "$work/bin" "$work/config/Vexa"
+rom="$work/roms/Tetris DX.gb"
+python3 - "$rom" <<'PY'
+import sys
+data = bytearray(b"\x11" * 32768)
+data[0x143], data[0x146], data[0x148], data[0x14A] = 0x80, 0x03, 0x05, 0x00
+open(sys.argv[1], "wb").write(data)
+PY
+cat > "$work/bin/vexa" <<'SH'
+#!/bin/sh
+for a in "$@"; do printf '%s\n' "$a" >> "$VEXA_RECORD"; done
+echo -- >> "$VEXA_RECORD"
+SH
+chmod +x "$work/bin/vexa"
+printf '[Options]\nRomPath=%s\n' "$work/roms" > "$work/config/Vexa/Vexa.conf"
+
+cat > "$work/drive.sh" <<'SH'
+#!/usr/bin/env bash
+set -euo pipefail
+"$LAUNCHER" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+wid=$(xdotool search --sync --onlyvisible --name "VExa Tessor" | head -1)
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+sleep 0.5
+# The first entry of the file list.
+xdotool mousemove $((X + 14 + 30)) $((Y + 20 + 7)) click 1
+sleep 0.3
+# Onto the Run picture from the background, then a click on the lit picture.
+xdotool mousemove $((X + 3)) $((Y + 100))
+sleep 0.2
+xdotool mousemove $((X + 300)) $((Y + 268))
+sleep 0.2
+xdotool mousemove $((X + 305)) $((Y + 269))
+sleep 0.2
+xdotool click 1
+for _ in $(seq 50); do [ -s "$VEXA_RECORD" ] && break; sleep 0.1; done
+kill -0 $pid
+SH
+chmod +x "$work/drive.sh"
+
+cd "$work"
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work" VEXA_RECORD="$work/record" LAUNCHER="$launcher"
+export PATH="$work/bin:$PATH"
+unset QT_QPA_PLATFORM
+xvfb-run -a -s "-screen 0 800x600x24" "$work/drive.sh"
+
+expected="vexa  -rtsdir rsave/  -savdir saves/  -cgb  -sound 1 -stereo 1  -crc  -delay $rom"
+expected_args="$(printf '%s\n' $expected | tail -n +2; echo --)"
+actual_args="$(cat "$work/record" 2>/dev/null || true)"
+if [ "$actual_args" != "$expected_args" ]; then
+    echo "FAIL: the emulator received"
+    printf '%s\n' "$actual_args"
+    echo "expected"
+    printf '%s\n' "$expected_args"
+    exit 1
+fi
+echo "PASS: the emulator received the fresh-start command for the clicked ROM"
