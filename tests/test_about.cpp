@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QSettings>
 
+#include <sys/resource.h>
+
 namespace {
 
 const QColor kTeal(0, 64, 64);
@@ -390,15 +392,25 @@ void TestAbout::noBusyLoop()
     about->show();
     QVERIFY(QTest::qWaitForWindowActive(about));
     QTRY_VERIFY(about->FramesDrawn() >= 1);
-    // Over half a second of real time: about a dozen frames, paced at 41 ms
-    // or more, not hundreds of passes.
+    // Waiting between frames, not polling: over a second the process uses a
+    // small part of a core (a polling loop would use all of it), and the
+    // frames keep the pace of at least 41 ms.
+    auto processorSeconds = [] {
+        rusage usage = {};
+        getrusage(RUSAGE_SELF, &usage);
+        return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
+            + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    };
     const int before = about->FramesDrawn();
+    const double cpuBefore = processorSeconds();
     QElapsedTimer timer;
     timer.start();
-    QTest::qWait(500);
+    QTest::qWait(1000);
+    const double cpu = processorSeconds() - cpuBefore;
     const int frames = about->FramesDrawn() - before;
+    QVERIFY2(cpu < 0.5 * timer.elapsed() / 1000.0, qPrintable(QString::number(cpu)));
     QVERIFY2(frames <= timer.elapsed() / 41 + 1, qPrintable(QString::number(frames)));
-    QVERIFY2(frames >= 3, qPrintable(QString::number(frames)));
+    QVERIFY(frames >= 1);
 }
 
 void TestAbout::closingMainWindowEndsProgram()

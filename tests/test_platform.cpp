@@ -43,7 +43,12 @@ QStringList RecordedRuns(const QString &record)
     QFile file(record);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return QString::fromUtf8(file.readAll()).split(QStringLiteral("--\n"), Qt::SkipEmptyParts);
+    // Only runs the stand-in has finished recording.
+    const QString text = QString::fromUtf8(file.readAll());
+    const qsizetype end = text.lastIndexOf(QStringLiteral("--\n"));
+    if (end < 0)
+        return {};
+    return text.left(end + 3).split(QStringLiteral("--\n"), Qt::SkipEmptyParts);
 }
 
 bool NoChildLeft()
