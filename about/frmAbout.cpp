@@ -1,12 +1,12 @@
 #include "frmAbout.h"
 
+#include "../controls/EventLabel.h"
 #include "../controls/PictureBox.h"
 #include "../platform/Clock.h"
 #include "../platform/Desktop.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -25,9 +25,10 @@ QRect Twips(int left, int top, int width, int height)
     return QRect(left / 15 + kBorder, top / 15 + kBorder, width / 15, height / 15);
 }
 
-QLabel *MakeExitLabel(QWidget *parent, const char *name, const QRect &rect)
+EventLabel *MakeExitLabel(QWidget *parent, const char *name, const QRect &rect)
 {
-    auto *label = new QLabel(QStringLiteral("EXIT"), parent);
+    auto *label = new EventLabel(parent);
+    label->setText(QStringLiteral("EXIT"));
     label->setObjectName(QLatin1String(name));
     label->setGeometry(rect);
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -72,17 +73,16 @@ frmAbout::frmAbout(QWidget *parent)
     setMouseTracking(true);
 
     // Back to front.
-    Image1 = new QLabel(this);
+    Image1 = new EventLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(QPixmap(QStringLiteral(":/about-frame.gif")));
     Image1->setGeometry(Twips(0, 0, 5565, 2940));
-    Image1->setMouseTracking(true);
-    Image1->installEventFilter(this);
+    connect(Image1, &EventLabel::MouseMove, this, &frmAbout::Image1_MouseMove);
 
     Label1 = MakeExitLabel(this, "Label1", Twips(1200, 900, 510, 240));
     lblExit = MakeExitLabel(this, "lblExit", Twips(4950, 2550, 510, 240));
-    lblExit->setMouseTracking(true);
-    lblExit->installEventFilter(this);
+    connect(lblExit, &EventLabel::MouseMove, this, &frmAbout::lblExit_MouseMove);
+    connect(lblExit, &EventLabel::Click, this, &frmAbout::lblExit_Click);
 
     picScroll = new PictureBox(this);
     picScroll->setObjectName(QStringLiteral("picScroll"));
@@ -213,26 +213,6 @@ void frmAbout::mouseMoveEvent(QMouseEvent *event)
     if (!childAt(event->position().toPoint()))
         Form_MouseMove();
     QWidget::mouseMoveEvent(event);
-}
-
-bool frmAbout::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Image1 && event->type() == QEvent::MouseMove) {
-        Image1_MouseMove();
-    } else if (watched == lblExit) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (event->type() == QEvent::MouseMove) {
-            lblExit_MouseMove();
-        } else if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
-            exitPressed_ = true;
-        } else if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
-            const bool click = exitPressed_ && lblExit->rect().contains(mouse->position().toPoint());
-            exitPressed_ = false;
-            if (click)
-                lblExit_Click();
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void frmAbout::paintEvent(QPaintEvent *)

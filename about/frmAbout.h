@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <functional>
 
+class EventLabel;
 class PictureBox;
-class QLabel;
 
 // The frameless About window: credits rising through a box, and "EXIT".
 // The credits are paced by a timer on the main event loop; a run starts at
@@ -39,9 +39,9 @@ public:
     std::function<int(QRect &)> measureText;
 
     PictureBox *picScroll = nullptr;
-    QLabel *lblExit = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Image1 = nullptr;
+    EventLabel *lblExit = nullptr;
+    EventLabel *Label1 = nullptr;
+    EventLabel *Image1 = nullptr;
 
     // Runs one pass of the scroller at once: stop check, then a frame if due.
     void ScrollPass();
@@ -55,7 +55,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_Load();
@@ -79,5 +78,4 @@ private:
     bool measuring_ = false;
     bool activatedBefore_ = false;
     bool returningFromElsewhere_ = false;
-    bool exitPressed_ = false;
 };

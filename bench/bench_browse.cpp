@@ -2,6 +2,7 @@
 #include "BenchRow.h"
 
 #include "../controls/DirListBox.h"
+#include "../controls/EventLabel.h"
 #include "../controls/FileListBox.h"
 #include "../launcher/Vexa.h"
 #include "../platform/Desktop.h"

@@ -3,6 +3,7 @@
 // click against the same baseline.
 #include "BenchRow.h"
 
+#include "../controls/EventLabel.h"
 #include "../launcher/Vexa.h"
 #include "../platform/Desktop.h"
 #include "../platform/ProgramStart.h"

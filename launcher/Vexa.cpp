@@ -3,6 +3,7 @@
 #include "../about/frmAbout.h"
 #include "../controls/DirListBox.h"
 #include "../controls/DriveListBox.h"
+#include "../controls/EventLabel.h"
 #include "../controls/FileListBox.h"
 #include "../controls/Frame.h"
 #include "../controls/StatusBar.h"
@@ -16,7 +17,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -87,9 +87,9 @@ QComboBox *MakeCombo(QWidget *parent, const char *name, const QString &text, con
     return combo;
 }
 
-QLabel *MakePicture(QWidget *parent, const char *name, const QString &resource, const QRect &rect)
+EventLabel *MakePicture(QWidget *parent, const char *name, const QString &resource, const QRect &rect)
 {
-    auto *label = new QLabel(parent);
+    auto *label = new EventLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setPixmap(QPixmap(resource));
     label->setGeometry(rect);
@@ -209,7 +209,6 @@ void Vexa::BuildOptionFrames()
 void Vexa::BuildRunButton()
 {
     RunUp = MakePicture(this, "RunUp", QStringLiteral(":/runup.jpg"), Twips(4125, 3900, 1065, 285));
-    RunUp->setMouseTracking(true);
     RunDown = MakePicture(this, "RunDown", QStringLiteral(":/rundown.jpg"), Twips(4125, 3900, 1065, 285));
     RunDown->hide();
 
@@ -266,26 +265,8 @@ void Vexa::ConnectHandlers()
                 gbVärde_Click(index);
         });
     }
-    RunUp->installEventFilter(this);
-    RunDown->installEventFilter(this);
-}
-
-bool Vexa::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == RunUp && event->type() == QEvent::MouseMove) {
-        RunUp_MouseMove();
-    } else if (watched == RunDown) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
-            runDownPressed_ = true;
-        } else if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
-            const bool click = runDownPressed_ && RunDown->rect().contains(mouse->position().toPoint());
-            runDownPressed_ = false;
-            if (click)
-                RunDown_Click();
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+    connect(RunUp, &EventLabel::MouseMove, this, &Vexa::RunUp_MouseMove);
+    connect(RunDown, &EventLabel::Click, this, &Vexa::RunDown_Click);
 }
 
 bool Vexa::focusNextPrevChild(bool next)

@@ -10,11 +10,11 @@
 
 class DirListBox;
 class DriveListBox;
+class EventLabel;
 class FileListBox;
 class Frame;
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -45,10 +45,10 @@ public:
     FileListBox *File1 = nullptr;
     DriveListBox *Drive1 = nullptr;
     DirListBox *Dir1 = nullptr;
-    QLabel *Image1 = nullptr;
-    QLabel *noimage = nullptr;
-    QLabel *RunUp = nullptr;
-    QLabel *RunDown = nullptr;
+    EventLabel *Image1 = nullptr;
+    EventLabel *noimage = nullptr;
+    EventLabel *RunUp = nullptr;
+    EventLabel *RunDown = nullptr;
     QPushButton *Command2 = nullptr;
     QPushButton *Command3 = nullptr;
     QComboBox *Video = nullptr;
@@ -65,7 +65,6 @@ protected:
     bool focusNextPrevChild(bool next) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void BuildRomFrame();
@@ -92,6 +91,5 @@ private:
 
     QPointer<frmAbout> about_;
     QHash<QString, QString> folderOnDrive_;
-    bool runDownPressed_ = false;
     bool centred_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "../about/frmAbout.h"
 #include "../controls/DirListBox.h"
+#include "../controls/EventLabel.h"
 #include "../controls/PictureBox.h"
 #include "../launcher/Vexa.h"
 

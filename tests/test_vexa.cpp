@@ -2,6 +2,7 @@
 #include "TestMain.h"
 
 #include "../controls/DirListBox.h"
+#include "../controls/EventLabel.h"
 #include "../controls/DriveListBox.h"
 #include "../controls/FileListBox.h"
 #include "../controls/Frame.h"

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang (libFuzzer, AddressSanitizer, UBSan) and
+# runs each for a bounded time. Usage: bash tests/fuzz/run.sh [seconds each, default 60]
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+build="${VEXA_FUZZ_BUILD_DIR:-$root/build-fuzz}"
+seconds="${1:-60}"
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DVEXA_FUZZ=ON -DVEXA_SANITIZE=ON \
+    -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --target fuzz_header fuzz_picture_name fuzz_command -j 2
+for target in fuzz_header fuzz_picture_name fuzz_command; do
+    corpus="$build/corpus/$target"
+    mkdir -p "$corpus"
+    echo "== $target, ${seconds} s"
+    "$build/tests/fuzz/$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 "$corpus" 2>&1 \
+        | grep -E "^(stat::number_of_executed_units|stat::peak_rss_mb|#[0-9]+ +DONE)|ERROR|SUMMARY" || true
+    test "${PIPESTATUS[0]}" -eq 0
+done
