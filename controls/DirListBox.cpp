@@ -46,7 +46,7 @@ void DirListBox::Fill()
         chain.append(ancestor);
     }
     parts.prepend(QStringLiteral("/"));
-    for (int level = 0; level < chain.size(); ++level) {
+    for (qsizetype level = 0; level < chain.size(); ++level) {
         auto *item = new QListWidgetItem(open, QString(level * 2, QLatin1Char(' ')) + parts.at(level));
         item->setData(Qt::UserRole, chain.at(level));
         addItem(item);
@@ -56,7 +56,7 @@ void DirListBox::Fill()
     FolderEntries entries;
     ScanFolder(path_, entries);
     entries.folders.sort(Qt::CaseInsensitive);
-    const QString indent(static_cast<int>(chain.size()) * 2, QLatin1Char(' '));
+    const QString indent(chain.size() * 2, QLatin1Char(' '));
     const QString base = path_.endsWith(QLatin1Char('/')) ? path_ : path_ + QLatin1Char('/');
     for (const QString &name : std::as_const(entries.folders)) {
         auto *item = new QListWidgetItem(closed, indent + name);
