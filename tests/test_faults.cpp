@@ -1,0 +1,353 @@
+#include "TestFiles.h"
+#include "TestMain.h"
+
+#include "../about/frmAbout.h"
+#include "../controls/DirListBox.h"
+#include "../controls/EventLabel.h"
+#include "../controls/FileListBox.h"
+#include "../launcher/Vexa.h"
+
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+
+namespace {
+
+QString ConfigHome()
+{
+    return qEnvironmentVariable("XDG_CONFIG_HOME");
+}
+
+QString SettingsFile()
+{
+    return ConfigHome() + QStringLiteral("/Vexa/Vexa.conf");
+}
+
+QString Driver()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/vexa_driver");
+}
+
+int OpenDescriptors()
+{
+    return static_cast<int>(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::System).size());
+}
+
+long ResidentKiB()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields.at(1).toLong() * (sysconf(_SC_PAGESIZE) / 1024) : 0;
+}
+
+bool Sanitized()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    return true;
+#else
+    return false;
+#endif
+#else
+    return false;
+#endif
+}
+
+} // namespace
+
+class TestFaults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void killedAfterEachFolderChange();
+    void twoLaunchersAtOnce();
+    void thousandLaunchesLeaveNothingBehind();
+    void emulatorThatNeverExits();
+    void startupWithBrokenStore_data();
+    void startupWithBrokenStore();
+    void symlinkLoopInFolderList();
+    void veryLongPath();
+    void hundredThousandEntries();
+    void aboutWindowCyclesDoNotGrow();
+
+private:
+    QString path(const QString &name) const { return work_->filePath(name); }
+    QTemporaryDir *work_ = nullptr;
+    QString previousDir_;
+    QByteArray previousPath_;
+};
+
+void TestFaults::init()
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ConfigHome());
+    QFile::remove(SettingsFile());
+    work_ = new QTemporaryDir;
+    previousDir_ = QDir::currentPath();
+    QDir::setCurrent(work_->path());
+    previousPath_ = qgetenv("PATH");
+}
+
+void TestFaults::cleanup()
+{
+    qputenv("PATH", previousPath_);
+    QDir::setCurrent(previousDir_);
+    delete work_;
+}
+
+void TestFaults::killedAfterEachFolderChange()
+{
+    QString last = work_->path();
+    for (int round = 0; round < 50; ++round) {
+        const QString folder = path(QStringLiteral("roms %1").arg(round));
+        QVERIFY(QDir().mkpath(folder));
+        QProcess driver;
+        driver.start(Driver(), {QStringLiteral("kill"), folder});
+        QVERIFY(driver.waitForFinished(20000));
+        QCOMPARE(driver.exitStatus(), QProcess::CrashExit);
+        // Each start restored the folder the one before was killed in.
+        QCOMPARE(QString::fromLocal8Bit(driver.readAllStandardOutput()).trimmed(), last);
+        QFile file(SettingsFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY(text.startsWith("[Options]"));
+        QVERIFY(text.endsWith('\n'));
+        QSettings onDisk(SettingsFile(), QSettings::IniFormat);
+        QCOMPARE(onDisk.status(), QSettings::NoError);
+        QCOMPARE(onDisk.value(QStringLiteral("Options/RomPath")).toString(), folder);
+        last = folder;
+    }
+}
+
+void TestFaults::twoLaunchersAtOnce()
+{
+    const QStringList folders{path(QStringLiteral("a1")), path(QStringLiteral("a2")), path(QStringLiteral("b1")),
+                              path(QStringLiteral("b2"))};
+    for (const QString &folder : folders)
+        QVERIFY(QDir().mkpath(folder));
+    QProcess first, second;
+    first.start(Driver(), {QStringLiteral("churn"), QStringLiteral("100"), folders.at(0), folders.at(1)});
+    second.start(Driver(), {QStringLiteral("churn"), QStringLiteral("100"), folders.at(2), folders.at(3)});
+    QVERIFY(first.waitForFinished(60000));
+    QVERIFY(second.waitForFinished(60000));
+    QCOMPARE(first.exitCode(), 0);
+    QCOMPARE(second.exitCode(), 0);
+    QSettings onDisk(SettingsFile(), QSettings::IniFormat);
+    QCOMPARE(onDisk.status(), QSettings::NoError);
+    QVERIFY(folders.contains(onDisk.value(QStringLiteral("Options/RomPath")).toString()));
+}
+
+void TestFaults::thousandLaunchesLeaveNothingBehind()
+{
+    QVERIFY(QDir().mkpath(path(QStringLiteral("bin"))));
+    QVERIFY(QFile::link(QStringLiteral("/bin/true"), path(QStringLiteral("bin/vexa"))));
+    qputenv("PATH", QFile::encodeName(path(QStringLiteral("bin"))) + ":" + previousPath_);
+    Vexa window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.RunDown->show();
+    QTest::mouseClick(window.RunDown, Qt::LeftButton);
+    const int descriptors = OpenDescriptors();
+    for (int i = 0; i < 1000; ++i)
+        QTest::mouseClick(window.RunDown, Qt::LeftButton);
+    QCOMPARE(OpenDescriptors(), descriptors);
+    QVERIFY(waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD);
+    QVERIFY(window.Text1->text().startsWith(QStringLiteral("vexa  -rtsdir")));
+}
+
+void TestFaults::emulatorThatNeverExits()
+{
+    QVERIFY(QDir().mkpath(path(QStringLiteral("bin"))));
+    const QString pids = path(QStringLiteral("pids"));
+    QVERIFY(WriteScript(path(QStringLiteral("bin/vexa")),
+                        "echo $$ >> '" + QFile::encodeName(pids) + "'\nexec sleep 60\n"));
+    qputenv("PATH", QFile::encodeName(path(QStringLiteral("bin"))) + ":" + previousPath_);
+    Vexa window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.RunDown->show();
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < 51; ++i)
+        QTest::mouseClick(window.RunDown, Qt::LeftButton);
+    // Fifty emulators still running do not hold the launcher or the 51st start.
+    QVERIFY(timer.elapsed() < 20000);
+    auto started = [&] {
+        QFile file(pids);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().split('\n').size() - 1 : 0;
+    };
+    QTRY_COMPARE(started(), 51);
+    QFile file(pids);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    for (const QByteArray &pid : file.readAll().split('\n')) {
+        if (!pid.isEmpty())
+            kill(pid.toInt(), SIGKILL);
+    }
+    QVERIFY(waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD);
+}
+
+void TestFaults::startupWithBrokenStore_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("random bytes") << "random";
+    QTest::newRow("settings folder is a file") << "folderfile";
+    QTest::newRow("settings file is a folder") << "filefolder";
+    QTest::newRow("RomPath holds a file") << "file";
+    QTest::newRow("RomPath names a missing folder") << "missing";
+    QTest::newRow("RomPath holds a newline") << "newline";
+    QTest::newRow("RomPath of 10,000 characters") << "long";
+}
+
+void TestFaults::startupWithBrokenStore()
+{
+    QFETCH(QString, kind);
+    const QString home = path(QStringLiteral("config"));
+    QVERIFY(QDir().mkpath(home));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home);
+    const QString file = home + QStringLiteral("/Vexa/Vexa.conf");
+    QDir().mkpath(home + QStringLiteral("/Vexa"));
+    auto store = [&](const QString &value) {
+        QSettings settings(file, QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Options/RomPath"), value);
+    };
+    if (kind == "random") {
+        QByteArray junk(8192, '\0');
+        for (int i = 0; i < junk.size(); ++i)
+            junk[i] = static_cast<char>(QRandomGenerator::global()->bounded(256));
+        QVERIFY(WriteBytes(file, junk));
+    } else if (kind == "folderfile") {
+        QDir(home + QStringLiteral("/Vexa")).removeRecursively();
+        QVERIFY(WriteBytes(home + QStringLiteral("/Vexa"), "x"));
+    } else if (kind == "filefolder") {
+        QVERIFY(QDir().mkpath(file));
+    } else if (kind == "file") {
+        QVERIFY(WriteBytes(path(QStringLiteral("plain")), "x"));
+        store(path(QStringLiteral("plain")));
+    } else if (kind == "missing") {
+        store(path(QStringLiteral("missing")));
+    } else if (kind == "newline") {
+        store(work_->path() + QStringLiteral("\n/etc"));
+    } else {
+        store(QString(10000, QLatin1Char('q')));
+    }
+    Vexa window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.Dir1->Path(), work_->path());
+    // The window stays usable: a folder change and closing work.
+    QVERIFY(QDir().mkpath(path(QStringLiteral("next"))));
+    window.Dir1->SetPath(path(QStringLiteral("next")));
+    QCOMPARE(window.Text1->text(), path(QStringLiteral("next")));
+    QVERIFY(window.close());
+}
+
+void TestFaults::symlinkLoopInFolderList()
+{
+    QVERIFY(MakeLink(QStringLiteral("."), path(QStringLiteral("loop"))));
+    DirListBox list;
+    list.SetPath(work_->path());
+    for (int i = 0; i < 30; ++i) {
+        const int row = list.count() - 1;
+        QCOMPARE(list.item(row)->text().trimmed(), QStringLiteral("loop"));
+        emit list.itemActivated(list.item(row));
+    }
+    QVERIFY(list.Path().endsWith(QStringLiteral("/loop/loop")));
+    QCOMPARE(list.Path().count(QStringLiteral("/loop")), 30);
+}
+
+void TestFaults::veryLongPath()
+{
+    // Twenty folders of 199 characters: a path of over 4,000 characters.
+    const QByteArray part(199, 'd');
+    const int top = open(QFile::encodeName(work_->path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int fd = top;
+    for (int i = 0; i < 20; ++i) {
+        QCOMPARE(mkdirat(fd, part.constData(), 0755), 0);
+        const int next = openat(fd, part.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd != top)
+            close(fd);
+        fd = next;
+    }
+    const int rom = openat(fd, "deep.gb", O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+    QVERIFY(rom >= 0);
+    QVERIFY(write(rom, RomBytes(400, 0x80, 0x03, 0x05, 0x00).constData(), 400) == 400);
+    close(rom);
+    close(fd);
+    close(top);
+    QString deep = work_->path();
+    for (int i = 0; i < 20; ++i)
+        deep += QLatin1Char('/') + QString::fromLatin1(part);
+    QVERIFY(deep.size() > 4000);
+
+    Vexa window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.Dir1->SetPath(deep);
+    QCOMPARE(window.Dir1->Path(), deep);
+    QCOMPARE(window.File1->Names(), QStringList{"deep.gb"});
+    window.File1->setCurrentIndex(window.File1->model()->index(0, 0));
+    QCOMPARE(window.Game, deep + QStringLiteral("/deep.gb"));
+    QSettings onDisk(SettingsFile(), QSettings::IniFormat);
+    QCOMPARE(onDisk.value(QStringLiteral("Options/RomPath")).toString(), deep);
+}
+
+void TestFaults::hundredThousandEntries()
+{
+    const QString big = path(QStringLiteral("big"));
+    QVERIFY(QDir().mkpath(big));
+    for (int i = 0; i < 100000; ++i) {
+        const QByteArray name = QFile::encodeName(big) + "/rom" + QByteArray::number(i) + (i % 2 ? ".gb" : ".txt");
+        const int fd = open(name.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+        QVERIFY(fd >= 0);
+        close(fd);
+    }
+    Vexa window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.Dir1->SetPath(big);
+    QCOMPARE(window.File1->ListCount(), 50000);
+    QVERIFY(window.close());
+    QSettings onDisk(SettingsFile(), QSettings::IniFormat);
+    QCOMPARE(onDisk.value(QStringLiteral("Options/TotGames")).toString(), QStringLiteral("32767"));
+}
+
+void TestFaults::aboutWindowCyclesDoNotGrow()
+{
+    if (Sanitized())
+        QSKIP("AddressSanitizer holds freed memory in quarantine; resident size says nothing here");
+    Vexa window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto cycle = [&] {
+        QTest::mouseClick(window.Command2, Qt::LeftButton);
+        QPointer<frmAbout> about = window.About();
+        if (!about)
+            return false;
+        about->beep = [] {};
+        if (!QTest::qWaitFor([&] { return about->FramesDrawn() >= 1; }, 5000))
+            return false;
+        QTest::mouseClick(about->lblExit, Qt::LeftButton);
+        return QTest::qWaitFor([&] { return about.isNull(); }, 5000);
+    };
+    for (int i = 0; i < 20; ++i)
+        QVERIFY(cycle());
+    const long before = ResidentKiB();
+    for (int i = 0; i < 200; ++i)
+        QVERIFY(cycle());
+    const long growth = ResidentKiB() - before;
+    QVERIFY2(growth < 2048, qPrintable(QStringLiteral("%1 KiB").arg(growth)));
+}
+
+VEXA_TEST_MAIN(TestFaults)
+#include "test_faults.moc"
