@@ -66,6 +66,7 @@ frmAbout::frmAbout(QWidget *parent)
     , showError([this](const QString &prompt) { MessageBox(this, prompt, kExclamationOk, kTitle); })
 {
     setObjectName(QStringLiteral("frmAbout"));
+    setAccessibleName(QStringLiteral("About"));
     setFixedSize(373 + 2 * kBorder, 198 + 2 * kBorder);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kTeal);
@@ -77,6 +78,7 @@ frmAbout::frmAbout(QWidget *parent)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(QPixmap(QStringLiteral(":/about-frame.gif")));
     Image1->setGeometry(Twips(0, 0, 5565, 2940));
+    Image1->setAccessibleName(QStringLiteral("Frame"));
     connect(Image1, &EventLabel::MouseMove, this, &frmAbout::Image1_MouseMove);
 
     Label1 = MakeExitLabel(this, "Label1", Twips(1200, 900, 510, 240));
@@ -87,6 +89,7 @@ frmAbout::frmAbout(QWidget *parent)
     picScroll = new PictureBox(this);
     picScroll->setObjectName(QStringLiteral("picScroll"));
     picScroll->setGeometry(Twips(105, 75, 5370, 2475));
+    picScroll->setAccessibleName(QStringLiteral("Credits"));
     picScroll->SetBackColor(kTeal);
     picScroll->SetForeColor(kRed);
     connect(picScroll, &PictureBox::MouseMove, this, &frmAbout::picScroll_MouseMove);

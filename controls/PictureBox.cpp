@@ -74,7 +74,10 @@ void PictureBox::paintEvent(QPaintEvent *event)
 void PictureBox::resizeEvent(QResizeEvent *event)
 {
     QFrame::resizeEvent(event);
-    QImage resized(contentsRect().size(), QImage::Format_RGB32);
+    // Kept at the screen's density, so text stays sharp on a scaled desktop.
+    const qreal ratio = devicePixelRatioF();
+    QImage resized(contentsRect().size() * ratio, QImage::Format_RGB32);
+    resized.setDevicePixelRatio(ratio);
     resized.fill(backColor_);
     if (!image_.isNull()) {
         QPainter painter(&resized);

@@ -1,5 +1,8 @@
 #include "StatusBar.h"
 
+#include "StatusBarAccessible.h"
+
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
@@ -17,6 +20,8 @@ StatusBar::StatusBar(QWidget *parent)
 {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
+    setAccessibleName(QStringLiteral("Status"));
+    StatusBarAccessible::Install();
 }
 
 void StatusBar::AddPanel(const Panel &panel)
@@ -48,6 +53,13 @@ void StatusBar::SetPanelEnabled(int position, bool enabled)
 {
     At(position).enabled = enabled;
     update(PanelRect(position));
+    if (QAccessible::isActive()) {
+        QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(this)->child(position - 1);
+        QAccessible::State changed;
+        changed.disabled = true;
+        QAccessibleStateChangeEvent event(panel, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void StatusBar::SetPanelText(int position, const QString &text)

@@ -6,6 +6,7 @@
 #include "../controls/PictureBox.h"
 #include "../launcher/Vexa.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -122,6 +123,12 @@ void TestAbout::layout()
     QCOMPARE(about->childAt(about->lblExit->geometry().center()), static_cast<QWidget *>(about->lblExit));
     QCOMPARE(about->picScroll->ScaleWidth(), 354);
     QCOMPARE(about->picScroll->ScaleHeight(), 161);
+    auto name = [](QWidget *widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
+    QCOMPARE(name(about), QStringLiteral("About"));
+    QCOMPARE(name(about->lblExit), QStringLiteral("EXIT"));
+    QCOMPARE(name(about->picScroll), QStringLiteral("Credits"));
 }
 
 void TestAbout::backdropIsTransparentInside()

@@ -10,6 +10,7 @@
 #include "../launcher/Vexa.h"
 #include "../platform/Settings.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -100,6 +101,11 @@ private slots:
     void hover_data();
     void hover();
     void releaseOverFileListHides();
+
+    // Accessibility
+    void accessibleNames_data();
+    void accessibleNames();
+    void statusPanelsExposeEnabledState();
 
     // Launch
     void firstLaunchOfFreshStart();
@@ -840,6 +846,84 @@ void TestVexa::releaseOverFileListHides()
     window->RunDown->show();
     QTest::mouseRelease(window->File1->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(!window->RunDown->isVisible());
+}
+
+void TestVexa::accessibleNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("accessible");
+    QTest::addColumn<int>("role");
+    auto row = [](const char *name, const char *accessible, QAccessible::Role role) {
+        QTest::newRow(name) << name << accessible << int(role);
+    };
+    row("Vexa", "VExa Tessor v3.0 (Beta Release) By Norlund", QAccessible::Client);
+    row("Frame1", "Picture Of The Game", QAccessible::Client);
+    row("Frame2", "Pick Your Gameboy Rom", QAccessible::Client);
+    row("Frame3", "Gameboy Mode", QAccessible::Client);
+    row("Frame4", "Video Mode", QAccessible::Client);
+    row("Frame5", "Stereo Mode", QAccessible::Client);
+    row("Frame7", "Sound", QAccessible::Client);
+    row("Frame8", "Misc Options", QAccessible::Client);
+    row("File1", "Pick Your Gameboy Rom", QAccessible::List);
+    // Qt names a combo box by its current text; the caption is its description.
+    row("Drive1", "Drive", QAccessible::ComboBox);
+    row("Dir1", "Folder", QAccessible::List);
+    row("Command2", "?", QAccessible::Button);
+    row("Command3", "Rom Path", QAccessible::Button);
+    row("Video", "Video Mode", QAccessible::ComboBox);
+    row("Stereo", "Stereo Mode", QAccessible::ComboBox);
+    row("Check1", "Crc on/off", QAccessible::CheckBox);
+    row("Check2", "Delay on/off", QAccessible::CheckBox);
+    row("Check3", "2 Player (SGB)", QAccessible::CheckBox);
+    row("Image1", "Game picture", QAccessible::Graphic);
+    row("RunUp", "Run", QAccessible::Graphic);
+    row("RunDown", "Run", QAccessible::Graphic);
+    row("StatusBar1", "Status", QAccessible::StatusBar);
+    row("Text1", "Path", QAccessible::EditableText);
+}
+
+void TestVexa::accessibleNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, accessible);
+    QFETCH(int, role);
+    Vexa *window = MakeWindow();
+    QWidget *widget = name == "Vexa" ? window : window->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(iface);
+    if (iface->role() == QAccessible::ComboBox)
+        QCOMPARE(iface->text(QAccessible::Description), accessible);
+    else
+        QCOMPARE(iface->text(QAccessible::Name), accessible);
+    QCOMPARE(int(iface->role()), role);
+    if (name == "Command2")
+        QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("About"));
+}
+
+void TestVexa::statusPanelsExposeEnabledState()
+{
+    QVERIFY(WriteBytes(path(QStringLiteral("x.gb")), RomBytes(400, 0x00, 0x03, 0x52, 0x01)));
+    Vexa *window = MakeWindow();
+    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(window->StatusBar1);
+    QCOMPARE(bar->childCount(), 4);
+    const QStringList names{"CGB", "SGB", "JAP", "0MBit"};
+    const QStringList tips{"Gameboy Color", "Super Gameboy", "Country", "ROM Size"};
+    for (int i = 0; i < 4; ++i) {
+        QAccessibleInterface *panel = bar->child(i);
+        QVERIFY(panel);
+        QCOMPARE(panel->text(QAccessible::Name), names.at(i));
+        QCOMPARE(panel->text(QAccessible::Description), tips.at(i));
+        QVERIFY(!panel->state().disabled);
+        QCOMPARE(panel->parent(), bar);
+        QCOMPARE(bar->indexOfChild(panel), i);
+    }
+    ClickFile(QStringLiteral("x.gb"));
+    QVERIFY(bar->child(0)->state().disabled);
+    QVERIFY(!bar->child(1)->state().disabled);
+    QVERIFY(bar->child(2)->state().disabled);
+    QVERIFY(!bar->child(3)->state().disabled);
+    QCOMPARE(bar->child(3)->text(QAccessible::Name), QStringLiteral("9MBit"));
 }
 
 void TestVexa::firstLaunchOfFreshStart()
