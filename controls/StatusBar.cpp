@@ -98,7 +98,7 @@ void StatusBar::paintEvent(QPaintEvent *)
             // Etched, as disabled text is drawn in classic controls.
             painter.setPen(palette().color(QPalette::Light));
             painter.drawText(textRect.translated(1, 1), Qt::AlignLeft | Qt::AlignVCenter, panel.text);
-            painter.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
+            painter.setPen(palette().color(QPalette::Dark));
             painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, panel.text);
         }
     }

@@ -123,7 +123,9 @@ Vexa::Vexa(QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/vexa.ico")));
     setFixedSize(349, 298);
     setFont(LayoutFont(QStringLiteral("MS Sans Serif")));
-    SetColours(this, kTeal, palette().color(QPalette::WindowText));
+    QPalette teal = palette();
+    teal.setColor(QPalette::Window, kTeal);
+    setPalette(teal);
     setAutoFillBackground(true);
     setMouseTracking(true);
 

@@ -80,8 +80,9 @@ def write_icon():
     entry = struct.pack("<BBBBHHII", 32, 32, 16, 0, 1, 4, len(image), 6 + 16)
     with open(out("vexa.ico"), "wb") as f:
         f.write(icondir + entry + image)
-    # A larger rendering of the same drawing for icon themes.
-    convert("-size", "128x128", "xc:none", "-draw", console_mvg(4), out("vexa-128.png"))
+    # The same picture for icon themes, and a larger rendering of the drawing.
+    convert(out("vexa.ico"), "-strip", "PNG32:" + out("vexa-32.png"))
+    convert("-size", "128x128", "xc:none", "-draw", console_mvg(4), "-strip", "PNG32:" + out("vexa-128.png"))
 
 
 def write_console():

@@ -90,6 +90,7 @@ private slots:
     void inspectsHeader_data();
     void inspectsHeader();
     void flagsCarryOver();
+    void disabledPanelsAreGreyed();
     void unreadableRoms_data();
     void unreadableRoms();
     void gameInRootFolder();
@@ -657,6 +658,27 @@ void TestVexa::flagsCarryOver()
     QVERIFY(!window->StatusBar1->PanelAt(1).enabled);
     QVERIFY(!window->StatusBar1->PanelAt(2).enabled);
     QVERIFY(!window->StatusBar1->PanelAt(3).enabled);
+}
+
+void TestVexa::disabledPanelsAreGreyed()
+{
+    QVERIFY(WriteBytes(path(QStringLiteral("x.gb")), RomBytes(400, 0x00, 0x00, 0x05, 0x01)));
+    Vexa *window = MakeWindow();
+    ClickFile(QStringLiteral("x.gb"));
+    const QImage bar = window->StatusBar1->grab().toImage();
+    auto darkest = [&](int position) {
+        const QRect panel = window->StatusBar1->PanelRect(position).adjusted(2, 2, -2, -2);
+        int value = 255;
+        for (int y = panel.top(); y <= panel.bottom(); ++y)
+            for (int x = panel.left(); x <= panel.right(); ++x)
+                value = std::min(value, qGray(bar.pixel(x, y)));
+        return value;
+    };
+    // The disabled panels still show text, lighter than the enabled panel's.
+    for (int position = 1; position <= 3; ++position) {
+        QVERIFY(darkest(position) < 230);
+        QVERIFY2(darkest(position) > darkest(4) + 40, qPrintable(QString::number(darkest(position))));
+    }
 }
 
 void TestVexa::unreadableRoms_data()
