@@ -6,11 +6,13 @@
 #include "../controls/DriveListBox.h"
 #include "../controls/FileListBox.h"
 #include "../controls/Frame.h"
+#include "../controls/PictureBox.h"
 #include "../controls/StatusBar.h"
 #include "../launcher/Vexa.h"
 #include "../platform/Settings.h"
 
 #include <QAccessible>
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -70,6 +72,7 @@ private slots:
     void tabOrder();
     void statusBarAtStart();
     void picturesAtStart();
+    void screenDensity();
 
     // Start-up and shutdown
     void startupDefaults();
@@ -435,6 +438,29 @@ void TestVexa::picturesAtStart()
     QCOMPARE(window->RunUp->pixmap().size(), QSize(71, 19));
     QCOMPARE(window->RunDown->pixmap().size(), QSize(71, 19));
     QVERIFY(window->RunUp->pixmap().toImage() != window->RunDown->pixmap().toImage());
+}
+
+// Run a second time with QT_SCALE_FACTOR=2: both windows double, nothing clips.
+void TestVexa::screenDensity()
+{
+    const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+        ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+        : 1.0;
+    Vexa *window = MakeWindow();
+    QCOMPARE(window->devicePixelRatioF(), scale);
+    QCOMPARE(window->grab().toImage().size(), QSize(349, 298) * scale);
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    frmAbout *about = window->About();
+    QVERIFY(about);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    QCOMPARE(about->grab().toImage().size(), QSize(375, 200) * scale);
+    QTRY_VERIFY(about->FramesDrawn() >= 1);
+    QCOMPARE(about->picScroll->Image().size(), QSize(354, 161) * scale);
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        if (button != window->Command2)
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width(),
+                     qPrintable(button->text()));
+    }
 }
 
 void TestVexa::startupDefaults()
