@@ -121,6 +121,7 @@ private slots:
     void twoClicksStartTwo();
     void strangeRomNames_data();
     void strangeRomNames();
+    void nameNotUtf8();
 
 private:
     Vexa *MakeWindow();
@@ -1109,6 +1110,30 @@ void TestVexa::strangeRomNames()
     QCOMPARE(Runs().first().split('\n', Qt::SkipEmptyParts), command.split(' ', Qt::SkipEmptyParts).mid(1));
     QVERIFY(!QFile::exists(path(QStringLiteral("PWNED"))));
     QVERIFY(!QFile::exists(QStringLiteral("PWNED")));
+}
+
+// Qt shows a name that is not UTF-8 with replacement characters, so the path
+// built from it names no file: the header reads as unknown, the placeholder
+// shows, and the launch passes that path on; nothing breaks.
+void TestVexa::nameNotUtf8()
+{
+    const QByteArray raw = QFile::encodeName(work_->path()) + "/bad\xff\xfe.gb";
+    const int fd = open(raw.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+    QVERIFY(fd >= 0);
+    const QByteArray rom = RomBytes(400, 0x80, 0x03, 0x05, 0x00);
+    QCOMPARE(write(fd, rom.constData(), rom.size()), ssize_t(rom.size()));
+    close(fd);
+    Vexa *window = MakeWindow();
+    QCOMPARE(window->File1->ListCount(), 1);
+    const QString shown = window->File1->Names().first();
+    ClickFile(shown);
+    unlink(raw.constData());
+    QVERIFY(shown.contains(QChar::ReplacementCharacter));
+    QCOMPARE(window->Game, work_->path() + QLatin1Char('/') + shown);
+    QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("?MBit"));
+    ClickRun();
+    QVERIFY(WaitFor([&] { return Runs().size() == 1; }));
+    QCOMPARE(Runs().first().split('\n', Qt::SkipEmptyParts).last(), window->Game);
 }
 
 VEXA_TEST_MAIN(TestVexa)
