@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# Installs what building and testing the launcher needs, on Debian or Ubuntu.
+# Installs what the launcher needs on Debian or Ubuntu, with apt-get (through
+# sudo when not run as root). "run" (the default): what building and running
+# takes. "test": also what the tests, the sanitizer and fuzz builds and the
+# packaging checks take.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ clang libclang-rt-14-dev clang-tidy qt6-base-dev libgl-dev
-          fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick
-          desktop-file-utils appstream dpkg-dev file)
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core)
+if [ "${1:-run}" = "test" ]; then
+    packages+=(clang libclang-rt-14-dev clang-tidy xvfb xauth xdotool
+               desktop-file-utils appstream dpkg-dev file)
+fi
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
@@ -16,5 +21,5 @@ if ((${#missing[@]} > 0)); then
     if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
     echo "Installing: ${missing[*]}"
     $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 fi

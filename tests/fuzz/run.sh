@@ -4,6 +4,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="${VEXA_FUZZ_BUILD_DIR:-$root/build-fuzz}"
+bash "$root/scripts/setup.sh" test
 seconds="${1:-60}"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DVEXA_FUZZ=ON -DVEXA_SANITIZE=ON \
     -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
