@@ -1,34 +1,14 @@
 #include "PictureLoader.h"
 
+#include "RegularFile.h"
+
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 #include <QtEndian>
-
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 constexpr qint64 kMaxPictureFileBytes = 64LL * 1024 * 1024;
-
-bool ReadWhole(int fd, qint64 size, QByteArray &bytes)
-{
-    bytes.resize(size);
-    qint64 filled = 0;
-    while (filled < size) {
-        const ssize_t n = read(fd, bytes.data() + filled, static_cast<size_t>(size - filled));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        filled += n;
-    }
-    bytes.resize(filled);
-    return filled == size;
-}
 
 // Qt's readers show a cut-off BMP, JPEG or GIF partly, with no error; a
 // picture whose end is missing is treated as unreadable instead.
@@ -58,16 +38,11 @@ QString FileSystemPath(const QString &path)
 
 QImage LoadPicture(const QString &path)
 {
-    const int fd = open(QFile::encodeName(FileSystemPath(path)).constData(),
-                        O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
+    RegularFile file(FileSystemPath(path));
+    if (!file.IsOpen() || file.Size() == 0 || file.Size() > kMaxPictureFileBytes)
         return {};
-    struct stat info = {};
-    QByteArray bytes;
-    const bool read = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0
-        && info.st_size <= kMaxPictureFileBytes && ReadWhole(fd, info.st_size, bytes);
-    close(fd);
-    if (!read || !LooksComplete(bytes))
+    QByteArray bytes(static_cast<qsizetype>(file.Size()), Qt::Uninitialized);
+    if (file.Read(bytes.data(), file.Size()) != file.Size() || !LooksComplete(bytes))
         return {};
 
     QBuffer buffer(&bytes);

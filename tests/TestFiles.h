@@ -2,13 +2,37 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QString>
+#include <QStringList>
+#include <QTest>
+
+#include <functional>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
-// Small helpers for building folders of test files.
+// Small helpers for building folders of test files and reading what the
+// launcher and the stand-in emulator left behind.
+
+// The launcher's settings file inside the test's own configuration folder.
+inline QString SettingsFile()
+{
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vexa/Vexa.conf");
+}
+
+inline bool WaitFor(const std::function<bool()> &condition, int ms = 5000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > ms)
+            return false;
+        QTest::qWait(5);
+    }
+    return true;
+}
 
 inline bool WriteBytes(const QString &path, const QByteArray &bytes)
 {
@@ -55,4 +79,17 @@ inline QByteArray RecorderScript()
 {
     return "for a in \"$@\"; do printf '%s\\n' \"$a\" >> \"$VEXA_RECORD\"; done\n"
            "echo -- >> \"$VEXA_RECORD\"\n";
+}
+
+// The runs the stand-in has finished recording, each its arguments one a line.
+inline QStringList RecordedRuns(const QString &record)
+{
+    QFile file(record);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString text = QString::fromUtf8(file.readAll());
+    const qsizetype end = text.lastIndexOf(QStringLiteral("--\n"));
+    if (end < 0)
+        return {};
+    return text.left(end + 3).split(QStringLiteral("--\n"), Qt::SkipEmptyParts);
 }

@@ -22,11 +22,6 @@ QString ConfigHome()
     return qEnvironmentVariable("XDG_CONFIG_HOME");
 }
 
-QString SettingsFile()
-{
-    return ConfigHome() + QStringLiteral("/Vexa/Vexa.conf");
-}
-
 QString Driver()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/vexa_driver");

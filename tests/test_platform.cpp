@@ -21,36 +21,6 @@ namespace {
 const QString kApp = QStringLiteral("Vexa");
 const QString kSection = QStringLiteral("Options");
 
-QString SettingsFile()
-{
-    return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vexa/Vexa.conf");
-}
-
-bool WaitFor(const std::function<bool()> &condition, int ms = 5000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > ms)
-            return false;
-        QThread::msleep(5);
-    }
-    return true;
-}
-
-QStringList RecordedRuns(const QString &record)
-{
-    QFile file(record);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    // Only runs the stand-in has finished recording.
-    const QString text = QString::fromUtf8(file.readAll());
-    const qsizetype end = text.lastIndexOf(QStringLiteral("--\n"));
-    if (end < 0)
-        return {};
-    return text.left(end + 3).split(QStringLiteral("--\n"), Qt::SkipEmptyParts);
-}
-
 bool NoChildLeft()
 {
     return waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD;

@@ -28,28 +28,11 @@ namespace {
 
 const QString kFreshCommand = QStringLiteral("vexa  -rtsdir rsave/  -savdir saves/  -cgb  -sound 1 -stereo 1  -crc  -delay ");
 
-QString SettingsFile()
-{
-    return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vexa/Vexa.conf");
-}
-
 // What another process would read from the store right now.
 QString StoredOnDisk(const QString &key)
 {
     QSettings onDisk(SettingsFile(), QSettings::IniFormat);
     return onDisk.value(QStringLiteral("Options/") + key).toString();
-}
-
-bool WaitFor(const std::function<bool()> &condition, int ms = 5000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > ms)
-            return false;
-        QTest::qWait(5);
-    }
-    return true;
 }
 
 } // namespace
@@ -194,15 +177,7 @@ void TestVexa::ClickRun()
 
 QStringList TestVexa::Runs() const
 {
-    QFile file(record_);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    // Only runs the stand-in has finished recording.
-    const QString text = QString::fromUtf8(file.readAll());
-    const qsizetype end = text.lastIndexOf(QStringLiteral("--\n"));
-    if (end < 0)
-        return {};
-    return text.left(end + 3).split(QStringLiteral("--\n"), Qt::SkipEmptyParts);
+    return RecordedRuns(record_);
 }
 
 void TestVexa::geometry_data()
