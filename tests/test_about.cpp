@@ -431,11 +431,15 @@ void TestAbout::closingMainWindowEndsProgram()
     QVERIFY(QTest::qWaitForWindowActive(about));
     QTRY_VERIFY(about->FramesDrawn() > 2);
 
-    QTimer::singleShot(100, window, [window] { window->close(); });
     QElapsedTimer timer;
-    timer.start();
+    QTimer::singleShot(100, window, [window, &timer] {
+        timer.start();
+        window->close();
+    });
     QApplication::exec();
-    QVERIFY(timer.elapsed() < 1500);
+    // The event loop ends once the windows are closed, well within a second.
+    qInfo("the program's event loop ended %lld ms after the main window closed", timer.elapsed());
+    QVERIFY(timer.elapsed() < 1000);
     QVERIFY(!about || !about->isVisible());
     QVERIFY(!window->isVisible());
     QSettings onDisk(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vexa/Vexa.conf"),
