@@ -65,6 +65,9 @@ bool FileListBox::MatchesPattern(const QString &name, const QString &pattern)
 
 void FileListBox::SetPath(const QString &path)
 {
+    // Start-up sets the folder the folder list has just shown: list it once.
+    if (listed_ && path == path_)
+        return;
     path_ = path;
     Refresh();
 }
@@ -72,7 +75,8 @@ void FileListBox::SetPath(const QString &path)
 void FileListBox::SetPattern(const QString &pattern)
 {
     pattern_ = pattern;
-    Refresh();
+    if (listed_)
+        Refresh();
 }
 
 QString FileListBox::FileName() const
@@ -95,6 +99,7 @@ void FileListBox::Refresh()
         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
     });
     model_.setStringList(names);
+    listed_ = true;
     scrollToTop();
 }
 

@@ -15,7 +15,7 @@ public:
     explicit FileListBox(QWidget *parent = nullptr);
 
     QString Path() const { return path_; }
-    // Lists the folder afresh, with nothing selected.
+    // Lists the folder, with nothing selected; the folder already listed is kept as it is.
     void SetPath(const QString &path);
 
     QString Pattern() const { return pattern_; }
@@ -43,4 +43,5 @@ private:
     QStringListModel model_;
     QString path_;
     QString pattern_ = QStringLiteral("*.*");
+    bool listed_ = false;
 };

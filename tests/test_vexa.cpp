@@ -441,6 +441,7 @@ void TestVexa::screenDensity()
 
 void TestVexa::startupDefaults()
 {
+    QVERIFY(WriteBytes(path(QStringLiteral("here.gb")), "x"));
     Vexa *window = MakeWindow();
     QVERIFY(window->gbVärde[1]->isChecked());
     QVERIFY(!window->gbVärde[0]->isChecked());
@@ -464,6 +465,7 @@ void TestVexa::startupDefaults()
     // First start with an empty store: the working directory, nothing signalled.
     QCOMPARE(window->Dir1->Path(), work_->path());
     QCOMPARE(window->File1->Path(), work_->path());
+    QCOMPARE(window->File1->Names(), QStringList{"here.gb"});
     QCOMPARE(window->Text1->text(), QStringLiteral("Text1"));
 }
 
