@@ -9,7 +9,6 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 
 namespace {
 
@@ -125,10 +124,8 @@ bool frmAbout::event(QEvent *event)
             returningFromElsewhere_ = false;
         else
             Form_Activate();
-    } else if (event->type() == QEvent::Show && !activatedBefore_ && screen()) {
-        QRect placed = frameGeometry();
-        placed.moveCenter(screen()->availableGeometry().center());
-        move(placed.topLeft());
+    } else if (event->type() == QEvent::Show && !activatedBefore_) {
+        CentreOnScreen(this);
     }
     return QWidget::event(event);
 }

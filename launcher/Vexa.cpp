@@ -9,6 +9,7 @@
 #include "../controls/StatusBar.h"
 #include "../core/HeaderInspection.h"
 #include "../core/LaunchCommand.h"
+#include "../platform/Desktop.h"
 #include "../platform/PictureLoader.h"
 #include "../platform/ProgramStart.h"
 #include "../platform/RomReader.h"
@@ -21,7 +22,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -312,11 +312,9 @@ void Vexa::mouseMoveEvent(QMouseEvent *event)
 void Vexa::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!centred_ && screen()) {
+    if (!centred_) {
         centred_ = true;
-        QRect placed = frameGeometry();
-        placed.moveCenter(screen()->availableGeometry().center());
-        move(placed.topLeft());
+        CentreOnScreen(this);
     }
 }
 
@@ -346,7 +344,7 @@ void Vexa::Form_Load()
     File1->SetPath(Dir1->Path());
     // The drive list takes its root from the folder; that root remembers the
     // restored folder, so the drive change keeps it.
-    folderOnDrive_.insert(DriveOf(Dir1->Path(), Drive1->Drives()), Dir1->Path());
+    RememberFolderOnDrive();
     Drive1->SetDrive(Dir1->Path());
 
     Check1->setCheckState(Qt::Checked);
@@ -390,9 +388,14 @@ void Vexa::Drive1_Change()
     Dir1->SetPath(folderOnDrive_.value(root, root));
 }
 
-void Vexa::Dir1_Change()
+void Vexa::RememberFolderOnDrive()
 {
     folderOnDrive_.insert(DriveOf(Dir1->Path(), Drive1->Drives()), Dir1->Path());
+}
+
+void Vexa::Dir1_Change()
+{
+    RememberFolderOnDrive();
     File1->SetPath(Dir1->Path());
     Text1->setText(Dir1->Path());
     WriteSetting(kApplication, kSection, QStringLiteral("RomPath"), Dir1->Path());

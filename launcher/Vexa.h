@@ -74,6 +74,8 @@ private:
     void BuildHiddenControls();
     void ArrangeStackingAndTabs();
     void ConnectHandlers();
+    // Each root keeps the folder last shown on it, as a drive keeps its current folder.
+    void RememberFolderOnDrive();
 
     void Form_Load();
     void Form_Unload();

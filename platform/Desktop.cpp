@@ -3,10 +3,21 @@
 #include <QApplication>
 #include <QFont>
 #include <QMessageBox>
+#include <QScreen>
+#include <QWidget>
 
 void Beep()
 {
     QApplication::beep();
+}
+
+void CentreOnScreen(QWidget *window)
+{
+    if (!window->screen())
+        return;
+    QRect placed = window->frameGeometry();
+    placed.moveCenter(window->screen()->availableGeometry().center());
+    window->move(placed.topLeft());
 }
 
 void MessageBox(QWidget *parent, const QString &prompt, int style, const QString &title)

@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "TestMain.h"
 
 #include "../about/frmAbout.h"
@@ -442,8 +443,7 @@ void TestAbout::closingMainWindowEndsProgram()
     QVERIFY(timer.elapsed() < 1000);
     QVERIFY(!about || !about->isVisible());
     QVERIFY(!window->isVisible());
-    QSettings onDisk(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vexa/Vexa.conf"),
-                     QSettings::IniFormat);
+    QSettings onDisk(SettingsFile(), QSettings::IniFormat);
     QVERIFY(onDisk.contains(QStringLiteral("Options/TotGames")));
     delete window;
     QVERIFY(!about);
