@@ -6,6 +6,7 @@
 #include "../controls/EventLabel.h"
 #include "../launcher/Vexa.h"
 #include "../platform/Desktop.h"
+#include "../core/LaunchCommand.h"
 #include "../platform/ProgramStart.h"
 
 #include <QApplication>
@@ -39,7 +40,7 @@ double StartOnce(const QString &command)
 {
     QElapsedTimer timer;
     timer.start();
-    StartProgram(command, 1);
+    StartProgram(SplitCommandLine(command.toStdString()), 1);
     return timer.nsecsElapsed() / 1e6;
 }
 

@@ -1,5 +1,6 @@
 #include "FileListBox.h"
 
+#include "../platform/FileNames.h"
 #include "../platform/FolderScan.h"
 
 #include <QDir>
@@ -34,6 +35,12 @@ bool WildcardMatch(const QChar *name, const QChar *nameEnd, const QChar *glob, c
 }
 
 } // namespace
+
+QVariant FileListBox::NameModel::data(const QModelIndex &index, int role) const
+{
+    const QVariant value = QStringListModel::data(index, role == Qt::DisplayRole ? Qt::EditRole : role);
+    return role == Qt::DisplayRole ? QVariant(DisplayFileName(value.toString())) : value;
+}
 
 FileListBox::FileListBox(QWidget *parent)
     : QListView(parent)
@@ -82,7 +89,16 @@ void FileListBox::SetPattern(const QString &pattern)
 QString FileListBox::FileName() const
 {
     const QModelIndexList selected = selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? QString() : selected.first().data().toString();
+    return selected.isEmpty() ? QString() : selected.first().data(Qt::EditRole).toString();
+}
+
+bool FileListBox::Select(const QString &name)
+{
+    const int row = static_cast<int>(model_.stringList().indexOf(name));
+    if (row < 0)
+        return false;
+    setCurrentIndex(model_.index(row));
+    return true;
 }
 
 void FileListBox::Refresh()

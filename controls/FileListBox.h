@@ -23,6 +23,8 @@ public:
 
     // The selected file's name without folder, empty when none is selected.
     QString FileName() const;
+    // Selects the entry of that name, as a click on it would; false when the list has none.
+    bool Select(const QString &name);
     int ListCount() const { return model_.rowCount(); }
     QStringList Names() const { return model_.stringList(); }
 
@@ -40,7 +42,14 @@ protected:
 private:
     void Refresh();
 
-    QStringListModel model_;
+    // Holds the names as the program keeps them; shows them as DisplayFileName does.
+    class NameModel : public QStringListModel
+    {
+    public:
+        QVariant data(const QModelIndex &index, int role) const override;
+    };
+
+    NameModel model_;
     QString path_;
     QString pattern_ = QStringLiteral("*.*");
     bool listed_ = false;

@@ -48,3 +48,29 @@ std::string BuildLaunchCommand(const LaunchOptions &options)
     command += options.Game;
     return command;
 }
+
+std::vector<std::string> SplitCommandLine(const std::string &commandLine)
+{
+    std::vector<std::string> words;
+    std::string::size_type at = 0;
+    while (true) {
+        at = commandLine.find_first_not_of(' ', at);
+        if (at == std::string::npos)
+            return words;
+        const std::string::size_type end = commandLine.find(' ', at);
+        words.push_back(commandLine.substr(at, end == std::string::npos ? std::string::npos : end - at));
+        if (end == std::string::npos)
+            return words;
+        at = end;
+    }
+}
+
+std::vector<std::string> LaunchArguments(const LaunchOptions &options)
+{
+    LaunchOptions switches = options;
+    switches.Game.clear();
+    std::vector<std::string> words = SplitCommandLine(BuildLaunchCommand(switches));
+    if (!options.Game.empty())
+        words.push_back(options.Game);
+    return words;
+}

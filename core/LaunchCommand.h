@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // Check-box states as the controls report them.
 enum CheckState { Unchecked = 0, Checked = 1, Grayed = 2 };
@@ -19,3 +20,13 @@ struct LaunchOptions {
 // The emulator's command line. Every piece carries its own blanks and the
 // pieces are joined as they are: nothing is trimmed, quoted or escaped.
 std::string BuildLaunchCommand(const LaunchOptions &options);
+
+// The words of a command line: split at runs of blanks, nothing quoted or
+// escaped, no empty words.
+std::vector<std::string> SplitCommandLine(const std::string &commandLine);
+
+// The words the emulator is started with: the switches of the command split
+// at blanks, then Game whole, byte for byte, as the last word (no word at all
+// while Game is empty). The command text itself stays as BuildLaunchCommand
+// gives it.
+std::vector<std::string> LaunchArguments(const LaunchOptions &options);

@@ -10,6 +10,7 @@
 #include "../core/HeaderInspection.h"
 #include "../core/LaunchCommand.h"
 #include "../platform/Desktop.h"
+#include "../platform/FileNames.h"
 #include "../platform/PictureLoader.h"
 #include "../platform/ProgramStart.h"
 #include "../platform/RomReader.h"
@@ -18,6 +19,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -149,7 +152,7 @@ void Vexa::BuildRomFrame()
     Frame2 = MakeFrame(this, "Frame2", QStringLiteral("Pick Your Gameboy Rom"), Twips(105, 75, 2415, 2775));
     File1 = new FileListBox(Frame2);
     File1->setObjectName(QStringLiteral("File1"));
-    File1->SetPattern(QStringLiteral("*.gb; *.sgb; *cgb"));
+    File1->SetPattern(QStringLiteral("*.gb; *.sgb; *cgb; *.gbc"));
     File1->setGeometry(Twips(105, 225, 2160, 2235));
     File1->setAccessibleName(QStringLiteral("Pick Your Gameboy Rom"));
 
@@ -360,6 +363,16 @@ void Vexa::Form_Unload()
     WriteSetting(kApplication, kSection, QStringLiteral("TotGames"), QString::number(count));
 }
 
+bool Vexa::OpenRom(const QString &path)
+{
+    const QFileInfo rom(QDir::current().absoluteFilePath(path));
+    Dir1->SetPath(rom.absolutePath());
+    if (Dir1->Path() != rom.absolutePath())
+        return false;
+    Drive1->SetDrive(Dir1->Path());
+    return File1->Select(rom.fileName());
+}
+
 void Vexa::Form_MouseMove()
 {
     RunDown->setVisible(false);
@@ -456,10 +469,13 @@ void Vexa::RunDown_Click()
     options.CrcState = CheckValue(Check1);
     options.DelayState = CheckValue(Check2);
     options.TwoPlayerState = CheckValue(Check3);
-    options.Game = Game.toStdString();
+    options.Game = EncodeFileName(Game).toStdString();
 
-    const QString command = QString::fromStdString(BuildLaunchCommand(options));
-    if (StartProgram(command, 1) < 0)
+    // The command is shown as text; the ROM path reaches the emulator whole.
+    LaunchOptions switches = options;
+    switches.Game.clear();
+    const QString command = QString::fromStdString(BuildLaunchCommand(switches)) + Game;
+    if (StartProgram(LaunchArguments(options), 1) < 0)
         return;
     Text1->setText(command);
 }

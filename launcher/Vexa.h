@@ -35,6 +35,10 @@ public:
 
     frmAbout *About() const { return about_; }
 
+    // Shows the folder of a ROM file and selects the ROM as a click on it
+    // would. Returns false when the folder cannot be shown or does not list it.
+    bool OpenRom(const QString &path);
+
     Frame *Frame1 = nullptr;
     Frame *Frame2 = nullptr;
     Frame *Frame3 = nullptr;

@@ -1,6 +1,6 @@
 #include "FolderScan.h"
 
-#include <QFile>
+#include "FileNames.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -10,7 +10,7 @@
 bool ScanFolder(const QString &path, FolderEntries &entries)
 {
     entries = FolderEntries();
-    const int fd = open(QFile::encodeName(path).constData(),
+    const int fd = open(EncodeFileName(path).constData(),
                         O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
@@ -30,9 +30,9 @@ bool ScanFolder(const QString &path, FolderEntries &entries)
             type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
         }
         if (type == DT_DIR)
-            entries.folders.append(QFile::decodeName(entry->d_name));
+            entries.folders.append(DecodeFileName(QByteArray(entry->d_name)));
         else if (type == DT_REG)
-            entries.files.append(QFile::decodeName(entry->d_name));
+            entries.files.append(DecodeFileName(QByteArray(entry->d_name)));
     }
     closedir(dir);
     return true;

@@ -1,5 +1,7 @@
 #include "ProgramStart.h"
 
+#include "FileNames.h"
+
 #include <QFile>
 #include <QStandardPaths>
 
@@ -94,36 +96,32 @@ bool WriteAll(int fd, const void *data, size_t size)
 
 } // namespace
 
-QStringList SplitCommandLine(const QString &commandLine)
-{
-    return commandLine.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
-
-qint64 StartProgram(const QString &commandLine, int windowStyle)
+qint64 StartProgram(const std::vector<std::string> &words, int windowStyle, int *error)
 {
     Q_UNUSED(windowStyle);
-    const QStringList words = SplitCommandLine(commandLine);
-    if (words.isEmpty())
+    int unused = 0;
+    int &reason = error ? *error : unused;
+    reason = ENOENT;
+    if (words.empty())
         return -1;
-    const QString program = ResolveProgram(words.first());
+    const QString program = ResolveProgram(DecodeFileName(QByteArray::fromStdString(words.front())));
     if (program.isEmpty())
         return -1;
 
     // Everything the children need is prepared here: they may not allocate.
-    const QByteArray path = QFile::encodeName(program);
-    std::vector<QByteArray> encoded;
-    encoded.reserve(static_cast<size_t>(words.size()));
-    for (const QString &word : words)
-        encoded.push_back(QFile::encodeName(word));
+    const QByteArray path = EncodeFileName(program);
+    std::vector<std::string> encoded = words;
     std::vector<char *> argv;
     argv.reserve(encoded.size() + 1);
-    for (QByteArray &word : encoded)
+    for (std::string &word : encoded)
         argv.push_back(word.data());
     argv.push_back(nullptr);
 
     int fds[2];
-    if (pipe2(fds, O_CLOEXEC) != 0)
+    if (pipe2(fds, O_CLOEXEC) != 0) {
+        reason = errno;
         return -1;
+    }
     const pid_t intermediate = fork();
     if (intermediate == 0) {
         close(fds[0]);
@@ -131,6 +129,7 @@ qint64 StartProgram(const QString &commandLine, int windowStyle)
     }
     close(fds[1]);
     if (intermediate < 0) {
+        reason = errno;
         close(fds[0]);
         return -1;
     }
@@ -143,7 +142,14 @@ qint64 StartProgram(const QString &commandLine, int windowStyle)
         got = read(fds[0], &report, sizeof report);
     } while (got < 0 && errno == EINTR);
     close(fds[0]);
-    if (got != static_cast<ssize_t>(sizeof report) || report.error != 0)
+    if (got != static_cast<ssize_t>(sizeof report)) {
+        reason = EIO;
         return -1;
+    }
+    if (report.error != 0) {
+        reason = report.error;
+        return -1;
+    }
+    reason = 0;
     return report.pid;
 }

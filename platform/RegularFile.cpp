@@ -1,6 +1,6 @@
 #include "RegularFile.h"
 
-#include <QFile>
+#include "FileNames.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -9,7 +9,7 @@
 
 RegularFile::RegularFile(const QString &path)
 {
-    const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = open(EncodeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return;
     struct stat info = {};

@@ -51,6 +51,10 @@ private slots:
     void pieces_data();
     void pieces();
     void noGameEndsWithDelayPiece();
+    void splitAtRunsOfBlanks_data();
+    void splitAtRunsOfBlanks();
+    void launchArguments_data();
+    void launchArguments();
 
     void roundHalfEven_data();
     void roundHalfEven();
@@ -277,6 +281,56 @@ void TestCore::noGameEndsWithDelayPiece()
              QStringLiteral("vexa  -rtsdir rsave/  -savdir saves/  -cgb  -sound 1 -stereo 1  -crc  -delay "));
     options.DelayState = Unchecked;
     QVERIFY(QString::fromStdString(BuildLaunchCommand(options)).endsWith(" -nodelay "));
+}
+
+void TestCore::splitAtRunsOfBlanks_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QStringList>("words");
+    QTest::newRow("double blanks") << "vexa  -rtsdir rsave/  -cgb /r/x.gb"
+                                   << QStringList{"vexa", "-rtsdir", "rsave/", "-cgb", "/r/x.gb"};
+    QTest::newRow("trailing blank") << "vexa  -delay " << QStringList{"vexa", "-delay"};
+    QTest::newRow("leading blanks") << "   vexa" << QStringList{"vexa"};
+    QTest::newRow("empty") << "" << QStringList{};
+    QTest::newRow("only blanks") << "   " << QStringList{};
+    QTest::newRow("tab is not a blank") << "vexa a\tb" << QStringList{"vexa", "a\tb"};
+}
+
+void TestCore::splitAtRunsOfBlanks()
+{
+    QFETCH(QString, line);
+    QFETCH(QStringList, words);
+    QStringList split;
+    for (const std::string &word : SplitCommandLine(line.toStdString()))
+        split.append(QString::fromStdString(word));
+    QCOMPARE(split, words);
+}
+
+// The switches arrive split; the ROM path arrives whole, as the last word.
+void TestCore::launchArguments_data()
+{
+    QTest::addColumn<QByteArray>("game");
+    QTest::addColumn<QStringList>("tail");
+    QTest::newRow("no ROM: no empty word") << QByteArray() << QStringList{"-crc", "-delay"};
+    QTest::newRow("plain") << QByteArray("/r/x.gb") << QStringList{"-crc", "-delay", "/r/x.gb"};
+    QTest::newRow("blanks and parentheses")
+        << QByteArray("/r/Tetris (World) (Rev 1).gb") << QStringList{"-crc", "-delay", "/r/Tetris (World) (Rev 1).gb"};
+    QTest::newRow("leading, trailing and double blanks")
+        << QByteArray("/r/ a  b .gb") << QStringList{"-crc", "-delay", "/r/ a  b .gb"};
+    QTest::newRow("shell text") << QByteArray("/r/$(x);`y`|&.gb") << QStringList{"-crc", "-delay", "/r/$(x);`y`|&.gb"};
+}
+
+void TestCore::launchArguments()
+{
+    QFETCH(QByteArray, game);
+    QFETCH(QStringList, tail);
+    LaunchOptions options = FreshStart();
+    options.Game = game.toStdString();
+    QStringList words;
+    for (const std::string &word : LaunchArguments(options))
+        words.append(QString::fromStdString(word));
+    const QStringList head{"vexa", "-rtsdir", "rsave/", "-savdir", "saves/", "-cgb", "-sound", "1", "-stereo", "1"};
+    QCOMPARE(words, head + tail);
 }
 
 void TestCore::roundHalfEven_data()

@@ -1,7 +1,6 @@
 // Any options through the command builder and the command-line split: the
 // split gives back the words of every piece, in order.
 #include "../../core/LaunchCommand.h"
-#include "../../platform/ProgramStart.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -11,7 +10,10 @@ namespace {
 
 QStringList Words(const std::string &text)
 {
-    return SplitCommandLine(QString::fromStdString(text));
+    QStringList words;
+    for (const std::string &word : SplitCommandLine(text))
+        words.append(QString::fromStdString(word));
+    return words;
 }
 
 } // namespace

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// File names are bytes; the program holds them as QStrings. A name that is
+// not valid UTF-8 keeps each stray byte as a lone low surrogate U+DC80 + byte,
+// so the string turns back into exactly the bytes it came from. Every path
+// that reaches the file system goes through EncodeFileName.
+QString DecodeFileName(const QByteArray &bytes);
+QByteArray EncodeFileName(const QString &name);
+
+// The name as shown to the user: every kept stray byte drawn as U+FFFD.
+QString DisplayFileName(const QString &name);
