@@ -4,6 +4,7 @@
 #include "../controls/DirListBox.h"
 #include "../controls/EventLabel.h"
 #include "../controls/FileListBox.h"
+#include "../controls/ComboBox.h"
 #include "../launcher/Vexa.h"
 #include "../platform/Desktop.h"
 

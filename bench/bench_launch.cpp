@@ -4,6 +4,7 @@
 #include "BenchRow.h"
 
 #include "../controls/EventLabel.h"
+#include "../controls/ComboBox.h"
 #include "../launcher/Vexa.h"
 #include "../platform/Desktop.h"
 #include "../core/LaunchCommand.h"

@@ -1,9 +1,10 @@
 #include "DirListBox.h"
 
+#include "../platform/Background.h"
+#include "../platform/FileNames.h"
 #include "../platform/FolderScan.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QPainter>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -45,24 +46,72 @@ DirListBox::DirListBox(QWidget *parent)
     connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
         SetPath(item->data(Qt::UserRole).toString());
     });
-    Fill();
 }
 
-void DirListBox::SetPath(const QString &path)
+void DirListBox::SetPath(const QString &path, const std::function<void()> &settled)
 {
-    if (path.isEmpty())
+    if (path.isEmpty()) {
+        if (settled)
+            settled();
         return;
+    }
     const QString absolute = QDir::cleanPath(QDir::current().absoluteFilePath(path));
-    if (!QFileInfo(absolute).isDir())
-        return;
-    if (absolute == path_)
-        return;
-    path_ = absolute;
-    Fill();
-    emit Changed();
+    const unsigned serial = ++serial_;
+    pending_ = true;
+    const bool list = shown_;
+    RunInBackground(
+        this,
+        [absolute, list] {
+            Look look;
+            FolderEntries entries;
+            look.folder = IsFolder(absolute);
+            if (look.folder && list && ScanFolder(absolute, entries)) {
+                look.listed = true;
+                look.subfolders = entries.folders;
+            }
+            return look;
+        },
+        [this, serial, absolute, settled](const Look &look) {
+            if (serial != serial_)
+                return;
+            pending_ = false;
+            if (look.folder && absolute != path_) {
+                path_ = absolute;
+                if (look.listed)
+                    Fill(look.subfolders);
+                emit Changed();
+            }
+            if (settled)
+                settled();
+        });
 }
 
-void DirListBox::Fill()
+void DirListBox::showEvent(QShowEvent *event)
+{
+    QListWidget::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        ReadSubfolders();
+    }
+}
+
+void DirListBox::ReadSubfolders()
+{
+    const QString path = path_;
+    RunInBackground(
+        this,
+        [path] {
+            FolderEntries entries;
+            ScanFolder(path, entries);
+            return std::make_pair(path, entries.folders);
+        },
+        [this](const std::pair<QString, QStringList> &result) {
+            if (result.first == path_)
+                Fill(result.second);
+        });
+}
+
+void DirListBox::Fill(const QStringList &subfolders)
 {
     clear();
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
@@ -77,19 +126,18 @@ void DirListBox::Fill()
     }
     parts.prepend(QStringLiteral("/"));
     for (qsizetype level = 0; level < chain.size(); ++level) {
-        auto *item = new QListWidgetItem(open, parts.at(level));
+        auto *item = new QListWidgetItem(open, DisplayFileName(parts.at(level)));
         item->setData(Qt::UserRole, chain.at(level));
         item->setData(kLevelRole, static_cast<int>(level));
         addItem(item);
     }
     currentRow_ = count() - 1;
 
-    FolderEntries entries;
-    ScanFolder(path_, entries);
-    entries.folders.sort(Qt::CaseInsensitive);
+    QStringList sorted = subfolders;
+    sorted.sort(Qt::CaseInsensitive);
     const QString base = path_.endsWith(QLatin1Char('/')) ? path_ : path_ + QLatin1Char('/');
-    for (const QString &name : std::as_const(entries.folders)) {
-        auto *item = new QListWidgetItem(closed, name);
+    for (const QString &name : std::as_const(sorted)) {
+        auto *item = new QListWidgetItem(closed, DisplayFileName(name));
         item->setData(Qt::UserRole, base + name);
         item->setData(kLevelRole, static_cast<int>(chain.size()));
         addItem(item);

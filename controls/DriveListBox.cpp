@@ -4,16 +4,22 @@ DriveListBox::DriveListBox(QWidget *parent)
     : QComboBox(parent)
 {
     SetDrives(ListDrives());
-    connect(this, &QComboBox::currentIndexChanged, this, &DriveListBox::Changed);
+    connect(this, &QComboBox::activated, this, &DriveListBox::Changed);
 }
 
 void DriveListBox::SetDrives(const std::vector<Drive> &drives)
 {
-    const QSignalBlocker blocker(this);
+    const QString shown = DriveRoot();
     drives_ = drives;
     clear();
     for (const Drive &drive : drives_)
         addItem(drive.label, drive.root);
+    SetDrive(shown.isEmpty() ? QStringLiteral("/") : shown);
+}
+
+void DriveListBox::Refresh()
+{
+    SetDrives(ListDrives());
 }
 
 QString DriveListBox::DriveRoot() const

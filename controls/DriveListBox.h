@@ -4,8 +4,8 @@
 
 #include <QComboBox>
 
-// The list of roots the user can browse. Changed() follows every change of
-// the selected root, by the user or by SetDrive.
+// The list of roots the user can browse. Changed() follows the user's choice
+// of another root; SetDrive and Refresh change the shown root silently.
 class DriveListBox : public QComboBox
 {
     Q_OBJECT
@@ -15,9 +15,11 @@ public:
 
     void SetDrives(const std::vector<Drive> &drives);
     const std::vector<Drive> &Drives() const { return drives_; }
+    // Reads the mounted roots afresh, keeping the shown root when it is still there.
+    void Refresh();
 
     QString DriveRoot() const;
-    // Selects the root that holds path.
+    // Shows the root that holds path.
     void SetDrive(const QString &path);
 
 signals:

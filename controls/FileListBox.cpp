@@ -1,38 +1,23 @@
 #include "FileListBox.h"
 
+#include "../platform/Background.h"
 #include "../platform/FileNames.h"
 #include "../platform/FolderScan.h"
 
 #include <QDir>
-
-#include <algorithm>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
 
 namespace {
 
-bool WildcardMatch(const QChar *name, const QChar *nameEnd, const QChar *glob, const QChar *globEnd)
-{
-    // Iterative '*' and '?' matching with one backtrack point.
-    const QChar *starGlob = nullptr;
-    const QChar *starName = nullptr;
-    while (name != nameEnd) {
-        if (glob != globEnd && *glob == QLatin1Char('*')) {
-            starGlob = ++glob;
-            starName = name;
-        } else if (glob != globEnd
-                   && (*glob == QLatin1Char('?') || glob->toCaseFolded() == name->toCaseFolded())) {
-            ++glob;
-            ++name;
-        } else if (starGlob) {
-            glob = starGlob;
-            name = ++starName;
-        } else {
-            return false;
-        }
-    }
-    while (glob != globEnd && *glob == QLatin1Char('*'))
-        ++glob;
-    return glob == globEnd;
-}
+// Changes in the shown folder are gathered for this long before it is read again.
+constexpr int kSettleMs = 250;
+
+struct FolderListing {
+    QStringList names;
+    int watch = -1;
+};
 
 } // namespace
 
@@ -53,36 +38,32 @@ FileListBox::FileListBox(QWidget *parent)
     viewport()->setMouseTracking(true);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection &selected) {
-                if (!selected.isEmpty())
-                    emit Click();
+                if (selected.isEmpty() || restoring_)
+                    return;
+                pressSelected_ = true;
+                emit Click();
             });
-}
-
-bool FileListBox::MatchesPattern(const QString &name, const QString &pattern)
-{
-    for (QStringView part : QStringView(pattern).split(QLatin1Char(';'))) {
-        const QStringView glob = part.trimmed();
-        if (!glob.isEmpty()
-            && WildcardMatch(name.constData(), name.constData() + name.size(), glob.data(),
-                             glob.data() + glob.size()))
-            return true;
-    }
-    return false;
+    settle_.setSingleShot(true);
+    settle_.setInterval(kSettleMs);
+    connect(&watcher_, &FolderWatcher::Changed, &settle_, qOverload<>(&QTimer::start));
+    connect(&settle_, &QTimer::timeout, this, &FileListBox::Refresh);
 }
 
 void FileListBox::SetPath(const QString &path)
 {
     // Start-up sets the folder the folder list has just shown: list it once.
-    if (listed_ && path == path_)
+    if ((listed_ || listing_) && path == path_)
         return;
     path_ = path;
+    model_.setStringList({});
     Refresh();
 }
 
 void FileListBox::SetPattern(const QString &pattern)
 {
-    pattern_ = pattern;
-    if (listed_)
+    patternText_ = pattern;
+    pattern_ = FilePattern(pattern.toStdString());
+    if (listed_ || listing_)
         Refresh();
 }
 
@@ -103,20 +84,66 @@ bool FileListBox::Select(const QString &name)
 
 void FileListBox::Refresh()
 {
-    FolderEntries entries;
-    ScanFolder(path_, entries);
-    QStringList names;
-    names.reserve(entries.files.size());
-    for (const QString &name : std::as_const(entries.files)) {
-        if (MatchesPattern(name, pattern_))
-            names.append(name);
-    }
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
+    listing_ = true;
+    const unsigned serial = ++serial_;
+    const QString path = path_;
+    const FilePattern pattern = pattern_;
+    RunInBackground(
+        this,
+        [path, pattern, addWatch = watcher_.WatchAdder()] {
+            FolderListing listing;
+            if (ListMatchingFiles(path, pattern, listing.names))
+                listing.watch = addWatch(EncodeFileName(path));
+            return listing;
+        },
+        [this, serial](const FolderListing &listing) {
+            if (serial != serial_) {
+                watcher_.Drop(listing.watch);
+                return;
+            }
+            Apply(listing.names, listing.watch);
+        });
+}
+
+void FileListBox::Apply(const QStringList &names, int watch)
+{
+    // A folder read again keeps its selection while the selected file is there.
+    const QString selected = FileName();
+    const int scroll = verticalScrollBar()->value();
+    restoring_ = true;
     model_.setStringList(names);
+    const int row = selected.isEmpty() ? -1 : static_cast<int>(names.indexOf(selected));
+    if (row >= 0)
+        setCurrentIndex(model_.index(row));
+    verticalScrollBar()->setValue(scroll);
+    restoring_ = false;
+    watcher_.Follow(watch);
     listed_ = true;
-    scrollToTop();
+    listing_ = false;
+    emit Listed();
+}
+
+void FileListBox::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !FileName().isEmpty()) {
+        emit KeyPress(13);
+        return;
+    }
+    // With nothing selected yet, the first step down selects the first entry.
+    if (event->key() == Qt::Key_Down && FileName().isEmpty() && model_.rowCount() > 0) {
+        setCurrentIndex(model_.index(0));
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
+
+void FileListBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QListView::mouseDoubleClickEvent(event);
+    if (indexAt(event->position().toPoint()).isValid() && !FileName().isEmpty()) {
+        afterDoubleClick_ = true;
+        emit DblClick();
+    }
 }
 
 void FileListBox::mouseMoveEvent(QMouseEvent *event)
@@ -125,8 +152,21 @@ void FileListBox::mouseMoveEvent(QMouseEvent *event)
     QListView::mouseMoveEvent(event);
 }
 
+void FileListBox::mousePressEvent(QMouseEvent *event)
+{
+    pressSelected_ = false;
+    QListView::mousePressEvent(event);
+}
+
 void FileListBox::mouseReleaseEvent(QMouseEvent *event)
 {
     QListView::mouseReleaseEvent(event);
+    // A click on the entry that is selected already is a click all the same.
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && !afterDoubleClick_ && !pressSelected_ && index.isValid()
+        && selectionModel()->isSelected(index))
+        emit Click();
+    afterDoubleClick_ = false;
+    pressSelected_ = false;
     emit MouseUp();
 }

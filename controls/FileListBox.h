@@ -1,12 +1,16 @@
 #pragma once
 
+#include "../core/FilePattern.h"
+#include "../platform/FolderWatcher.h"
+
 #include <QListView>
 #include <QStringListModel>
+#include <QTimer>
 
 // A list of the regular files of one folder whose names match a pattern text
-// such as "*.gb; *.sgb; *cgb": patterns separated by semicolons, blanks around
-// them ignored, matched without regard to case. Sorted by name without regard
-// to case; hidden files left out.
+// such as "*.gb; *.sgb; *cgb; *.gbc". The folder is read in the background and
+// read again when its entries change; the list fills when the reading is done.
+// Sorted by name without regard to case; hidden files left out.
 class FileListBox : public QListView
 {
     Q_OBJECT
@@ -15,10 +19,10 @@ public:
     explicit FileListBox(QWidget *parent = nullptr);
 
     QString Path() const { return path_; }
-    // Lists the folder, with nothing selected; the folder already listed is kept as it is.
+    // Shows the folder, with nothing selected; the folder already shown is kept as it is.
     void SetPath(const QString &path);
 
-    QString Pattern() const { return pattern_; }
+    QString Pattern() const { return patternText_; }
     void SetPattern(const QString &pattern);
 
     // The selected file's name without folder, empty when none is selected.
@@ -27,21 +31,27 @@ public:
     bool Select(const QString &name);
     int ListCount() const { return model_.rowCount(); }
     QStringList Names() const { return model_.stringList(); }
-
-    static bool MatchesPattern(const QString &name, const QString &pattern);
+    // True from a change of folder until its entries are in the list.
+    bool Listing() const { return listing_; }
 
 signals:
     void Click();
+    void DblClick();
+    // Enter (Return or keypad Enter) on a selected entry, as key code 13.
+    void KeyPress(int keyAscii);
     void MouseMove();
     void MouseUp();
+    // The entries of the shown folder are in the list.
+    void Listed();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void Refresh();
-
     // Holds the names as the program keeps them; shows them as DisplayFileName does.
     class NameModel : public QStringListModel
     {
@@ -49,8 +59,19 @@ private:
         QVariant data(const QModelIndex &index, int role) const override;
     };
 
+    void Refresh();
+    void Apply(const QStringList &names, int watch);
+
     NameModel model_;
     QString path_;
-    QString pattern_ = QStringLiteral("*.*");
+    QString patternText_ = QStringLiteral("*.*");
+    FilePattern pattern_;
+    FolderWatcher watcher_;
+    QTimer settle_;
+    unsigned serial_ = 0;
     bool listed_ = false;
+    bool listing_ = false;
+    bool restoring_ = false;
+    bool pressSelected_ = false;
+    bool afterDoubleClick_ = false;
 };

@@ -1,5 +1,7 @@
 #include "HeaderInspection.h"
 
+#include <algorithm>
+
 namespace {
 
 PanelAction CgbAction(std::uint8_t flag)
@@ -68,4 +70,20 @@ std::string PictureName(const std::string &fileName)
     if (at == std::string::npos)
         return fileName;
     return fileName.substr(0, at) + ".bmp" + fileName.substr(at + 3);
+}
+
+std::vector<PictureCandidate> PictureCandidates(const std::string &fileName)
+{
+    std::vector<PictureCandidate> candidates{{false, PictureName(fileName)}};
+    const std::string stem = fileName.substr(0, fileName.rfind('.'));
+    if (stem.empty())
+        return candidates;
+    for (const bool inRomFolder : {false, true}) {
+        for (const char *extension : {".png", ".jpg", ".jpeg", ".bmp", ".gif"}) {
+            const PictureCandidate candidate{inRomFolder, stem + extension};
+            if (std::find(candidates.begin(), candidates.end(), candidate) == candidates.end())
+                candidates.push_back(candidate);
+        }
+    }
+    return candidates;
 }

@@ -1,6 +1,7 @@
 #include "Vexa.h"
 
 #include "../about/frmAbout.h"
+#include "../controls/ComboBox.h"
 #include "../controls/DirListBox.h"
 #include "../controls/DriveListBox.h"
 #include "../controls/EventLabel.h"
@@ -9,6 +10,7 @@
 #include "../controls/StatusBar.h"
 #include "../core/HeaderInspection.h"
 #include "../core/LaunchCommand.h"
+#include "../platform/Background.h"
 #include "../platform/Desktop.h"
 #include "../platform/FileNames.h"
 #include "../platform/PictureLoader.h"
@@ -18,15 +20,19 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -35,6 +41,8 @@ const QColor kYellow(255, 255, 0);
 const QColor kWhite(255, 255, 255);
 
 const QString kApplication = QStringLiteral("Vexa");
+// Closing waits this long at most for the shown folder's listing, to count its games.
+constexpr int kCloseWaitMs = 500;
 const QString kSection = QStringLiteral("Options");
 
 // Layout positions are in twips, 15 to a pixel.
@@ -78,9 +86,9 @@ QCheckBox *MakeCheck(QWidget *parent, const char *name, const QString &caption, 
     return check;
 }
 
-QComboBox *MakeCombo(QWidget *parent, const char *name, const QString &text, const QRect &rect)
+ComboBox *MakeCombo(QWidget *parent, const char *name, const QString &text, const QRect &rect)
 {
-    auto *combo = new QComboBox(parent);
+    auto *combo = new ComboBox(parent);
     combo->setObjectName(QLatin1String(name));
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
@@ -131,6 +139,24 @@ Vexa::Vexa(QWidget *parent)
     setPalette(teal);
     setAutoFillBackground(true);
     setMouseTracking(true);
+
+    inspect = [](const QString &folder, const QString &fileName) {
+        Inspection inspection;
+        ReadRomHeader(folder + QLatin1Char('/') + fileName, inspection.header);
+        inspection.picture = LoadGamePicture(folder, fileName);
+        return inspection;
+    };
+    showStartFailure = [this](const QString &message, const QString &advice) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Vexa"), message, QMessageBox::Ok, this);
+        box.setInformativeText(advice);
+        box.exec();
+    };
+    inspectTimer_.setSingleShot(true);
+    connect(&inspectTimer_, &QTimer::timeout, this, [this] {
+        // Too slow: show it as unreadable and drop whatever comes later.
+        ++inspection_;
+        ApplyInspection({});
+    });
 
     BuildRomFrame();
     BuildPictureFrame();
@@ -259,8 +285,10 @@ void Vexa::ArrangeStackingAndTabs()
         widget->raise();
 
     StatusBar1->setFocusPolicy(Qt::NoFocus);
+    // The path box lies out of sight, so it takes no focus.
+    Text1->setFocusPolicy(Qt::NoFocus);
     const QList<QWidget *> tabs{File1, gbVärde[0], gbVärde[1], Video, Command2, Stereo, Check1,
-                                Check2, Check3, Command3, Text1, gbVärde[2], Drive1, Dir1};
+                                Check2, Check3, Command3, gbVärde[2], Drive1, Dir1};
     for (int i = 1; i < tabs.size(); ++i)
         setTabOrder(tabs.at(i - 1), tabs.at(i));
 }
@@ -272,6 +300,9 @@ void Vexa::ConnectHandlers()
     connect(Drive1, &DriveListBox::Changed, this, &Vexa::Drive1_Change);
     connect(Dir1, &DirListBox::Changed, this, &Vexa::Dir1_Change);
     connect(File1, &FileListBox::Click, this, &Vexa::File1_Click);
+    connect(File1, &FileListBox::DblClick, this, &Vexa::File1_DblClick);
+    connect(File1, &FileListBox::KeyPress, this, &Vexa::File1_KeyPress);
+    connect(File1, &FileListBox::Listed, this, &Vexa::SelectPendingRom);
     connect(File1, &FileListBox::MouseMove, this, &Vexa::File1_MouseMove);
     connect(File1, &FileListBox::MouseUp, this, &Vexa::File1_MouseUp);
     for (QRadioButton *option : gbVärde) {
@@ -323,8 +354,26 @@ void Vexa::showEvent(QShowEvent *event)
 
 void Vexa::closeEvent(QCloseEvent *event)
 {
+    if (closed_) {
+        event->accept();
+        return;
+    }
+    // The games are counted once the shown folder is listed: a slow folder gets a short wait.
+    if (File1->Listing() && !closeWaited_) {
+        closeWaited_ = true;
+        event->ignore();
+        connect(File1, &FileListBox::Listed, this, &QWidget::close, Qt::SingleShotConnection);
+        QTimer::singleShot(kCloseWaitMs, this, &QWidget::close);
+        return;
+    }
+    closed_ = true;
     Form_Unload();
     event->accept();
+}
+
+bool Vexa::Busy() const
+{
+    return Dir1->Pending() || File1->Listing() || inspecting_;
 }
 
 void Vexa::Form_Load()
@@ -343,12 +392,13 @@ void Vexa::Form_Load()
     Stereo->setCurrentIndex(-1);
     Stereo->setEditText(stereoText);
 
-    Dir1->SetPath(ReadSetting(kApplication, kSection, QStringLiteral("RomPath")));
-    File1->SetPath(Dir1->Path());
-    // The drive list takes its root from the folder; that root remembers the
-    // restored folder, so the drive change keeps it.
-    RememberFolderOnDrive();
-    Drive1->SetDrive(Dir1->Path());
+    // The stored folder is checked in the background; the file list and the
+    // drive list follow the folder the folder list then shows.
+    Dir1->SetPath(ReadSetting(kApplication, kSection, QStringLiteral("RomPath")), [this] {
+        File1->SetPath(Dir1->Path());
+        RememberFolderOnDrive();
+        Drive1->SetDrive(Dir1->Path());
+    });
 
     Check1->setCheckState(Qt::Checked);
     Check2->setCheckState(Qt::Checked);
@@ -359,18 +409,30 @@ void Vexa::Form_Unload()
 {
     if (about_)
         about_->Unload();
+    if (File1->Listing())
+        return; // never counted: the stored count stays
     const int count = std::min(File1->ListCount(), 32767);
     WriteSetting(kApplication, kSection, QStringLiteral("TotGames"), QString::number(count));
 }
 
-bool Vexa::OpenRom(const QString &path)
+void Vexa::OpenRom(const QString &path)
 {
     const QFileInfo rom(QDir::current().absoluteFilePath(path));
-    Dir1->SetPath(rom.absolutePath());
-    if (Dir1->Path() != rom.absolutePath())
-        return false;
-    Drive1->SetDrive(Dir1->Path());
-    return File1->Select(rom.fileName());
+    pendingRom_ = rom.fileName();
+    pendingRomFolder_ = QDir::cleanPath(rom.absolutePath());
+    Dir1->SetPath(pendingRomFolder_, [this] {
+        File1->SetPath(Dir1->Path());
+        SelectPendingRom();
+    });
+}
+
+void Vexa::SelectPendingRom()
+{
+    if (pendingRom_.isEmpty() || File1->Listing() || File1->Path() != pendingRomFolder_)
+        return;
+    const QString name = pendingRom_;
+    pendingRom_.clear();
+    File1->Select(name);
 }
 
 void Vexa::Form_MouseMove()
@@ -381,7 +443,7 @@ void Vexa::Form_MouseMove()
 void Vexa::Command2_Click()
 {
     if (!about_ || about_->StopScroll) {
-        about_ = new frmAbout();
+        about_ = new frmAbout(this);
         connect(about_, &frmAbout::Unloaded, this, [this] { about_ = nullptr; });
     }
     about_->show();
@@ -391,6 +453,7 @@ void Vexa::Command2_Click()
 
 void Vexa::Command3_Click()
 {
+    Drive1->Refresh();
     Drive1->setVisible(true);
     Dir1->setVisible(true);
 }
@@ -412,6 +475,8 @@ void Vexa::Dir1_Change()
     File1->SetPath(Dir1->Path());
     Text1->setText(Dir1->Path());
     WriteSetting(kApplication, kSection, QStringLiteral("RomPath"), Dir1->Path());
+    // The drive list shows the root the folder now lies on.
+    Drive1->SetDrive(Dir1->Path());
 }
 
 void Vexa::File1_Click()
@@ -422,18 +487,41 @@ void Vexa::File1_Click()
     Game = File1->Path() + QLatin1Char('/') + fileName;
     Text1->setText(Game);
 
-    const QString pictureName = QString::fromStdString(PictureName(fileName.toStdString()));
-    const QImage picture = LoadPicture(QStringLiteral("images\\") + pictureName);
-    Image1->setPixmap(picture.isNull() ? noimage->pixmap() : QPixmap::fromImage(picture));
+    // The header and the picture are read in the background; a later click
+    // supersedes this one.
+    const unsigned serial = ++inspection_;
+    inspecting_ = true;
+    inspectTimer_.start(InspectBoundMs);
+    RunInBackground(
+        this, [look = inspect, folder = File1->Path(), fileName] { return look(folder, fileName); },
+        [this, serial](const Inspection &inspection) {
+            if (serial == inspection_)
+                ApplyInspection(inspection);
+        });
+}
 
-    std::vector<std::uint8_t> header;
-    ReadRomHeader(Game, header);
-    const HeaderFacts facts = InspectHeader(header);
+void Vexa::ApplyInspection(const Inspection &inspection)
+{
+    inspecting_ = false;
+    inspectTimer_.stop();
+    Image1->setPixmap(inspection.picture.isNull() ? noimage->pixmap() : QPixmap::fromImage(inspection.picture));
+    const HeaderFacts facts = InspectHeader(inspection.header);
     ApplyPanelAction(StatusBar1, QStringLiteral("CGB"), facts.CgbAction);
     ApplyPanelAction(StatusBar1, QStringLiteral("SGB"), facts.SgbAction);
     ApplyPanelAction(StatusBar1, QStringLiteral("JAP"), facts.JapAction);
     StatusBar1->SetPanelEnabled(4, true);
     StatusBar1->SetPanelText(4, QString::fromStdString(facts.RomSizeText));
+}
+
+void Vexa::File1_DblClick()
+{
+    RunDown_Click();
+}
+
+void Vexa::File1_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        RunDown_Click();
 }
 
 void Vexa::File1_MouseMove()
@@ -475,7 +563,31 @@ void Vexa::RunDown_Click()
     LaunchOptions switches = options;
     switches.Game.clear();
     const QString command = QString::fromStdString(BuildLaunchCommand(switches)) + Game;
-    if (StartProgram(LaunchArguments(options), 1) < 0)
+    int error = 0;
+    if (StartProgram(LaunchArguments(options), 1, &error) < 0) {
+        ReportStartFailure(command, error);
         return;
+    }
     Text1->setText(command);
+}
+
+void Vexa::ReportStartFailure(const QString &command, int error)
+{
+    QString reason;
+    QString advice;
+    if (error == ENOENT && QStandardPaths::findExecutable(QStringLiteral("vexa")).isEmpty()) {
+        reason = QStringLiteral("vexa was not found on the PATH");
+        advice = QStringLiteral("Install the vexa emulator, or put a program or script named vexa "
+                                "on the PATH that starts your emulator (see the README).");
+    } else if (error == ENOENT) {
+        reason = QStringLiteral("its interpreter or loader is missing");
+    } else if (error == EACCES) {
+        reason = QStringLiteral("permission denied");
+    } else {
+        reason = QString::fromLocal8Bit(std::strerror(error));
+    }
+    const QString message =
+        QStringLiteral("The emulator could not be started (%1): %2").arg(reason, DisplayFileName(command));
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    showStartFailure(message, advice);
 }

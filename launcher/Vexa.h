@@ -3,10 +3,15 @@
 #include "../about/frmAbout.h"
 
 #include <QHash>
+#include <QImage>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
 
 class DirListBox;
 class DriveListBox;
@@ -14,7 +19,7 @@ class EventLabel;
 class FileListBox;
 class Frame;
 class QCheckBox;
-class QComboBox;
+class ComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -35,9 +40,25 @@ public:
 
     frmAbout *About() const { return about_; }
 
-    // Shows the folder of a ROM file and selects the ROM as a click on it
-    // would. Returns false when the folder cannot be shown or does not list it.
-    bool OpenRom(const QString &path);
+    // Shows the folder of a ROM file (stored like any change of folder) and,
+    // once it is listed, selects the ROM as a click on it would.
+    void OpenRom(const QString &path);
+
+    // What a click on a ROM reads: its first 400 bytes and its picture.
+    struct Inspection {
+        std::vector<std::uint8_t> header;
+        QImage picture;
+    };
+    // Reads a ROM in the folder; runs on a thread of its own. Replaceable by tests.
+    std::function<Inspection(const QString &folder, const QString &fileName)> inspect;
+    // A ROM not read within this many milliseconds shows as unreadable; what
+    // arrives later is dropped.
+    int InspectBoundMs = 1500;
+    // Tells the user that the emulator could not be started. Replaceable by tests.
+    std::function<void(const QString &message, const QString &advice)> showStartFailure;
+
+    // True while a folder, a listing or a ROM is still being read.
+    bool Busy() const;
 
     Frame *Frame1 = nullptr;
     Frame *Frame2 = nullptr;
@@ -55,8 +76,8 @@ public:
     EventLabel *RunDown = nullptr;
     QPushButton *Command2 = nullptr;
     QPushButton *Command3 = nullptr;
-    QComboBox *Video = nullptr;
-    QComboBox *Stereo = nullptr;
+    ComboBox *Video = nullptr;
+    ComboBox *Stereo = nullptr;
     std::array<QRadioButton *, 3> gbVärde = {};
     QCheckBox *Check1 = nullptr;
     QCheckBox *Check2 = nullptr;
@@ -80,6 +101,9 @@ private:
     void ConnectHandlers();
     // Each root keeps the folder last shown on it, as a drive keeps its current folder.
     void RememberFolderOnDrive();
+    void SelectPendingRom();
+    void ApplyInspection(const Inspection &inspection);
+    void ReportStartFailure(const QString &command, int error);
 
     void Form_Load();
     void Form_Unload();
@@ -89,6 +113,8 @@ private:
     void Drive1_Change();
     void Dir1_Change();
     void File1_Click();
+    void File1_DblClick();
+    void File1_KeyPress(int keyAscii);
     void File1_MouseMove();
     void File1_MouseUp();
     void gbVärde_Click(int index);
@@ -97,5 +123,12 @@ private:
 
     QPointer<frmAbout> about_;
     QHash<QString, QString> folderOnDrive_;
+    QString pendingRom_;
+    QString pendingRomFolder_;
+    QTimer inspectTimer_;
+    unsigned inspection_ = 0;
+    bool inspecting_ = false;
     bool centred_ = false;
+    bool closeWaited_ = false;
+    bool closed_ = false;
 };

@@ -1,6 +1,7 @@
 #include "Vexa.h"
 
 #include "../platform/Desktop.h"
+#include "../platform/QuitSignals.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -13,6 +14,8 @@ int main(int argc, char *argv[])
     MapWindowsFonts();
 
     Vexa window;
+    // Asked to stop, the launcher closes as it does from its close box.
+    OnQuitSignals(&window, [&window] { window.close(); });
     window.show();
     return QApplication::exec();
 }

@@ -1,47 +1,86 @@
 #include "Drives.h"
 
-#include <QStorageInfo>
+#include "FileNames.h"
+
+#include <QFile>
+#include <QList>
 
 namespace {
 
-bool IsUserVolume(const QStorageInfo &volume)
+// Mount points escape blanks, tabs, newlines and backslashes as \ooo.
+QByteArray Unescape(const QByteArray &field)
+{
+    QByteArray plain;
+    plain.reserve(field.size());
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const char c = field.at(i);
+        if (c == '\\' && i + 3 < field.size()) {
+            bool ok = false;
+            const int code = field.mid(i + 1, 3).toInt(&ok, 8);
+            if (ok && code >= 0 && code < 256) {
+                plain.append(static_cast<char>(code));
+                i += 3;
+                continue;
+            }
+        }
+        plain.append(c);
+    }
+    return plain;
+}
+
+bool IsSystemType(const QByteArray &type)
 {
     static const QList<QByteArray> kSystemTypes = {
         "proc", "sysfs", "devtmpfs", "devpts", "tmpfs", "cgroup", "cgroup2", "overlay",
         "squashfs", "nsfs", "autofs", "debugfs", "tracefs", "securityfs", "pstore",
         "bpf", "mqueue", "hugetlbfs", "fusectl", "configfs", "binfmt_misc", "efivarfs",
         "ramfs", "rpc_pipefs", "nfsd", "fuse.gvfsd-fuse", "fuse.portal"};
-    if (!volume.isValid() || !volume.isReady())
-        return false;
-    if (kSystemTypes.contains(volume.fileSystemType()))
-        return false;
-    const QString root = volume.rootPath();
+    return kSystemTypes.contains(type);
+}
+
+bool IsSystemPlace(const QString &root)
+{
     if (root == QLatin1String("/"))
-        return false; // listed first in any case
-    for (const char *prefix : {"/proc", "/sys", "/dev", "/snap", "/boot", "/var/lib"}) {
+        return true; // listed first in any case
+    for (const char *prefix : {"/proc", "/sys", "/dev", "/snap", "/boot", "/var/lib", "/etc", "/usr"}) {
         const QString p = QLatin1String(prefix);
         if (root == p || root.startsWith(p + QLatin1Char('/')))
-            return false;
+            return true;
     }
-    if (root.startsWith(QLatin1String("/run/")) && !root.startsWith(QLatin1String("/run/media/")))
-        return false;
-    return true;
+    return root.startsWith(QLatin1String("/run/")) && !root.startsWith(QLatin1String("/run/media/"));
 }
 
 } // namespace
 
-std::vector<Drive> ListDrives()
+std::vector<Drive> DrivesFromMountInfo(const QByteArray &mountInfo)
 {
     std::vector<Drive> drives{{QStringLiteral("/"), QStringLiteral("/")}};
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        if (!IsUserVolume(volume))
+    for (const QByteArray &line : mountInfo.split('\n')) {
+        // id parent major:minor root mount-point options [optional...] - type source super-options
+        const QList<QByteArray> fields = line.split(' ');
+        const qsizetype dash = fields.indexOf("-");
+        if (fields.size() < 5 || dash < 6 || dash + 1 >= fields.size())
             continue;
-        const QString root = volume.rootPath();
-        const QString name = volume.displayName();
-        const QString label = name == root ? root : QStringLiteral("%1 [%2]").arg(root, name);
-        drives.push_back({root, label});
+        if (IsSystemType(fields.at(dash + 1)))
+            continue;
+        const QString root = DecodeFileName(Unescape(fields.at(4)));
+        if (!root.startsWith(QLatin1Char('/')) || IsSystemPlace(root))
+            continue;
+        bool known = false;
+        for (const Drive &drive : drives)
+            known = known || drive.root == root;
+        if (!known)
+            drives.push_back({root, DisplayFileName(root)});
     }
     return drives;
+}
+
+std::vector<Drive> ListDrives()
+{
+    QFile file(QStringLiteral("/proc/self/mountinfo"));
+    if (!file.open(QIODevice::ReadOnly))
+        return DrivesFromMountInfo({});
+    return DrivesFromMountInfo(file.readAll());
 }
 
 QString DriveOf(const QString &path, const std::vector<Drive> &drives)

@@ -2,16 +2,27 @@
 
 #include "FileNames.h"
 
+#include "../core/FilePattern.h"
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <utility>
+#include <vector>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-bool ScanFolder(const QString &path, FolderEntries &entries)
+namespace {
+
+// Calls visit(name, type) for every visible entry, with links and unknown
+// types resolved to what they point at.
+bool EachEntry(const QString &path, const std::function<bool(const char *)> &wanted,
+               const std::function<void(const char *, unsigned char)> &visit)
 {
-    entries = FolderEntries();
-    const int fd = open(EncodeFileName(path).constData(),
-                        O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = open(EncodeFileName(path).constData(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
     DIR *dir = fdopendir(fd);
@@ -20,7 +31,7 @@ bool ScanFolder(const QString &path, FolderEntries &entries)
         return false;
     }
     while (const dirent *entry = readdir(dir)) {
-        if (entry->d_name[0] == '.')
+        if (entry->d_name[0] == '.' || !wanted(entry->d_name))
             continue;
         unsigned char type = entry->d_type;
         if (type == DT_LNK || type == DT_UNKNOWN) {
@@ -29,11 +40,54 @@ bool ScanFolder(const QString &path, FolderEntries &entries)
                 continue; // dangling link or vanished entry
             type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
         }
-        if (type == DT_DIR)
-            entries.folders.append(DecodeFileName(QByteArray(entry->d_name)));
-        else if (type == DT_REG)
-            entries.files.append(DecodeFileName(QByteArray(entry->d_name)));
+        visit(entry->d_name, type);
     }
     closedir(dir);
     return true;
+}
+
+QString Decode(const char *name)
+{
+    return DecodeFileName(QByteArray::fromRawData(name, static_cast<qsizetype>(std::strlen(name))));
+}
+
+} // namespace
+
+bool ScanFolder(const QString &path, FolderEntries &entries)
+{
+    entries = FolderEntries();
+    return EachEntry(
+        path, [](const char *) { return true; },
+        [&entries](const char *name, unsigned char type) {
+            if (type == DT_DIR)
+                entries.folders.append(Decode(name));
+            else if (type == DT_REG)
+                entries.files.append(Decode(name));
+        });
+}
+
+bool ListMatchingFiles(const QString &path, const FilePattern &pattern, QStringList &names)
+{
+    names.clear();
+    std::vector<std::pair<QString, QString>> keyed; // folded name, name
+    const bool read = EachEntry(
+        path, [&pattern](const char *name) { return pattern.Matches(name); },
+        [&keyed](const char *name, unsigned char type) {
+            if (type != DT_REG)
+                return;
+            QString decoded = Decode(name);
+            QString key = decoded.toCaseFolded();
+            keyed.emplace_back(std::move(key), std::move(decoded));
+        });
+    std::sort(keyed.begin(), keyed.end());
+    names.reserve(static_cast<qsizetype>(keyed.size()));
+    for (auto &entry : keyed)
+        names.append(std::move(entry.second));
+    return read;
+}
+
+bool IsFolder(const QString &path)
+{
+    struct stat info = {};
+    return stat(EncodeFileName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }

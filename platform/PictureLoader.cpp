@@ -1,6 +1,9 @@
 #include "PictureLoader.h"
 
+#include "FileNames.h"
 #include "RegularFile.h"
+
+#include "../core/HeaderInspection.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -29,16 +32,9 @@ bool LooksComplete(const QByteArray &bytes)
 
 } // namespace
 
-QString FileSystemPath(const QString &path)
-{
-    QString converted = path;
-    converted.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return converted;
-}
-
 QImage LoadPicture(const QString &path)
 {
-    RegularFile file(FileSystemPath(path));
+    RegularFile file(path);
     if (!file.IsOpen() || file.Size() == 0 || file.Size() > kMaxPictureFileBytes)
         return {};
     QByteArray bytes(static_cast<qsizetype>(file.Size()), Qt::Uninitialized);
@@ -52,4 +48,16 @@ QImage LoadPicture(const QString &path)
     if (!size.isValid() || qint64(size.width()) * size.height() > kMaxPicturePixels)
         return {};
     return reader.read();
+}
+
+QImage LoadGamePicture(const QString &romFolder, const QString &fileName)
+{
+    const QString romImages = romFolder + QStringLiteral("/images/");
+    for (const PictureCandidate &candidate : PictureCandidates(EncodeFileName(fileName).toStdString())) {
+        const QString name = DecodeFileName(QByteArray::fromStdString(candidate.name));
+        QImage picture = LoadPicture((candidate.inRomFolder ? romImages : QStringLiteral("images/")) + name);
+        if (!picture.isNull())
+            return picture;
+    }
+    return {};
 }

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -22,11 +23,22 @@ struct StartReport {
     pid_t pid = -1;
 };
 
-QString ResolveProgram(const QString &word)
+// The program's path, or empty with error set when the PATH holds no
+// program of that name: EACCES when it holds one that may not be run.
+QString ResolveProgram(const QString &word, int &error)
 {
     if (word.contains(QLatin1Char('/')))
         return word;
-    return QStandardPaths::findExecutable(word);
+    const QString program = QStandardPaths::findExecutable(word);
+    error = ENOENT;
+    if (program.isEmpty()) {
+        for (const QString &folder : qEnvironmentVariable("PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+            struct stat info = {};
+            if (stat(EncodeFileName(folder + QLatin1Char('/') + word).constData(), &info) == 0 && !S_ISDIR(info.st_mode))
+                error = EACCES;
+        }
+    }
+    return program;
 }
 
 void CloseDescriptorsFrom(int first)
@@ -104,7 +116,7 @@ qint64 StartProgram(const std::vector<std::string> &words, int windowStyle, int 
     reason = ENOENT;
     if (words.empty())
         return -1;
-    const QString program = ResolveProgram(DecodeFileName(QByteArray::fromStdString(words.front())));
+    const QString program = ResolveProgram(DecodeFileName(QByteArray::fromStdString(words.front())), reason);
     if (program.isEmpty())
         return -1;
 

@@ -1,6 +1,7 @@
 #include "TestMain.h"
 
 #include "../core/CreditsScroller.h"
+#include "../core/FilePattern.h"
 #include "../core/HeaderInspection.h"
 #include "../core/LaunchCommand.h"
 
@@ -45,6 +46,10 @@ private slots:
     void romSize();
     void shortHeaderKeepsPanels_data();
     void shortHeaderKeepsPanels();
+    void pictureCandidates_data();
+    void pictureCandidates();
+    void filePattern_data();
+    void filePattern();
 
     void workedExamples_data();
     void workedExamples();
@@ -168,6 +173,74 @@ void TestCore::shortHeaderKeepsPanels()
     QCOMPARE(facts.SgbAction, PanelAction::Keep);
     QCOMPARE(facts.JapAction, PanelAction::Keep);
     QCOMPARE(QString::fromStdString(facts.RomSizeText), QStringLiteral("?MBit"));
+}
+
+void TestCore::pictureCandidates_data()
+{
+    QTest::addColumn<QString>("rom");
+    QTest::addColumn<QStringList>("places");
+    const QStringList exts{".png", ".jpg", ".jpeg", ".bmp", ".gif"};
+    auto fallback = [&](const QString &stem, bool skipCwdBmp) {
+        QStringList places;
+        for (const char *where : {"cwd/", "rom/"}) {
+            for (const QString &ext : exts) {
+                if (!(skipCwdBmp && ext == ".bmp" && QLatin1String(where) == QLatin1String("cwd/")))
+                    places << QLatin1String(where) + stem + ext;
+            }
+        }
+        return places;
+    };
+    QTest::newRow("tetris.gb: classic name covers the cwd bmp")
+        << "tetris.gb" << QStringList{"cwd/tetris.bmp"} + fallback("tetris", true);
+    QTest::newRow("pokemon.gbc") << "pokemon.gbc" << QStringList{"cwd/pokemon.bmpc"} + fallback("pokemon", false);
+    QTest::newRow("real set name") << "Tetris (World) (Rev 1).gb"
+                                   << QStringList{"cwd/Tetris (World) (Rev 1).bmp"}
+                                          + fallback("Tetris (World) (Rev 1)", true);
+    QTest::newRow("no extension") << "README" << QStringList{"cwd/README"} + fallback("README", false);
+    QTest::newRow(".gb alone: no stem") << ".gb" << QStringList{"cwd/.bmp"};
+    QTest::newRow("backslashes stay") << "..\\..\\x.gbc" << QStringList{"cwd/..\\..\\x.bmpc"} + fallback("..\\..\\x", false);
+}
+
+void TestCore::pictureCandidates()
+{
+    QFETCH(QString, rom);
+    QFETCH(QStringList, places);
+    QStringList found;
+    for (const PictureCandidate &candidate : PictureCandidates(rom.toStdString()))
+        found << (candidate.inRomFolder ? QStringLiteral("rom/") : QStringLiteral("cwd/")) + QString::fromStdString(candidate.name);
+    QCOMPARE(found, places);
+}
+
+void TestCore::filePattern_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("matches");
+    QTest::newRow("x.gb") << "x.gb" << true;
+    QTest::newRow("TOTO.GB") << "TOTO.GB" << true;
+    QTest::newRow("x.sgb") << "x.sgb" << true;
+    QTest::newRow("X.SGB") << "X.SGB" << true;
+    QTest::newRow("xcgb: no dot needed") << "xcgb" << true;
+    QTest::newRow("x.cgb") << "x.cgb" << true;
+    QTest::newRow("XCGB") << "XCGB" << true;
+    QTest::newRow(".gb alone") << ".gb" << true;
+    QTest::newRow("x.gbc") << "x.gbc" << true;
+    QTest::newRow("X.GBC") << "X.GBC" << true;
+    QTest::newRow("x.gba") << "x.gba" << false;
+    QTest::newRow("x.gb.zip") << "x.gb.zip" << false;
+    QTest::newRow("gb without dot") << "xgb" << false;
+    QTest::newRow("blank in name") << "a b.gb" << true;
+    QTest::newRow("non-ASCII") << "ポケモン.gb" << true;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TestCore::filePattern()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, matches);
+    const std::string bytes = name.toStdString();
+    QCOMPARE(FilePattern("*.gb; *.sgb; *cgb; *.gbc").Matches(bytes), matches);
+    QCOMPARE(FilePattern("*.gb;*.sgb;*cgb;*.gbc").Matches(bytes), matches);
+    QCOMPARE(FilePattern(" *.GB ;  *.Sgb; *CGB ;*.gbC ").Matches(bytes), matches);
 }
 
 void TestCore::workedExamples_data()

@@ -5,6 +5,8 @@
 #include "../controls/DirListBox.h"
 #include "../controls/EventLabel.h"
 #include "../controls/FileListBox.h"
+#include "../controls/StatusBar.h"
+#include "../controls/ComboBox.h"
 #include "../launcher/Vexa.h"
 
 #include <QLineEdit>
@@ -151,6 +153,7 @@ void TestFaults::thousandLaunchesLeaveNothingBehind()
     Vexa window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(WaitFor([&] { return !window.Busy(); }));
     window.RunDown->show();
     QTest::mouseClick(window.RunDown, Qt::LeftButton);
     const int descriptors = OpenDescriptors();
@@ -171,6 +174,7 @@ void TestFaults::emulatorThatNeverExits()
     Vexa window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(WaitFor([&] { return !window.Busy(); }));
     window.RunDown->show();
     QElapsedTimer timer;
     timer.start();
@@ -239,10 +243,12 @@ void TestFaults::startupWithBrokenStore()
     Vexa window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(WaitFor([&] { return !window.Busy(); }));
     QCOMPARE(window.Dir1->Path(), work_->path());
     // The window stays usable: a folder change and closing work.
     QVERIFY(QDir().mkpath(path(QStringLiteral("next"))));
     window.Dir1->SetPath(path(QStringLiteral("next")));
+    QVERIFY(WaitFor([&] { return !window.Busy(); }, 20000));
     QCOMPARE(window.Text1->text(), path(QStringLiteral("next")));
     QVERIFY(window.close());
 }
@@ -251,12 +257,15 @@ void TestFaults::symlinkLoopInFolderList()
 {
     QVERIFY(MakeLink(QStringLiteral("."), path(QStringLiteral("loop"))));
     DirListBox list;
+    list.show();
     list.SetPath(work_->path());
     for (int i = 0; i < 30; ++i) {
-        const int row = list.count() - 1;
-        QCOMPARE(list.item(row)->text().trimmed(), QStringLiteral("loop"));
-        emit list.itemActivated(list.item(row));
+        QVERIFY(WaitFor([&] { return !list.Pending() && list.count() > 0
+                                     && list.item(list.count() - 1)->text() == QLatin1String("loop")
+                                     && list.Path().count(QStringLiteral("/loop")) == i; }));
+        emit list.itemActivated(list.item(list.count() - 1));
     }
+    QVERIFY(WaitFor([&] { return !list.Pending(); }));
     QVERIFY(list.Path().endsWith(QStringLiteral("/loop/loop")));
     QCOMPARE(list.Path().count(QStringLiteral("/loop")), 30);
 }
@@ -288,11 +297,15 @@ void TestFaults::veryLongPath()
     Vexa window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(WaitFor([&] { return !window.Busy(); }));
     window.Dir1->SetPath(deep);
+    QVERIFY(WaitFor([&] { return !window.Busy(); }, 20000));
     QCOMPARE(window.Dir1->Path(), deep);
     QCOMPARE(window.File1->Names(), QStringList{"deep.gb"});
     window.File1->setCurrentIndex(window.File1->model()->index(0, 0));
     QCOMPARE(window.Game, deep + QStringLiteral("/deep.gb"));
+    QVERIFY(WaitFor([&] { return !window.Busy(); }));
+    QCOMPARE(window.StatusBar1->PanelAt(4).text, QStringLiteral("8MBit"));
     QSettings onDisk(SettingsFile(), QSettings::IniFormat);
     QCOMPARE(onDisk.value(QStringLiteral("Options/RomPath")).toString(), deep);
 }
@@ -310,7 +323,9 @@ void TestFaults::hundredThousandEntries()
     Vexa window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(WaitFor([&] { return !window.Busy(); }));
     window.Dir1->SetPath(big);
+    QVERIFY(WaitFor([&] { return !window.Busy(); }, 20000));
     QCOMPARE(window.File1->ListCount(), 50000);
     QVERIFY(window.close());
     QSettings onDisk(SettingsFile(), QSettings::IniFormat);
@@ -324,6 +339,7 @@ void TestFaults::aboutWindowCyclesDoNotGrow()
     Vexa window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(WaitFor([&] { return !window.Busy(); }));
     auto cycle = [&] {
         QTest::mouseClick(window.Command2, Qt::LeftButton);
         QPointer<frmAbout> about = window.About();

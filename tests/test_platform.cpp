@@ -59,10 +59,13 @@ private slots:
 
     void pictures_data();
     void pictures();
-    void backslashPrefixMeetsFileSystem();
+    void pictureSearch_data();
+    void pictureSearch();
 
     void folderScan();
     void drives();
+    void drivesFromMountInfo_data();
+    void drivesFromMountInfo();
 
 private:
     QTemporaryDir *dir_ = nullptr;
@@ -395,16 +398,54 @@ void TestPlatform::pictures()
     QCOMPARE(!image.isNull(), loads);
 }
 
-void TestPlatform::backslashPrefixMeetsFileSystem()
+// Pictures are looked for in images/ of the working folder (cwd) and of the
+// ROM's folder (rom); a row names where each picture file lies and which one
+// must be found (its width tells them apart), 0 for none.
+void TestPlatform::pictureSearch_data()
 {
-    QCOMPARE(FileSystemPath(QStringLiteral("images\\tetris.bmp")), QStringLiteral("images/tetris.bmp"));
+    QTest::addColumn<QString>("rom");
+    QTest::addColumn<QStringList>("pictures");
+    QTest::addColumn<int>("found");
+    QTest::newRow("classic name first") << "Tetris.gb" << QStringList{"cwd/Tetris.bmp:10", "cwd/Tetris.png:20"} << 10;
+    QTest::newRow("no classic: stem png") << "Quest (Japan).gbc" << QStringList{"cwd/Quest (Japan).png:20"} << 20;
+    QTest::newRow("png before jpg") << "a.gbc" << QStringList{"cwd/a.jpg:30", "cwd/a.png:20"} << 20;
+    QTest::newRow("jpeg before bmp") << "a.sgb" << QStringList{"cwd/a.bmp:40", "cwd/a.jpeg:30"} << 30;
+    QTest::newRow("working folder before ROM folder")
+        << "a.gbc" << QStringList{"rom/a.png:50", "cwd/a.bmp:40"} << 40;
+    QTest::newRow("ROM folder's images") << "Tetris (World) (Rev 1).gb"
+                                        << QStringList{"rom/Tetris (World) (Rev 1).png:50"} << 50;
+    QTest::newRow("none") << "a.gb" << QStringList{"cwd/b.png:20"} << 0;
+    QTest::newRow("backslashes stay in the name") << "..\\..\\secret.gb" << QStringList{"up/secret.bmp:60"} << 0;
+    QTest::newRow("backslash name inside images") << "..\\x.gbc" << QStringList{"cwd/..\\x.png:70"} << 70;
+}
+
+void TestPlatform::pictureSearch()
+{
+    QFETCH(QString, rom);
+    QFETCH(QStringList, pictures);
+    QFETCH(int, found);
+    const QString top = dir_->path() + QStringLiteral("/top");
+    const QString cwd = top + QStringLiteral("/a/b");
+    const QString romFolder = dir_->path() + QStringLiteral("/roms");
+    QVERIFY(QDir().mkpath(cwd + QStringLiteral("/images")));
+    QVERIFY(QDir().mkpath(romFolder + QStringLiteral("/images")));
+    for (const QString &picture : pictures) {
+        const QStringList place = picture.split(QLatin1Char(':'));
+        const QString where = place.first().section(QLatin1Char('/'), 0, 0);
+        const QString name = place.first().section(QLatin1Char('/'), 1);
+        const QString folder = where == QLatin1String("cwd") ? cwd + QStringLiteral("/images")
+            : where == QLatin1String("rom")                  ? romFolder + QStringLiteral("/images")
+                                                             : cwd + QStringLiteral("/..");
+        QImage image(place.last().toInt(), 8, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        const QByteArray format = name.section(QLatin1Char('.'), -1).toLatin1();
+        QVERIFY(image.save(folder + QLatin1Char('/') + name, format == "jpg" ? "jpeg" : format.constData()));
+    }
     const QString previous = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(dir_->path()));
-    QDir().mkpath(QStringLiteral("images"));
-    QFile::copy(QStringLiteral(":/console.bmp"), QStringLiteral("images/tetris.bmp"));
-    const QImage image = LoadPicture(QStringLiteral("images\\tetris.bmp"));
+    QVERIFY(QDir::setCurrent(cwd));
+    const QImage picture = LoadGamePicture(romFolder, rom);
     QDir::setCurrent(previous);
-    QCOMPARE(image.size(), QSize(160, 144));
+    QCOMPARE(picture.isNull() ? 0 : picture.width(), found);
 }
 
 void TestPlatform::folderScan()
@@ -445,6 +486,47 @@ void TestPlatform::drives()
     QCOMPARE(DriveOf(QStringLiteral("/media/usb2/x"), sample), QStringLiteral("/media/usb2"));
     QCOMPARE(DriveOf(QStringLiteral("/media/usbother"), sample), QStringLiteral("/"));
     QCOMPARE(DriveOf(QStringLiteral("/home"), sample), QStringLiteral("/"));
+}
+
+void TestPlatform::drivesFromMountInfo_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QStringList>("roots");
+    auto row = [](const char *tag, const char *point, const char *type, const QStringList &roots) {
+        QTest::newRow(tag) << QByteArray("36 25 8:1 / ") + point + " rw,relatime shared:1 - " + type + " /dev/sdb1 rw"
+                           << roots;
+    };
+    row("usb stick", "/media/me/USB", "vfat", {"/", "/media/me/USB"});
+    row("escaped blank", "/mnt/usb\\040stick", "ext4", {"/", "/mnt/usb stick"});
+    row("escaped backslash and tab", "/mnt/a\\134b\\011c", "ext4", {"/", "/mnt/a\\b\tc"});
+    row("network share", "/mnt/share", "cifs", {"/", "/mnt/share"});
+    row("fuse share", "/home/me/remote", "fuse.sshfs", {"/", "/home/me/remote"});
+    row("udisks under /run/media", "/run/media/me/DISK", "ext4", {"/", "/run/media/me/DISK"});
+    row("bind-mounted file into /etc", "/etc/hostname", "ext4", {"/"});
+    row("another /etc file", "/etc/resolv.conf", "ext4", {"/"});
+    row("proc", "/proc", "proc", {"/"});
+    row("tmpfs", "/home/me/tmp", "tmpfs", {"/"});
+    row("overlay root", "/", "overlay", {"/"});
+    row("/run/user", "/run/user/1000", "ext4", {"/"});
+    row("/boot/efi", "/boot/efi", "vfat", {"/"});
+    row("snap", "/snap/core/1", "squashfs", {"/"});
+    row("/usr", "/usr", "ext4", {"/"});
+    QTest::newRow("optional fields") << QByteArray("36 25 8:1 / /data rw master:2 shared:3 - ext4 /dev/sdc rw")
+                                     << QStringList{"/", "/data"};
+    QTest::newRow("mounted twice over") << QByteArray("1 0 8:1 / /data rw - ext4 a rw\n2 1 8:2 / /data rw - ext4 b rw")
+                                        << QStringList{"/", "/data"};
+    QTest::newRow("cut short") << QByteArray("36 25 8:1 / /data rw") << QStringList{"/"};
+    QTest::newRow("empty") << QByteArray() << QStringList{"/"};
+}
+
+void TestPlatform::drivesFromMountInfo()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QStringList, roots);
+    QStringList found;
+    for (const Drive &drive : DrivesFromMountInfo(line))
+        found << drive.root;
+    QCOMPARE(found, roots);
 }
 
 VEXA_TEST_MAIN(TestPlatform)

@@ -8,6 +8,7 @@
 #include "../controls/Frame.h"
 #include "../controls/PictureBox.h"
 #include "../controls/StatusBar.h"
+#include "../controls/ComboBox.h"
 #include "../launcher/Vexa.h"
 #include "../platform/FileNames.h"
 #include "../platform/Settings.h"
@@ -111,6 +112,8 @@ private:
     Vexa *MakeWindow();
     void ClickFile(const QString &name);
     void ClickRun();
+    // Waits until the window has read what it was reading.
+    void Settle();
     QStringList Runs() const;
     QString path(const QString &name) const { return work_->filePath(name); }
 
@@ -119,6 +122,7 @@ private:
     QString previousDir_;
     QByteArray previousPath_;
     QString record_;
+    QStringList failures_;
 };
 
 void TestVexa::init()
@@ -132,6 +136,7 @@ void TestVexa::init()
     QVERIFY(QDir().mkpath(path(QStringLiteral("bin"))));
     QVERIFY(WriteScript(path(QStringLiteral("bin/vexa")), RecorderScript()));
     record_ = path(QStringLiteral("record"));
+    failures_.clear();
     qputenv("VEXA_RECORD", QFile::encodeName(record_));
     previousPath_ = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(path(QStringLiteral("bin"))) + ":" + previousPath_);
@@ -151,10 +156,19 @@ Vexa *TestVexa::MakeWindow()
 {
     delete window_;
     window_ = new Vexa;
+    window_->showStartFailure = [this](const QString &message, const QString &advice) {
+        failures_ << message + QLatin1Char('|') + advice;
+    };
     window_->show();
     if (!QTest::qWaitForWindowExposed(window_))
         qWarning("window not exposed");
+    Settle();
     return window_;
+}
+
+void TestVexa::Settle()
+{
+    QVERIFY(WaitFor([this] { return !window_->Busy(); }));
 }
 
 void TestVexa::ClickFile(const QString &name)
@@ -164,6 +178,7 @@ void TestVexa::ClickFile(const QString &name)
     const QRect item = window_->File1->visualRect(window_->File1->model()->index(row, 0));
     QTest::mouseClick(window_->File1->viewport(), Qt::LeftButton, {}, item.center());
     QCOMPARE(window_->File1->FileName(), name);
+    Settle();
 }
 
 void TestVexa::ClickRun()
@@ -370,7 +385,7 @@ void TestVexa::tabOrder()
         window->gbVärde[static_cast<std::size_t>(checked)]->setChecked(true);
         window->File1->setFocus();
         QList<QWidget *> order;
-        for (int i = 0; i < 11; ++i) {
+        for (int i = 0; i < 10; ++i) {
             QWidget *focus = QApplication::focusWidget();
             if (qobject_cast<QComboBox *>(focus->parentWidget()))
                 focus = focus->parentWidget();
@@ -379,8 +394,7 @@ void TestVexa::tabOrder()
         }
         const QList<QWidget *> expected{window->File1,    window->gbVärde[static_cast<std::size_t>(checked)],
                                         window->Video,    window->Command2, window->Stereo, window->Check1,
-                                        window->Check2,   window->Check3,   window->Command3, window->Text1,
-                                        window->File1};
+                                        window->Check2,   window->Check3,   window->Command3, window->File1};
         QCOMPARE(order, expected);
     }
 }
@@ -563,11 +577,13 @@ void TestVexa::folderChangeStoresAtOnce()
     QVERIFY(WriteBytes(roms + QStringLiteral("/z.gb"), "x"));
     Vexa *window = MakeWindow();
     QTest::mouseClick(window->Command3, Qt::LeftButton);
+    QVERIFY(WaitFor([&] { return window->Dir1->count() > 0; }));
     window->Dir1->setFocus();
     const int row = window->Dir1->count() - 1;
     QCOMPARE(window->Dir1->item(row)->data(Qt::UserRole).toString(), roms);
     window->Dir1->setCurrentRow(row);
     QTest::keyClick(window->Dir1, Qt::Key_Return);
+    Settle();
     QCOMPARE(window->Dir1->Path(), roms);
     QCOMPARE(window->File1->Names(), QStringList{"z.gb"});
     QCOMPARE(window->File1->FileName(), QString());
@@ -584,12 +600,18 @@ void TestVexa::driveChangeGoesToRememberedFolder()
     // The roms folder stands in for a second drive.
     window->Drive1->SetDrives({{"/", "/"}, {roms, "roms"}});
     window->Dir1->SetPath(deep);
+    Settle();
     window->Dir1->SetPath(work_->path());
+    Settle();
     window->Drive1->setCurrentIndex(1);
+    emit window->Drive1->activated(1);
+    Settle();
     QCOMPARE(window->Dir1->Path(), deep);
     QCOMPARE(window->Text1->text(), deep);
     QCOMPARE(StoredOnDisk(QStringLiteral("RomPath")), deep);
     window->Drive1->setCurrentIndex(0);
+    emit window->Drive1->activated(0);
+    Settle();
     QCOMPARE(window->Dir1->Path(), work_->path());
     QCOMPARE(StoredOnDisk(QStringLiteral("RomPath")), work_->path());
 }
@@ -602,6 +624,7 @@ void TestVexa::folderChangeKeepsGame()
     const QString game = window->Game;
     QCOMPARE(game, work_->path() + QStringLiteral("/a.gb"));
     window->Dir1->SetPath(path(QStringLiteral("roms")));
+    Settle();
     QCOMPARE(window->Game, game);
     QCOMPARE(window->Text1->text(), path(QStringLiteral("roms")));
 }
@@ -748,6 +771,7 @@ void TestVexa::gameInRootFolder()
         QSKIP("the root folder is not writable here");
     Vexa *window = MakeWindow();
     window->Dir1->SetPath(QStringLiteral("/"));
+    Settle();
     ClickFile(name);
     QFile::remove(QStringLiteral("/") + name);
     QCOMPARE(window->Game, QStringLiteral("//") + name);
@@ -765,7 +789,8 @@ void TestVexa::pictureFromImagesFolder_data()
     QTest::newRow("a jpeg under the bmp name") << "tetris.gb" << "tetris.bmp" << "jpg" << true;
     QTest::newRow("no picture") << "tetris.gb" << "" << "" << false;
     QTest::newRow("sgb keeps its name") << "zelda.sgb" << "zelda.sgb" << "bmp" << true;
-    QTest::newRow("capitals find nothing") << "TETRIS.GB" << "TETRIS.bmp" << "bmp" << false;
+    QTest::newRow("capitals: found by the name without extension") << "TETRIS.GB" << "TETRIS.bmp" << "bmp" << true;
+    QTest::newRow("gbc: found by the name without extension") << "Quest (Japan).gbc" << "Quest (Japan).jpg" << "jpg" << true;
     QTest::newRow("corrupt picture") << "tetris.gb" << "tetris.bmp" << "corrupt" << false;
     QTest::newRow("truncated picture") << "tetris.gb" << "tetris.bmp" << "truncated" << false;
     QTest::newRow("FIFO picture") << "tetris.gb" << "tetris.bmp" << "fifo" << false;
@@ -815,11 +840,14 @@ void TestVexa::arrowKeysInspectEachFile()
     ClickFile(QStringLiteral("a.gb"));
     QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("512KBit"));
     QTest::keyClick(window->File1, Qt::Key_Down);
+    Settle();
     QCOMPARE(window->Game, path(QStringLiteral("b.gb")));
     QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("1MBit"));
     QTest::keyClick(window->File1, Qt::Key_Down);
+    Settle();
     QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("2MBit"));
     QTest::keyClick(window->File1, Qt::Key_Up);
+    Settle();
     QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("1MBit"));
 }
 
@@ -1028,16 +1056,22 @@ void TestVexa::noRomClickedYet()
 void TestVexa::failedStartLeavesText1_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("no vexa on PATH") << "missing";
-    QTest::newRow("vexa not executable") << "noexec";
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no vexa on PATH") << "missing" << "vexa was not found on the PATH";
+    QTest::newRow("vexa not executable") << "noexec" << "permission denied";
+    QTest::newRow("bad interpreter") << "badinterp" << "its interpreter or loader is missing";
 }
 
 void TestVexa::failedStartLeavesText1()
 {
     QFETCH(QString, kind);
+    QFETCH(QString, reason);
     QVERIFY(QFile::remove(path(QStringLiteral("bin/vexa"))));
     if (kind == "noexec")
         QVERIFY(WriteScript(path(QStringLiteral("bin/vexa")), RecorderScript(), false));
+    if (kind == "badinterp")
+        QVERIFY(WriteBytes(path(QStringLiteral("bin/vexa")), "#!/nonexistent/interpreter\n")
+                && chmod(QFile::encodeName(path(QStringLiteral("bin/vexa"))).constData(), 0755) == 0);
     qputenv("PATH", QFile::encodeName(path(QStringLiteral("bin"))));
     QVERIFY(WriteBytes(path(QStringLiteral("x.gb")), RomBytes(400, 0x80, 0x03, 0x05, 0x00)));
     Vexa *window = MakeWindow();
@@ -1047,6 +1081,11 @@ void TestVexa::failedStartLeavesText1()
     QVERIFY(window->isVisible());
     QVERIFY(window->RunDown->isVisible());
     QVERIFY(Runs().isEmpty());
+    // The user is told why, with the command.
+    QCOMPARE(failures_.size(), 1);
+    const QString message = failures_.first().section(QLatin1Char('|'), 0, 0);
+    QCOMPARE(message, QStringLiteral("The emulator could not be started (%1): %2").arg(reason, kFreshCommand + path(QStringLiteral("x.gb"))));
+    QCOMPARE(failures_.first().section(QLatin1Char('|'), 1).contains(QLatin1String("README")), kind == "missing");
 }
 
 void TestVexa::twoClicksStartTwo()

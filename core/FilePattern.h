@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A file-list pattern such as "*.gb; *.sgb; *cgb; *.gbc": wildcard patterns
+// ('*' any run, '?' any one byte) separated by semicolons, blanks around each
+// ignored. Names are matched as bytes, letters without regard to case.
+class FilePattern
+{
+public:
+    explicit FilePattern(std::string_view text = "*.*");
+
+    bool Matches(std::string_view name) const;
+
+private:
+    std::vector<std::string> globs_;
+};
