@@ -8,6 +8,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 Q_DECLARE_METATYPE(PanelAction)
 
 namespace {
@@ -55,14 +57,9 @@ class TestDemo : public QObject
 private slots:
     void initTestCase();
 
-    void romHeaders_data();
-    void romHeaders();
-    void pictures_data();
-    void pictures();
+    void demoRoms_data();
+    void demoRoms();
     void folderListsEveryRom();
-
-private:
-    static void AddRows();
 };
 
 void TestDemo::initTestCase()
@@ -73,7 +70,7 @@ void TestDemo::initTestCase()
     QVERIFY(QDir::setCurrent(kDemoDir));
 }
 
-void TestDemo::AddRows()
+void TestDemo::demoRoms_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<qint64>("bytes");
@@ -91,12 +88,7 @@ void TestDemo::AddRows()
     }
 }
 
-void TestDemo::romHeaders_data()
-{
-    AddRows();
-}
-
-void TestDemo::romHeaders()
+void TestDemo::demoRoms()
 {
     QFETCH(QString, name);
     QFETCH(qint64, bytes);
@@ -105,6 +97,8 @@ void TestDemo::romHeaders()
     QFETCH(PanelAction, sgb);
     QFETCH(PanelAction, jap);
     QFETCH(QString, sizeText);
+    QFETCH(QString, picture);
+    QFETCH(bool, foundByNameRule);
 
     const QString path = kDemoDir + QLatin1Char('/') + name;
     QCOMPARE(QFileInfo(path).size(), bytes);
@@ -127,18 +121,6 @@ void TestDemo::romHeaders()
     QCOMPARE(facts.SgbAction, sgb);
     QCOMPARE(facts.JapAction, jap);
     QCOMPARE(QString::fromStdString(facts.RomSizeText), sizeText);
-}
-
-void TestDemo::pictures_data()
-{
-    AddRows();
-}
-
-void TestDemo::pictures()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, picture);
-    QFETCH(bool, foundByNameRule);
 
     // Exactly the expected picture carries the ROM's name.
     const QDir images(kDemoDir + QStringLiteral("/images"));
