@@ -1,16 +1,24 @@
 #!/usr/bin/env python3
 """Draws the launcher's pictures with ImageMagick.
 
-Run from anywhere: python3 resources/draw-pictures.py
-Needs ImageMagick (convert) and fonts-liberation. The results are committed,
-so building the launcher does not need either.
+Run from anywhere: python3 resources/draw-pictures.py [group ...]
+where a group is one of: launcher (the pictures the windows carry), demo (the
+game pictures of the demo collection, in demo/images/). Without a group it
+draws both. Needs ImageMagick (convert) and fonts-liberation. The results are
+committed, so building the launcher does not need either.
 """
 import os
+import random
+import shutil
 import struct
 import subprocess
+import sys
 import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+DEMO_IMAGES = os.path.join(HERE, "..", "demo", "images")
+# ImageMagick's own convert, not another program of that name earlier on PATH.
+CONVERT = "/usr/bin/convert" if os.path.exists("/usr/bin/convert") else shutil.which("convert")
 BOLD = "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf"
 
 # The classic 16-colour palette the icon is drawn in.
@@ -23,7 +31,7 @@ PALETTE16 = [
 
 
 def convert(*args):
-    subprocess.run(["convert", *args], check=True)
+    subprocess.run([CONVERT, *args], check=True)
 
 
 def out(name):
@@ -159,9 +167,155 @@ def write_about_frame():
             "-transparent", "#ff00fe", "GIF:" + out("about-frame.gif"))
 
 
-if __name__ == "__main__":
+# The demo collection's game pictures: title screens at the Game Boy's
+# 160x144. A game for the original Game Boy is drawn in its four greens.
+DMG = ["#0f380f", "#306230", "#8bac0f", "#9bbc0f"]
+
+
+def demo_out(name):
+    os.makedirs(DEMO_IMAGES, exist_ok=True)
+    return os.path.join(DEMO_IMAGES, name)
+
+
+def title(text, x, y, size, fill, outline):
+    return ["-font", BOLD, "-pointsize", str(size), "-stroke", outline, "-strokewidth", "2",
+            "-fill", fill, "-annotate", f"+{x}+{y}", text,
+            "-stroke", "none", "-annotate", f"+{x}+{y}", text]
+
+
+def draw_puzzle():
+    rng = random.Random(11)
+    mvg = [f"fill {DMG[1]} rectangle 12,0 99,143", f"fill {DMG[3]} rectangle 16,0 95,139"]
+    heights = [3, 4, 6, 5, 2, 4, 7, 5, 3, 1]
+    for column, height in enumerate(heights):
+        for row in range(height):
+            x, y = 16 + column * 8, 132 - row * 8
+            shade = DMG[rng.choice((0, 1, 2))]
+            mvg.append(f"fill {DMG[0]} rectangle {x},{y} {x + 7},{y + 7}")
+            mvg.append(f"fill {shade} rectangle {x + 1},{y + 1} {x + 6},{y + 6}")
+    for x, y in ((40, 36), (48, 36), (56, 36), (48, 44)):  # the falling piece
+        mvg.append(f"fill {DMG[0]} rectangle {x},{y} {x + 7},{y + 7}")
+        mvg.append(f"fill {DMG[2]} rectangle {x + 2},{y + 2} {x + 5},{y + 5}")
+    mvg += [f"fill {DMG[3]} stroke {DMG[0]} rectangle 108,62 151,99",
+            f"stroke none fill {DMG[0]}",
+            "rectangle 122,80 129,87", "rectangle 130,80 137,87", "rectangle 130,88 137,95"]
+    convert("-size", "160x144", f"xc:{DMG[2]}", "-draw", " ".join(mvg),
+            *title("DEMO", 106, 22, 13, DMG[3], DMG[0]),
+            *title("PUZZLE", 103, 42, 11, DMG[3], DMG[0]),
+            "-font", BOLD, "-pointsize", "9", "-fill", DMG[0], "-annotate", "+116+74", "NEXT",
+            "-annotate", "+106+118", "SCORE", "-annotate", "+106+132", "004210",
+            "-type", "TrueColor", "BMP3:" + demo_out("Demo Puzzle (World).bmp"))
+
+
+def draw_star_racer():
+    rng = random.Random(5)
+    mvg = [f"fill {DMG[3]}"]
+    for _ in range(40):
+        x, y = rng.randrange(160), rng.randrange(60)
+        mvg.append(f"point {x},{y}")
+    mvg += [f"fill {DMG[1]} polygon 0,64 159,64 159,143 0,143",
+            f"fill {DMG[2]} polygon 72,64 88,64 156,143 4,143",
+            f"fill {DMG[3]}"]
+    for top, bottom in ((68, 74), (82, 92), (102, 118), (128, 143)):
+        half_top, half_bottom = 1 + (top - 64) // 12, 1 + (bottom - 64) // 12
+        mvg.append(f"polygon {80 - half_top},{top} {80 + half_top},{top} "
+                   f"{80 + half_bottom},{bottom} {80 - half_bottom},{bottom}")
+    mvg += [f"fill {DMG[0]} roundrectangle 62,112 98,136 4,4",
+            f"fill {DMG[1]} rectangle 68,116 92,124",
+            f"fill {DMG[3]} rectangle 64,130 70,133", "rectangle 90,130 96,133",
+            f"fill {DMG[0]} rectangle 56,128 62,140", "rectangle 98,128 104,140"]
+    convert("-size", "160x144", f"xc:{DMG[0]}", "-draw", " ".join(mvg),
+            *title("STAR", 46, 30, 22, DMG[3], DMG[1]),
+            *title("RACER", 38, 56, 22, DMG[2], DMG[1]),
+            "-type", "TrueColor", "BMP3:" + demo_out("Demo Star Racer (USA, Europe) (SGB Enhanced).bmp"))
+
+
+def draw_colour_quest():
+    mvg = ["fill #ffe040 circle 130,26 130,40",
+           "fill #58c040 ellipse 30,130 70,50 0,360",
+           "fill #40a030 ellipse 130,136 80,52 0,360",
+           "fill #b0b0b8 rectangle 62,70 98,112",
+           "fill #9090a0 rectangle 56,58 68,112", "rectangle 92,58 104,112",
+           "fill #d02838 polygon 54,58 62,42 70,58", "polygon 90,58 98,42 106,58",
+           "polygon 60,70 80,50 100,70",
+           "fill #402010 roundrectangle 74,92 86,112 5,5",
+           "fill #3050c8 rectangle 20,120 26,130", "fill #f0c090 circle 23,116 23,113",
+           "fill #c03030 rectangle 18,111 28,113",
+           "fill #e8f0ff ellipse 30,30 16,6 0,360", "ellipse 46,26 12,5 0,360"]
+    convert("-size", "160x144", "gradient:#4090f0-#c0e8ff", "-draw", " ".join(mvg),
+            *title("COLOUR", 30, 24, 20, "#ff6020", "#601000"),
+            *title("QUEST", 44, 140, 18, "#ffe040", "#603000"),
+            "-strip", "PNG24:" + demo_out("Demo Colour Quest (Japan).png"))
+
+
+def draw_night_lights():
+    rng = random.Random(3)
+    lights = ["#ffe060", "#60f0ff", "#ff60d0", "#a0ff60"]
+    mvg = ["fill #f0f0d0 circle 28,24 28,14", "fill #101838 circle 33,21 33,12"]
+    for cx, cy, colour in ((112, 30, "#ff60d0"), (70, 46, "#60f0ff")):
+        mvg.append(f"stroke {colour} stroke-width 2")
+        for step in range(12):
+            dx, dy = [(14, 0), (12, 7), (7, 12), (0, 14), (-7, 12), (-12, 7),
+                      (-14, 0), (-12, -7), (-7, -12), (0, -14), (7, -12), (12, -7)][step]
+            mvg.append(f"line {cx + dx // 3},{cy + dy // 3} {cx + dx},{cy + dy}")
+    mvg.append("stroke none")
+    x = 0
+    while x < 160:
+        width, height = rng.randrange(14, 26), rng.randrange(30, 76)
+        mvg.append(f"fill #080810 rectangle {x},{143 - height} {x + width - 2},143")
+        for wy in range(143 - height + 4, 140, 7):
+            for wx in range(x + 3, x + width - 5, 5):
+                if rng.random() < 0.45:
+                    mvg.append(f"fill {rng.choice(lights)} rectangle {wx},{wy} {wx + 2},{wy + 3}")
+        x += width
+    convert("-size", "160x144", "gradient:#101838-#40306a", "-draw", " ".join(mvg),
+            *title("NIGHT", 52, 80, 20, "#ffe060", "#302000"),
+            *title("LIGHTS", 46, 100, 20, "#60f0ff", "#002030"),
+            "-strip", "PNG24:" + demo_out("Demo Night Lights (USA).png"))
+
+
+def draw_border_bash():
+    mvg = []
+    colours = ["#e03030", "#f0a020", "#30a0e0", "#40c040"]
+    for index, x in enumerate(range(0, 160, 16)):
+        mvg.append(f"fill {colours[index % 4]} rectangle {x},0 {x + 15},15")
+        mvg.append(f"fill {colours[(index + 2) % 4]} rectangle {x},128 {x + 15},143")
+    for index, y in enumerate(range(16, 128, 16)):
+        mvg.append(f"fill {colours[(index + 1) % 4]} rectangle 0,{y} 15,{y + 15}")
+        mvg.append(f"fill {colours[(index + 3) % 4]} rectangle 144,{y} 159,{y + 15}")
+    mvg += [f"fill {DMG[3]} rectangle 16,16 143,127"]
+    for row, y in enumerate((22, 29, 36)):
+        for x in range(20, 140, 15):
+            mvg.append(f"fill {DMG[row % 3]} rectangle {x},{y} {x + 12},{y + 4}")
+    mvg += [f"fill {DMG[0]} circle 96,88 96,85", f"fill {DMG[1]} rectangle 60,118 92,122"]
+    convert("-size", "160x144", "xc:black", "-draw", " ".join(mvg),
+            *title("BORDER", 36, 64, 18, DMG[2], DMG[0]),
+            *title("BASH", 52, 82, 18, DMG[2], DMG[0]),
+            "-strip", "PNG24:" + demo_out("Demo Border Bash (Europe).png"))
+
+
+def write_demo_pictures():
+    # "Demo Cut Short (World).gb" has none: it shows the placeholder.
+    draw_puzzle()
+    draw_star_racer()
+    draw_colour_quest()
+    draw_night_lights()
+    draw_border_bash()
+
+
+def write_launcher_pictures():
     write_icon()
     write_console()
     write_run_buttons()
     write_noimage()
     write_about_frame()
+
+
+if __name__ == "__main__":
+    groups = {"launcher": write_launcher_pictures, "demo": write_demo_pictures}
+    chosen = sys.argv[1:] or list(groups)
+    for group in chosen:
+        if group not in groups:
+            sys.exit(f"unknown group {group!r}; choose from {', '.join(groups)}")
+    for group in chosen:
+        groups[group]()

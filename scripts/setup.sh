@@ -5,7 +5,7 @@
 # packaging checks take.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core)
+packages=(cmake ninja-build g++ python3 qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core)
 if [ "${1:-run}" = "test" ]; then
     packages+=(clang libclang-rt-14-dev clang-tidy xvfb xauth xdotool
                desktop-file-utils appstream dpkg-dev file)
