@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real launcher under Xvfb with a stand-in vexa on PATH, clicks a
-# ROM, moves onto the Run picture, clicks it and compares what the stand-in
-# received with the command of a fresh start.
+# ROM, moves onto the Run picture and clicks it, then presses Enter on the
+# ROM, and compares what the stand-in received with the command of a fresh
+# start; then asks the launcher to stop with SIGTERM, which closes it as its
+# close box does.
 # Usage: e2e_launch.sh path/to/vexa-launcher
 set -euo pipefail
 launcher="$(realpath "$1")"
@@ -12,7 +14,7 @@ done
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/roms" "$work/bin" "$work/config/Vexa"
-rom="$work/roms/Tetris DX.gb"
+rom="$work/roms/Tetris DX (World) (Rev 1).gb"
 python3 - "$rom" <<'PY'
 import sys
 data = bytearray(b"\x11" * 32768)
@@ -47,8 +49,18 @@ sleep 0.2
 xdotool mousemove $((X + 305)) $((Y + 269))
 sleep 0.2
 xdotool click 1
-for _ in $(seq 50); do [ -s "$VEXA_RECORD" ] && break; sleep 0.1; done
-kill -0 $pid
+for _ in $(seq 50); do [ "$(grep -c -- '^--$' "$VEXA_RECORD" 2>/dev/null)" = 1 ] && break; sleep 0.1; done
+# Enter on the selected ROM launches it too.
+xdotool mousemove $((X + 14 + 30)) $((Y + 20 + 7)) click 1
+sleep 0.3
+xdotool key Return
+for _ in $(seq 50); do [ "$(grep -c -- '^--$' "$VEXA_RECORD" 2>/dev/null)" = 2 ] && break; sleep 0.1; done
+kill -TERM $pid
+status=0
+wait $pid || status=$?
+trap - EXIT
+echo "launcher exit status: $status"
+[ "$status" = 0 ]
 SH
 chmod +x "$work/drive.sh"
 
@@ -59,7 +71,8 @@ unset QT_QPA_PLATFORM
 xvfb-run -a -s "-screen 0 800x600x24" "$work/drive.sh"
 
 switches="-rtsdir rsave/  -savdir saves/  -cgb  -sound 1 -stereo 1  -crc  -delay"
-expected_args="$(printf '%s\n' $switches "$rom"; echo --)"
+one_run="$(printf '%s\n' $switches "$rom"; echo --)"
+expected_args="$(printf '%s\n%s' "$one_run" "$one_run")"
 actual_args="$(cat "$work/record" 2>/dev/null || true)"
 if [ "$actual_args" != "$expected_args" ]; then
     echo "FAIL: the emulator received"
@@ -68,4 +81,9 @@ if [ "$actual_args" != "$expected_args" ]; then
     printf '%s\n' "$expected_args"
     exit 1
 fi
-echo "PASS: the emulator received the fresh-start command for the clicked ROM"
+if ! grep -q '^TotGames=1$' "$work/config/Vexa/Vexa.conf"; then
+    echo "FAIL: SIGTERM did not close the launcher as its close box does"
+    cat "$work/config/Vexa/Vexa.conf"
+    exit 1
+fi
+echo "PASS: the emulator received the fresh-start command for the clicked ROM, by Run and by Enter; SIGTERM closed the launcher"

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSettings>
 
+#include <csignal>
 #include <fcntl.h>
 #include <sys/wait.h>
 
@@ -27,6 +28,19 @@ QString ConfigHome()
 QString Driver()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/vexa_driver");
+}
+
+// Whether the process has a handler of its own for the signal.
+bool Catches(qint64 pid, int signal)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1U;
+    }
+    return false;
 }
 
 int OpenDescriptors()
@@ -69,6 +83,8 @@ private slots:
     void cleanup();
 
     void killedAfterEachFolderChange();
+    void stopSignalsCloseTheLauncher_data();
+    void stopSignalsCloseTheLauncher();
     void twoLaunchersAtOnce();
     void thousandLaunchesLeaveNothingBehind();
     void emulatorThatNeverExits();
@@ -125,6 +141,33 @@ void TestFaults::killedAfterEachFolderChange()
         QCOMPARE(onDisk.value(QStringLiteral("Options/RomPath")).toString(), folder);
         last = folder;
     }
+}
+
+void TestFaults::stopSignalsCloseTheLauncher_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+}
+
+// Asked to stop, the launcher closes as its close box closes it: the games
+// are counted and it exits normally.
+void TestFaults::stopSignalsCloseTheLauncher()
+{
+    QFETCH(int, signal);
+    QVERIFY(WriteBytes(path(QStringLiteral("a.gb")), "rom"));
+    QProcess launcher;
+    launcher.setWorkingDirectory(work_->path());
+    launcher.start(QStringLiteral(VEXA_LAUNCHER), {});
+    QVERIFY(launcher.waitForStarted());
+    QVERIFY(WaitFor([&] { return Catches(launcher.processId(), signal); }, 10000));
+    QVERIFY(kill(static_cast<pid_t>(launcher.processId()), signal) == 0);
+    QVERIFY(launcher.waitForFinished(10000));
+    QCOMPARE(launcher.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(launcher.exitCode(), 0);
+    QSettings onDisk(SettingsFile(), QSettings::IniFormat);
+    QCOMPARE(onDisk.value(QStringLiteral("Options/TotGames")).toString(), QStringLiteral("1"));
 }
 
 void TestFaults::twoLaunchersAtOnce()

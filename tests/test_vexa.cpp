@@ -13,8 +13,9 @@
 #include "../platform/FileNames.h"
 #include "../platform/Settings.h"
 
-#include <QAccessible>
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -22,6 +23,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -70,6 +76,9 @@ private slots:
 
     // Browser
     void romPathShowsListsAndClickHides();
+    void driveListFollowsFolder();
+    void openRomByPath();
+    void closingWhileListing();
     void folderChangeStoresAtOnce();
     void driveChangeGoesToRememberedFolder();
     void folderChangeKeepsGame();
@@ -85,6 +94,7 @@ private slots:
     void pictureFromImagesFolder_data();
     void pictureFromImagesFolder();
     void arrowKeysInspectEachFile();
+    void slowReadShowsUnreadable();
 
     // Hover
     void hover_data();
@@ -104,6 +114,10 @@ private slots:
     void failedStartLeavesText1_data();
     void failedStartLeavesText1();
     void twoClicksStartTwo();
+    void enterAndDoubleClickLaunch_data();
+    void enterAndDoubleClickLaunch();
+    void comboListOpensOnMatchingEntry_data();
+    void comboListOpensOnMatchingEntry();
     void strangeRomNames_data();
     void strangeRomNames();
     void nameNotUtf8();
@@ -569,6 +583,138 @@ void TestVexa::romPathShowsListsAndClickHides()
     ClickFile(QStringLiteral("a.gb"));
     QVERIFY(!window->Drive1->isVisible());
     QVERIFY(!window->Dir1->isVisible());
+    // The entry already selected: a click hides the lists again and reads it anew.
+    QTest::mouseClick(window->Command3, Qt::LeftButton);
+    window->Text1->setText(QStringLiteral("x"));
+    QVERIFY(WriteBytes(path(QStringLiteral("a.gb")), RomBytes(400, 0, 0, 0x02, 1)));
+    ClickFile(QStringLiteral("a.gb"));
+    QVERIFY(!window->Dir1->isVisible());
+    QCOMPARE(window->Text1->text(), path(QStringLiteral("a.gb")));
+    QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("1MBit"));
+}
+
+// Enter on the selected ROM and a double-click on a ROM launch it as Run does.
+void TestVexa::enterAndDoubleClickLaunch_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Return") << "return";
+    QTest::newRow("keypad Enter") << "enter";
+    QTest::newRow("double-click") << "double";
+}
+
+void TestVexa::enterAndDoubleClickLaunch()
+{
+    QFETCH(QString, how);
+    QVERIFY(WriteBytes(path(QStringLiteral("Tetris (World).gb")), RomBytes(400, 0x80, 0x03, 0x05, 0x00)));
+    Vexa *window = MakeWindow();
+    ClickFile(QStringLiteral("Tetris (World).gb"));
+    const QRect item = window->File1->visualRect(window->File1->model()->index(0, 0));
+    if (how == "double")
+        QTest::mouseDClick(window->File1->viewport(), Qt::LeftButton, {}, item.center());
+    else
+        QTest::keyClick(window->File1, how == "return" ? Qt::Key_Return : Qt::Key_Enter,
+                        how == "return" ? Qt::NoModifier : Qt::KeypadModifier);
+    QVERIFY(WaitFor([&] { return Runs().size() == 1; }));
+    const QString game = path(QStringLiteral("Tetris (World).gb"));
+    QCOMPARE(Runs().first().split('\n', Qt::SkipEmptyParts),
+             kFreshCommand.split(' ', Qt::SkipEmptyParts).mid(1) << game);
+    QCOMPARE(window->Text1->text(), kFreshCommand + game);
+    QTest::qWait(50);
+    QCOMPARE(Runs().size(), 1);
+}
+
+// A read that does not finish in time shows the ROM as unreadable, and its
+// late result is dropped; the window answers all the while.
+void TestVexa::slowReadShowsUnreadable()
+{
+    QVERIFY(WriteBytes(path(QStringLiteral("slow.gb")), RomBytes(400, 0x80, 0x03, 0x05, 0x00)));
+    QVERIFY(WriteBytes(path(QStringLiteral("fast.gb")), RomBytes(400, 0x00, 0x00, 0x02, 0x01)));
+    Vexa *window = MakeWindow();
+    window->InspectBoundMs = 100;
+    auto release = std::make_shared<std::atomic<bool>>(false);
+    const auto read = window->inspect;
+    window->inspect = [read, release](const QString &folder, const QString &fileName) {
+        while (fileName == QLatin1String("slow.gb") && !*release)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return read(folder, fileName);
+    };
+    ClickFile(QStringLiteral("slow.gb"));
+    QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("?MBit"));
+    QCOMPARE(window->Image1->pixmap().toImage(), window->noimage->pixmap().toImage());
+    QCOMPARE(window->StatusBar1->PanelAt(1).enabled, true); // flags kept
+    QTest::mouseClick(window->Command3, Qt::LeftButton);
+    QVERIFY(window->Dir1->isVisible());
+    ClickFile(QStringLiteral("fast.gb"));
+    QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("1MBit"));
+    *release = true;
+    QTest::qWait(100);
+    QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("1MBit"));
+}
+
+// Closing while the folder is being listed waits for the listing and counts
+// what it finds.
+void TestVexa::closingWhileListing()
+{
+    QVERIFY(WriteBytes(path(QStringLiteral("a.gb")), "rom"));
+    QSettings(SettingsFile(), QSettings::IniFormat).setValue(QStringLiteral("Options/TotGames"), QStringLiteral("7"));
+    Vexa *window = MakeWindow();
+    window->File1->SetPattern(window->File1->Pattern());
+    QVERIFY(window->File1->Listing());
+    QVERIFY(!window->close()); // held until the listing is in
+    QVERIFY(WaitFor([&] { return !window->isVisible(); }));
+    QCOMPARE(StoredOnDisk(QStringLiteral("TotGames")), QStringLiteral("1"));
+}
+
+void TestVexa::comboListOpensOnMatchingEntry_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("row");
+    QTest::newRow("laid-out text") << "320x200 With Gif" << 0;
+    QTest::newRow("another entry") << "256x200" << 5;
+    QTest::newRow("typed text matching nothing") << "320X200" << -1;
+}
+
+void TestVexa::comboListOpensOnMatchingEntry()
+{
+    QFETCH(QString, text);
+    QFETCH(int, row);
+    Vexa *window = MakeWindow();
+    window->Video->setEditText(text);
+    window->Video->showPopup();
+    QCOMPARE(window->Video->view()->currentIndex().row(), row);
+    window->Video->hidePopup();
+    QCOMPARE(window->Video->currentText(), text);
+}
+
+// Moving the folder list onto another root shows that root in the drive
+// list, and keeps the folder.
+void TestVexa::driveListFollowsFolder()
+{
+    const QString roms = path(QStringLiteral("roms"));
+    QVERIFY(QDir().mkpath(roms + QStringLiteral("/deep")));
+    Vexa *window = MakeWindow();
+    window->Drive1->SetDrives({{"/", "/"}, {roms, "roms"}});
+    window->Dir1->SetPath(roms + QStringLiteral("/deep"));
+    Settle();
+    QCOMPARE(window->Drive1->DriveRoot(), roms);
+    QCOMPARE(window->Dir1->Path(), roms + QStringLiteral("/deep"));
+    window->Dir1->SetPath(work_->path());
+    Settle();
+    QCOMPARE(window->Drive1->DriveRoot(), QStringLiteral("/"));
+    QCOMPARE(window->Dir1->Path(), work_->path());
+}
+
+// A ROM opened by path: its folder shows and is stored, and it is inspected.
+void TestVexa::openRomByPath()
+{
+    const QString rom = path(QStringLiteral("roms/Quest (Japan).gbc"));
+    QVERIFY(WriteBytes(rom, RomBytes(400, 0x80, 0x00, 0x03, 0x00)));
+    Vexa *window = MakeWindow();
+    window->OpenRom(QStringLiteral("roms/Quest (Japan).gbc"));
+    QVERIFY(WaitFor([&] { return window->Game == rom && !window->Busy(); }));
+    QCOMPARE(window->File1->FileName(), QStringLiteral("Quest (Japan).gbc"));
+    QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("2MBit"));
+    QCOMPARE(StoredOnDisk(QStringLiteral("RomPath")), path(QStringLiteral("roms")));
 }
 
 void TestVexa::folderChangeStoresAtOnce()
