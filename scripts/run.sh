@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts the launcher in the current folder
-# (the launcher looks for images/ there).
+# (the launcher looks for images/ there). Arguments go to the launcher, e.g. a
+# ROM to open.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bash "$root/scripts/setup.sh"
 VEXA_BUILD_TARGET=vexa-launcher bash "$root/scripts/build.sh"
-exec "${VEXA_BUILD_DIR:-$root/build}/vexa-launcher"
+exec "${VEXA_BUILD_DIR:-$root/build}/vexa-launcher" "$@"
