@@ -1,21 +1,92 @@
+#include "RomArgument.h"
 #include "Vexa.h"
 
+#include "../core/CommandLine.h"
+#include "../platform/DataFolder.h"
 #include "../platform/Desktop.h"
+#include "../platform/FileNames.h"
 #include "../platform/QuitSignals.h"
 
 #include <QApplication>
 #include <QStyleFactory>
 
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+namespace {
+
+std::string ProgramName(const char *argv0)
+{
+    const std::string path = argv0 ? argv0 : "vexa-launcher";
+    return path.substr(path.find_last_of('/') + 1);
+}
+
+// A relative ROM path names a file in the folder started from, whatever
+// folder the launcher then runs in.
+std::string Absolute(const std::string &path)
+{
+    if (path.empty() || path.front() == '/')
+        return path;
+    char *folder = getcwd(nullptr, 0);
+    if (!folder)
+        return path;
+    std::string absolute = std::string(folder) + '/' + path;
+    std::free(folder);
+    return absolute;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const std::string program = ProgramName(argv[0]);
+    CommandLine line = ParseCommandLine({argv + 1, argv + argc});
+    switch (line.action) {
+    case CommandLine::Action::Help:
+        std::fputs(UsageText(program).c_str(), stdout);
+        return 0;
+    case CommandLine::Action::Version:
+        std::printf("vexa-launcher %s\n", VEXA_VERSION);
+        return 0;
+    case CommandLine::Action::Error:
+        std::fprintf(stderr, "%s: %s\n%s", program.c_str(), line.error.c_str(), UsageText(program).c_str());
+        return 2;
+    case CommandLine::Action::Start:
+        break;
+    }
+
+    const std::string rom = line.rom ? Absolute(*line.rom) : std::string();
+    std::string why;
+    if (line.dataFolder && !EnterDataFolder(why))
+        std::fprintf(stderr, "%s: %s; running in the folder started from\n", program.c_str(), why.c_str());
+
+    std::vector<char *> toolkitArgv = {argv[0]};
+    for (std::string &argument : line.toolkitArguments)
+        toolkitArgv.push_back(argument.data());
+    int toolkitArgc = static_cast<int>(toolkitArgv.size());
+    toolkitArgv.push_back(nullptr);
+    QApplication app(toolkitArgc, toolkitArgv.data());
+    // The desktop ties the window to its menu entry: by this name on Wayland,
+    // by the X11 window class, which Qt takes from the application name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VEXA_DESKTOP_ID));
+    QCoreApplication::setApplicationName(QStringLiteral(VEXA_DESKTOP_ID));
+    // The classic look is kept on purpose, whatever the desktop's style; a
+    // style asked for on the command line is taken.
+    if (!line.styleGiven)
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vexa.ico")));
     MapWindowsFonts();
 
     Vexa window;
     // Asked to stop, the launcher closes as it does from its close box.
     OnQuitSignals(&window, [&window] { window.close(); });
+    if (line.rom) {
+        const QString notOpened = OpenRomArgument(window, DecodeFileName(QByteArray::fromStdString(rom)));
+        if (!notOpened.isEmpty())
+            std::fprintf(stderr, "%s: not opening %s: %s\n", program.c_str(), line.rom->c_str(),
+                         notOpened.toLocal8Bit().constData());
+    }
     window.show();
     return QApplication::exec();
 }

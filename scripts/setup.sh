@@ -7,8 +7,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ python3 qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core)
 if [ "${1:-run}" = "test" ]; then
-    packages+=(clang libclang-rt-14-dev clang-tidy xvfb xauth xdotool
-               desktop-file-utils appstream dpkg-dev file)
+    packages+=(clang libclang-rt-14-dev clang-tidy xvfb xauth xdotool x11-utils python3
+               desktop-file-utils appstream dpkg-dev file lintian)
 fi
 missing=()
 for package in "${packages[@]}"; do
@@ -20,6 +20,7 @@ if ((${#missing[@]} > 0)); then
     sudo=""
     if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
     echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+    # sudo drops the environment: env hands the setting to apt itself.
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 fi

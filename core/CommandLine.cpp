@@ -1,0 +1,102 @@
+#include "CommandLine.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace {
+
+// The toolkit's options as Qt 6 reads them, with one or two dashes. The
+// platform ones (display, geometry ...) are read by the X11 plug-in.
+constexpr std::array<std::string_view, 17> kToolkitWithValue = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+    "qwindowicon", "qwindowtitle", "session", "style", "stylesheet", "qmljsdebugger",
+    "display", "geometry", "icon", "title", "name", "visual",
+};
+constexpr std::array<std::string_view, 7> kToolkitFlags = {
+    "reverse", "testability", "widgetcount", "qdevel", "qdebug", "nograb", "dograb",
+};
+constexpr std::array<std::string_view, 3> kToolkitJoined = {"style=", "stylesheet=", "qmljsdebugger="};
+
+template <typename List>
+bool Contains(const List &list, std::string_view word)
+{
+    return std::find(list.begin(), list.end(), word) != list.end();
+}
+
+bool StartsWithAny(std::string_view word)
+{
+    return std::any_of(kToolkitJoined.begin(), kToolkitJoined.end(),
+                       [word](std::string_view prefix) { return word.substr(0, prefix.size()) == prefix; });
+}
+
+CommandLine Refuse(std::string why)
+{
+    CommandLine line;
+    line.action = CommandLine::Action::Error;
+    line.error = std::move(why);
+    return line;
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string> &arguments)
+{
+    CommandLine line;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string &argument = arguments[i];
+        if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
+            if (line.rom)
+                return Refuse("more than one ROM: '" + argument + "'");
+            line.rom = argument;
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (argument == "--help" || argument == "-h") {
+            line.action = CommandLine::Action::Help;
+            return line;
+        }
+        if (argument == "--version") {
+            line.action = CommandLine::Action::Version;
+            return line;
+        }
+        if (argument == "--data-folder") {
+            line.dataFolder = true;
+            continue;
+        }
+        std::string_view name(argument);
+        name.remove_prefix(argument.compare(0, 2, "--") == 0 ? 2 : 1);
+        line.styleGiven = line.styleGiven || name == "style" || name.substr(0, 6) == "style=";
+        if (Contains(kToolkitFlags, name) || StartsWithAny(name)) {
+            line.toolkitArguments.push_back(argument);
+        } else if (Contains(kToolkitWithValue, name)) {
+            if (i + 1 == arguments.size())
+                return Refuse("option '" + argument + "' needs a value");
+            line.toolkitArguments.push_back(argument);
+            line.toolkitArguments.push_back(arguments[++i]);
+        } else {
+            return Refuse("unknown option '" + argument + "'");
+        }
+    }
+    return line;
+}
+
+std::string UsageText(const std::string &program)
+{
+    return "Usage: " + program + " [--data-folder] [Qt options] [ROM]\n"
+           "Pick a Game Boy ROM and start the vexa emulator with it. With a ROM,\n"
+           "its folder is shown and the ROM is selected as if clicked.\n"
+           "\n"
+           "  --data-folder  run in $XDG_DATA_HOME/vexa (~/.local/share/vexa), made\n"
+           "                 when missing: images/, saves/ and rsave/ are there;\n"
+           "                 without it, the folder started from is used\n"
+           "  -h, --help     print this text and exit\n"
+           "  --version      print the version and exit\n"
+           "  --             take what follows as the ROM, even if it starts with '-'\n"
+           "\n"
+           "Qt's own options (-platform, -style, -display, -geometry ...) are passed on.\n";
+}

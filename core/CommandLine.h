@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// What the launcher was asked to do by its command line.
+struct CommandLine {
+    enum class Action { Start, Help, Version, Error };
+    Action action = Action::Start;
+    // Run in the per-user data folder instead of the folder started from.
+    bool dataFolder = false;
+    // The ROM to open, as given.
+    std::optional<std::string> rom;
+    // The toolkit's own options with their values, in their order, to be passed on.
+    std::vector<std::string> toolkitArguments;
+    // Among them, a widget style asked for by name (-style).
+    bool styleGiven = false;
+    // Why the command line was refused (Action::Error).
+    std::string error;
+};
+
+// Reads the arguments that follow the program name, from left to right.
+// Options come with one or two dashes; the toolkit's own (-platform, -style,
+// -display, -geometry ...) are kept for it with their values; "--" ends the
+// options. --help and --version end the reading; an unknown option, a toolkit
+// option without its value or a second ROM is an error.
+CommandLine ParseCommandLine(const std::vector<std::string> &arguments);
+
+// The --help text for a program of that name.
+std::string UsageText(const std::string &program);

@@ -1,0 +1,42 @@
+#include "RomArgument.h"
+
+#include "Vexa.h"
+
+#include "../controls/FileListBox.h"
+#include "../platform/FileNames.h"
+#include "../platform/RegularFile.h"
+
+#include <QDir>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
+namespace {
+
+// Why a path that RegularFile refused cannot be read.
+QString Unreadable(const QString &path)
+{
+    struct stat info = {};
+    if (stat(EncodeFileName(path).constData(), &info) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    if (S_ISDIR(info.st_mode))
+        return QStringLiteral("it is a folder");
+    if (!S_ISREG(info.st_mode))
+        return QStringLiteral("it is not a regular file");
+    return QStringLiteral("it cannot be read");
+}
+
+} // namespace
+
+QString OpenRomArgument(Vexa &window, const QString &path)
+{
+    if (!RegularFile(path).IsOpen())
+        return Unreadable(path);
+    const QString name = path.section(QLatin1Char('/'), -1);
+    if (!FileListBox::MatchesPattern(name, window.File1->Pattern()))
+        return QStringLiteral("its name does not match \"%1\"").arg(window.File1->Pattern());
+    if (!window.OpenRom(QDir::current().absoluteFilePath(path)))
+        return QStringLiteral("its folder does not list it");
+    return {};
+}

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The launcher's command line: --help and --version without a display, an
+# unknown option, and a ROM path relative to the folder started from.
+# Usage: command_line.sh path/to/vexa-launcher version
+set -euo pipefail
+launcher="$(realpath "$1")"
+version="$2"
+work="$(mktemp -d)"
+trap 'if [ -n "${pid:-}" ]; then kill "$pid"; wait "$pid"; fi 2>/dev/null || true; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+# A window would need the X display, which is not there.
+headless=(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb)
+"${headless[@]}" "$launcher" --help > "$work/out" || fail "--help exited $?"
+grep -q -- "--data-folder" "$work/out" || fail "--help: $(cat "$work/out")"
+[ "$("${headless[@]}" "$launcher" --version)" = "vexa-launcher $version" ] || fail "--version"
+status=0
+"${headless[@]}" "$launcher" --bogus > "$work/out" 2> "$work/err" || status=$?
+[ "$status" -eq 2 ] && [ ! -s "$work/out" ] || fail "--bogus exited $status"
+grep -q "unknown option '--bogus'" "$work/err" && grep -q "^Usage:" "$work/err" || fail "--bogus: $(cat "$work/err")"
+
+mkdir -p "$work/config" "$work/data" "$work/start/roms"
+head -c 400 /dev/zero > "$work/start/roms/x.gb"
+cd "$work/start"
+XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work" QT_QPA_PLATFORM=offscreen \
+    "$launcher" --data-folder roms/x.gb 2> "$work/err" &
+pid=$!
+for _ in $(seq 100); do
+    grep -qs "^RomPath=$work/start/roms$" "$work/config/Vexa/Vexa.conf" && break
+    sleep 0.05
+done
+grep -qs "^RomPath=$work/start/roms$" "$work/config/Vexa/Vexa.conf" || fail "ROM folder not stored: $(cat "$work/err")"
+[ "$(readlink "/proc/$pid/cwd")" = "$work/data/vexa" ] || fail "not running in the data folder"
+[ ! -s "$work/err" ] || fail "$(cat "$work/err")"
+echo "PASS: --help, --version, an unknown option and a ROM path"

@@ -1,0 +1,182 @@
+#include "TestFiles.h"
+#include "TestMain.h"
+
+#include "../controls/DirListBox.h"
+#include "../controls/FileListBox.h"
+#include "../controls/StatusBar.h"
+#include "../core/CommandLine.h"
+#include "../launcher/RomArgument.h"
+#include "../launcher/Vexa.h"
+#include "../platform/DataFolder.h"
+
+#include <QSettings>
+
+namespace {
+
+QString StoredRomPath()
+{
+    return QSettings(SettingsFile(), QSettings::IniFormat).value(QStringLiteral("Options/RomPath")).toString();
+}
+
+// What was read, in one line: "start data-folder rom=[x.gb] qt=[-style Windows] style".
+QString Summary(const CommandLine &line)
+{
+    const char *actions[] = {"start", "help", "version", "error: "};
+    QString text = QString::fromLatin1(actions[int(line.action)]) + QString::fromStdString(line.error);
+    if (line.action != CommandLine::Action::Start)
+        return text;
+    QStringList toolkit;
+    for (const std::string &argument : line.toolkitArguments)
+        toolkit << QString::fromStdString(argument);
+    text += line.dataFolder ? QStringLiteral(" data-folder") : QString();
+    text += line.rom ? QStringLiteral(" rom=[%1]").arg(QString::fromStdString(*line.rom)) : QString();
+    text += toolkit.isEmpty() ? QString() : QStringLiteral(" qt=[%1]").arg(toolkit.join(QLatin1Char(' ')));
+    return text + (line.styleGiven ? QStringLiteral(" style") : QString());
+}
+
+} // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void parse_data();
+    void parse();
+    void entersDataFolder_data();
+    void entersDataFolder();
+    void dataFolderUnusable();
+    void opensRom();
+    void romNotOpened_data();
+    void romNotOpened();
+
+private:
+    QTemporaryDir *work_ = nullptr;
+    QString previousDir_;
+};
+
+void TestCommandLine::init()
+{
+    QFile::remove(SettingsFile());
+    work_ = new QTemporaryDir;
+    previousDir_ = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(work_->path()));
+}
+
+void TestCommandLine::cleanup()
+{
+    QDir::setCurrent(previousDir_);
+    qunsetenv("XDG_DATA_HOME");
+    delete work_;
+}
+
+void TestCommandLine::parse_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("summary");
+    auto row = [](const char *name, const QStringList &arguments, const char *summary) {
+        QTest::newRow(name) << arguments << QString::fromUtf8(summary);
+    };
+    row("nothing", {}, "start");
+    row("menu entry", {"--data-folder", "/roms/a b.gb"}, "start data-folder rom=[/roms/a b.gb]");
+    row("help ends the reading", {"-h", "--bogus"}, "help");
+    row("version", {"x.gb", "--version"}, "version");
+    row("unknown", {"x.gb", "--bogus"}, "error: unknown option '--bogus'");
+    row("toolkit values", {"-platform", "xcb", "--display", ":1", "-geometry", "+5+5", "x.gb"},
+        "start rom=[x.gb] qt=[-platform xcb --display :1 -geometry +5+5]");
+    row("value like an option", {"-qwindowtitle", "--help"}, "start qt=[-qwindowtitle --help]");
+    row("style and a flag", {"-reverse", "--style=Windows"}, "start qt=[-reverse --style=Windows] style");
+    row("style by name", {"-style", "Windows"}, "start qt=[-style Windows] style");
+    row("missing value", {"-platform"}, "error: option '-platform' needs a value");
+    row("dash dash", {"--", "-odd.gb"}, "start rom=[-odd.gb]");
+    row("two roms", {"a.gb", "b.gb"}, "error: more than one ROM: 'b.gb'");
+}
+
+void TestCommandLine::parse()
+{
+    QFETCH(QStringList, arguments);
+    std::vector<std::string> words;
+    for (const QString &argument : arguments)
+        words.push_back(argument.toStdString());
+    QTEST(Summary(ParseCommandLine(words)), "summary");
+}
+
+void TestCommandLine::entersDataFolder_data()
+{
+    QTest::addColumn<QString>("dataHome"); // "-" leaves it unset; %w is the work folder
+    QTest::addColumn<QString>("folder");   // %h is the home folder
+    QTest::newRow("set, missing") << "%w/a/b/" << "%w/a/b/vexa";
+    QTest::newRow("unset") << "-" << "%h/.local/share/vexa";
+    QTest::newRow("relative") << "a/b" << "%h/.local/share/vexa";
+}
+
+void TestCommandLine::entersDataFolder()
+{
+    QFETCH(QString, dataHome);
+    QFETCH(QString, folder);
+    if (dataHome != QStringLiteral("-"))
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.replace(QStringLiteral("%w"), work_->path())));
+    folder.replace(QStringLiteral("%w"), work_->path()).replace(QStringLiteral("%h"), qEnvironmentVariable("HOME"));
+    std::string why;
+    QVERIFY(EnterDataFolder(why));
+    QCOMPARE(QDir::currentPath(), folder);
+    QCOMPARE(QString::fromStdString(DataFolderPath()), folder);
+}
+
+void TestCommandLine::dataFolderUnusable()
+{
+    const QString file = work_->filePath(QStringLiteral("file"));
+    QVERIFY(WriteBytes(file, "x"));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(file));
+    std::string why;
+    QVERIFY(!EnterDataFolder(why));
+    QCOMPARE(QString::fromStdString(why), QStringLiteral("cannot make %1/vexa: Not a directory").arg(file));
+    QCOMPARE(QDir::currentPath(), work_->path());
+}
+
+void TestCommandLine::opensRom()
+{
+    const QString roms = work_->filePath(QStringLiteral("roms"));
+    QVERIFY(QDir().mkpath(roms));
+    QVERIFY(WriteBytes(roms + QStringLiteral("/other.gb"), RomBytes(400, 0, 0, 0, 0)));
+    QVERIFY(WriteBytes(roms + QStringLiteral("/Tetris DX.gb"), RomBytes(400, 0x80, 0x03, 0x05, 0x01)));
+    Vexa window;
+    QCOMPARE(OpenRomArgument(window, QStringLiteral("roms/Tetris DX.gb")), QString());
+    QCOMPARE(window.Dir1->Path(), roms);
+    QCOMPARE(window.File1->FileName(), QStringLiteral("Tetris DX.gb"));
+    QCOMPARE(window.Game, roms + QStringLiteral("/Tetris DX.gb"));
+    QCOMPARE(window.StatusBar1->PanelAt(4).text, QStringLiteral("8MBit"));
+    QVERIFY(!window.StatusBar1->PanelAt(3).enabled);
+    QCOMPARE(StoredRomPath(), roms);
+}
+
+void TestCommandLine::romNotOpened_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("missing") << "missing.gb" << "No such file or directory";
+    QTest::newRow("folder") << "folder.gb" << "it is a folder";
+    QTest::newRow("fifo") << "fifo.gb" << "it is not a regular file";
+    QTest::newRow("not a ROM name") << "notes.txt" << "its name does not match \"%p\"";
+}
+
+void TestCommandLine::romNotOpened()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, why);
+    QVERIFY(QDir().mkpath(work_->filePath(QStringLiteral("roms/folder.gb"))));
+    QVERIFY(MakeFifo(work_->filePath(QStringLiteral("roms/fifo.gb"))));
+    QVERIFY(WriteBytes(work_->filePath(QStringLiteral("roms/notes.txt")), RomBytes(400, 0, 0, 0, 0)));
+    Vexa window;
+    const QString stored = StoredRomPath();
+    QCOMPARE(OpenRomArgument(window, work_->filePath(QStringLiteral("roms/") + name)),
+             why.replace(QStringLiteral("%p"), window.File1->Pattern()));
+    QCOMPARE(window.Dir1->Path(), work_->path());
+    QCOMPARE(window.Game, QString());
+    QCOMPARE(StoredRomPath(), stored);
+}
+
+VEXA_TEST_MAIN(TestCommandLine)
+#include "test_command_line.moc"
