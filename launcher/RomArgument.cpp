@@ -3,6 +3,7 @@
 #include "Vexa.h"
 
 #include "../controls/FileListBox.h"
+#include "../core/FilePattern.h"
 #include "../platform/FileNames.h"
 #include "../platform/RegularFile.h"
 
@@ -34,9 +35,8 @@ QString OpenRomArgument(Vexa &window, const QString &path)
     if (!RegularFile(path).IsOpen())
         return Unreadable(path);
     const QString name = path.section(QLatin1Char('/'), -1);
-    if (!FileListBox::MatchesPattern(name, window.File1->Pattern()))
+    if (!FilePattern(window.File1->Pattern().toStdString()).Matches(EncodeFileName(name).toStdString()))
         return QStringLiteral("its name does not match \"%1\"").arg(window.File1->Pattern());
-    if (!window.OpenRom(QDir::current().absoluteFilePath(path)))
-        return QStringLiteral("its folder does not list it");
+    window.OpenRom(QDir::current().absoluteFilePath(path));
     return {};
 }

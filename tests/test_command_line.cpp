@@ -144,6 +144,7 @@ void TestCommandLine::opensRom()
     QVERIFY(WriteBytes(roms + QStringLiteral("/Tetris DX.gb"), RomBytes(400, 0x80, 0x03, 0x05, 0x01)));
     Vexa window;
     QCOMPARE(OpenRomArgument(window, QStringLiteral("roms/Tetris DX.gb")), QString());
+    QVERIFY(WaitFor([&] { return !window.Game.isEmpty() && !window.Busy(); }));
     QCOMPARE(window.Dir1->Path(), roms);
     QCOMPARE(window.File1->FileName(), QStringLiteral("Tetris DX.gb"));
     QCOMPARE(window.Game, roms + QStringLiteral("/Tetris DX.gb"));
@@ -170,6 +171,7 @@ void TestCommandLine::romNotOpened()
     QVERIFY(MakeFifo(work_->filePath(QStringLiteral("roms/fifo.gb"))));
     QVERIFY(WriteBytes(work_->filePath(QStringLiteral("roms/notes.txt")), RomBytes(400, 0, 0, 0, 0)));
     Vexa window;
+    QVERIFY(WaitFor([&] { return !window.Busy(); }));
     const QString stored = StoredRomPath();
     QCOMPARE(OpenRomArgument(window, work_->filePath(QStringLiteral("roms/") + name)),
              why.replace(QStringLiteral("%p"), window.File1->Pattern()));
