@@ -117,6 +117,7 @@ void FileListBox::Refresh()
     model_.setStringList(names);
     listed_ = true;
     scrollToTop();
+    emit Listed();
 }
 
 void FileListBox::mouseMoveEvent(QMouseEvent *event)

@@ -34,6 +34,8 @@ signals:
     void Click();
     void MouseMove();
     void MouseUp();
+    // The listing of the shown folder has been applied to the list.
+    void Listed();
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;

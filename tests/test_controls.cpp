@@ -27,6 +27,7 @@ private slots:
     void fileListShowsMatchingRegularFiles();
     void fileListSortsWithoutCase();
     void fileListClearsSelectionOnFolderChange();
+    void fileListAnnouncesEachListing();
     void fileListClickByKeyboard();
     void fileListOfUnreadableFolderIsEmpty();
     void fileListNameNotUtf8();
@@ -130,6 +131,23 @@ void TestControls::fileListClearsSelectionOnFolderChange()
     list.SetPath(path(QStringLiteral("other")));
     QCOMPARE(list.FileName(), QString());
     QCOMPARE(clicks.count(), 1);
+}
+
+void TestControls::fileListAnnouncesEachListing()
+{
+    QVERIFY(WriteBytes(path(QStringLiteral("a.gb")), "rom"));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("other"))));
+    QVERIFY(WriteBytes(path(QStringLiteral("other/b.gb")), "rom"));
+    QVERIFY(WriteBytes(path(QStringLiteral("other/c.gb")), "rom"));
+    FileListBox list;
+    list.SetPattern(kPattern);
+    QList<QStringList> seen;
+    connect(&list, &FileListBox::Listed, &list, [&] { seen.append(list.Names()); });
+    list.SetPath(dir_->path());
+    QTRY_COMPARE(seen.size(), 1);
+    list.SetPath(path(QStringLiteral("other")));
+    QTRY_COMPARE(seen.size(), 2);
+    QCOMPARE(seen, (QList<QStringList>{{"a.gb"}, {"b.gb", "c.gb"}}));
 }
 
 void TestControls::fileListClickByKeyboard()
