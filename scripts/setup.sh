@@ -9,7 +9,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core)
 if [ "${1:-run}" = "test" ]; then
     packages+=(clang libclang-rt-14-dev clang-tidy xvfb xauth xdotool
-               desktop-file-utils appstream dpkg-dev file libxcb1-dev)
+               desktop-file-utils appstream dpkg-dev file fuse3 python3-fusepy libxcb1-dev)
 fi
 missing=()
 for package in "${packages[@]}"; do
