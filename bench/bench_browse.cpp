@@ -116,10 +116,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Expose && exposed < 0 && window_.windowHandle()->isExposed())
-            exposed = clock_.nsecsElapsed() / 1e6;
+            exposed = static_cast<double>(clock_.nsecsElapsed()) / 1e6;
         else if (event->type() == QEvent::Paint && watched == window_.File1->viewport() && complete_
                  && painted < 0)
-            painted = clock_.nsecsElapsed() / 1e6;
+            painted = static_cast<double>(clock_.nsecsElapsed()) / 1e6;
         return QObject::eventFilter(watched, event);
     }
 
@@ -191,7 +191,7 @@ int main(int argc, char *argv[])
         clock.start();
         Vexa window;
         ListWatch watch(window, expected);
-        const double made = clock.nsecsElapsed() / 1e6;
+        const double made = static_cast<double>(clock.nsecsElapsed()) / 1e6;
         window.show();
         if (!QTest::qWaitFor([&] { return watch.painted >= 0 && watch.exposed >= 0; }, 60000)) {
             std::fprintf(stderr, "bench_browse: the list of %d names was never painted\n", expected);

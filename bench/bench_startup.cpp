@@ -36,7 +36,7 @@ double NowMs()
 {
     timespec now = {};
     clock_gettime(CLOCK_MONOTONIC, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
 double Median(std::vector<double> values)
@@ -200,6 +200,7 @@ public:
                 variables.emplace_back(*variable);
         }
         std::vector<char *> envp;
+        envp.reserve(variables.size() + 1);
         for (std::string &variable : variables)
             envp.push_back(variable.data());
         envp.push_back(nullptr);
@@ -224,7 +225,7 @@ public:
             run.mapMs = mapped - start;
         else
             std::fprintf(stderr, "bench_startup: %s mapped no window\n", program.c_str());
-        run.peakMiB = Stop(pid) / 1024.0;
+        run.peakMiB = static_cast<double>(Stop(pid)) / 1024.0;
         RemoveTree(config);
         return run;
     }
