@@ -40,6 +40,7 @@ private slots:
     void fileListShowsMatchingRegularFiles();
     void fileListSortsWithoutCase();
     void fileListClearsSelectionOnFolderChange();
+    void fileListAnnouncesEachListing();
     void fileListClickByKeyboard();
     void fileListClicksDoubleClicksAndEnter();
     void fileListFollowsTheDisk();
@@ -118,6 +119,23 @@ void TestControls::fileListClearsSelectionOnFolderChange()
     QVERIFY(List(list, path(QStringLiteral("other"))));
     QCOMPARE(list.FileName(), QString());
     QCOMPARE(clicks.count(), 1);
+}
+
+void TestControls::fileListAnnouncesEachListing()
+{
+    QVERIFY(WriteBytes(path(QStringLiteral("a.gb")), "rom"));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("other"))));
+    QVERIFY(WriteBytes(path(QStringLiteral("other/b.gb")), "rom"));
+    QVERIFY(WriteBytes(path(QStringLiteral("other/c.gb")), "rom"));
+    FileListBox list;
+    list.SetPattern(kPattern);
+    QList<QStringList> seen;
+    connect(&list, &FileListBox::Listed, &list, [&] { seen.append(list.Names()); });
+    list.SetPath(dir_->path());
+    QTRY_COMPARE(seen.size(), 1);
+    list.SetPath(path(QStringLiteral("other")));
+    QTRY_COMPARE(seen.size(), 2);
+    QCOMPARE(seen, (QList<QStringList>{{"a.gb"}, {"b.gb", "c.gb"}}));
 }
 
 void TestControls::fileListClickByKeyboard()
