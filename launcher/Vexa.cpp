@@ -359,7 +359,7 @@ void Vexa::closeEvent(QCloseEvent *event)
         return;
     }
     // The games are counted once the shown folder is listed: a slow folder gets a short wait.
-    if (File1->Listing() && !closeWaited_) {
+    if (!FolderCounted() && !closeWaited_) {
         closeWaited_ = true;
         event->ignore();
         connect(File1, &FileListBox::Listed, this, &QWidget::close, Qt::SingleShotConnection);
@@ -369,6 +369,11 @@ void Vexa::closeEvent(QCloseEvent *event)
     closed_ = true;
     Form_Unload();
     event->accept();
+}
+
+bool Vexa::FolderCounted() const
+{
+    return !Dir1->Pending() && !File1->Listing();
 }
 
 bool Vexa::Busy() const
@@ -409,7 +414,7 @@ void Vexa::Form_Unload()
 {
     if (about_)
         about_->Unload();
-    if (File1->Listing())
+    if (!FolderCounted())
         return; // never counted: the stored count stays
     const int count = std::min(File1->ListCount(), 32767);
     WriteSetting(kApplication, kSection, QStringLiteral("TotGames"), QString::number(count));

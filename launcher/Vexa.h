@@ -102,6 +102,8 @@ private:
     // Each root keeps the folder last shown on it, as a drive keeps its current folder.
     void RememberFolderOnDrive();
     void SelectPendingRom();
+    // Whether the file list holds the shown folder's listing.
+    bool FolderCounted() const;
     void ApplyInspection(const Inspection &inspection);
     void ReportStartFailure(const QString &command, int error);
 
