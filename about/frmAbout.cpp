@@ -4,6 +4,7 @@
 #include "../controls/PictureBox.h"
 #include "../platform/Clock.h"
 #include "../platform/Desktop.h"
+#include "../platform/PictureLoader.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -75,7 +76,7 @@ frmAbout::frmAbout(QWidget *parent)
     // Back to front.
     Image1 = new EventLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/about-frame.gif")));
+    Image1->setPixmap(ResourcePicture(QStringLiteral(":/about-frame.gif")));
     Image1->setGeometry(Twips(0, 0, 5565, 2940));
     Image1->setAccessibleName(QStringLiteral("Frame"));
     connect(Image1, &EventLabel::MouseMove, this, &frmAbout::Image1_MouseMove);

@@ -12,7 +12,6 @@ Frame::Frame(const QString &caption, QWidget *parent)
 {
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(caption);
 }
 
 void Frame::paintEvent(QPaintEvent *)

@@ -20,7 +20,6 @@ StatusBar::StatusBar(QWidget *parent)
 {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
-    setAccessibleName(QStringLiteral("Status"));
     StatusBarAccessible::Install();
 }
 

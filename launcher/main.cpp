@@ -75,7 +75,6 @@ int main(int argc, char *argv[])
     // style asked for on the command line is taken.
     if (!line.styleGiven)
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vexa.ico")));
     MapWindowsFonts();
 
     Vexa window;

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
-#include <utility>
+#include <string>
 #include <vector>
 
 #include <dirent.h>
@@ -51,6 +51,25 @@ QString Decode(const char *name)
     return DecodeFileName(QByteArray::fromRawData(name, static_cast<qsizetype>(std::strlen(name))));
 }
 
+// The name with letters folded, as UTF-8: names sort by it without regard to
+// case. Plain ASCII names, the common case, are folded byte by byte.
+std::string FoldedKey(const char *name)
+{
+    std::string key(name);
+    bool ascii = true;
+    for (char &c : key) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    if (ascii)
+        return key;
+    return Decode(name).toCaseFolded().toStdString();
+}
+
 } // namespace
 
 bool ScanFolder(const QString &path, FolderEntries &entries)
@@ -69,20 +88,23 @@ bool ScanFolder(const QString &path, FolderEntries &entries)
 bool ListMatchingFiles(const QString &path, const FilePattern &pattern, QStringList &names)
 {
     names.clear();
-    std::vector<std::pair<QString, QString>> keyed; // folded name, name
+    struct Match {
+        std::string key; // the name folded, to sort by
+        std::string name;
+    };
+    std::vector<Match> matches;
     const bool read = EachEntry(
         path, [&pattern](const char *name) { return pattern.Matches(name); },
-        [&keyed](const char *name, unsigned char type) {
-            if (type != DT_REG)
-                return;
-            QString decoded = Decode(name);
-            QString key = decoded.toCaseFolded();
-            keyed.emplace_back(std::move(key), std::move(decoded));
+        [&matches](const char *name, unsigned char type) {
+            if (type == DT_REG)
+                matches.push_back({FoldedKey(name), name});
         });
-    std::sort(keyed.begin(), keyed.end());
-    names.reserve(static_cast<qsizetype>(keyed.size()));
-    for (auto &entry : keyed)
-        names.append(std::move(entry.second));
+    std::sort(matches.begin(), matches.end(), [](const Match &a, const Match &b) {
+        return a.key != b.key ? a.key < b.key : a.name < b.name;
+    });
+    names.reserve(static_cast<qsizetype>(matches.size()));
+    for (const Match &match : matches)
+        names.append(DecodeFileName(QByteArray::fromRawData(match.name.data(), static_cast<qsizetype>(match.name.size()))));
     return read;
 }
 

@@ -61,3 +61,10 @@ QImage LoadGamePicture(const QString &romFolder, const QString &fileName)
     }
     return {};
 }
+
+QPixmap ResourcePicture(const QString &path)
+{
+    QImageReader reader(path, path.section(QLatin1Char('.'), -1).toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 #include <QString>
 
 // Loads a BMP, JPEG, GIF or PNG picture. Returns a null image when the path is
@@ -15,3 +16,7 @@ constexpr qint64 kMaxPicturePixels = 4096LL * 4096LL;
 // holds a picture: images/ of the working folder, then images/ in romFolder.
 // A null image when none does.
 QImage LoadGamePicture(const QString &romFolder, const QString &fileName);
+
+// A picture compiled into the program, read as the format its name ends in,
+// without asking every image plug-in installed whether it knows the file.
+QPixmap ResourcePicture(const QString &path);
