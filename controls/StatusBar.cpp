@@ -1,7 +1,5 @@
 #include "StatusBar.h"
 
-#include "StatusBarAccessible.h"
-
 #include <QAccessible>
 #include <QHelpEvent>
 #include <QPainter>
@@ -20,7 +18,6 @@ StatusBar::StatusBar(QWidget *parent)
 {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
-    StatusBarAccessible::Install();
 }
 
 void StatusBar::AddPanel(const Panel &panel)

@@ -8,6 +8,8 @@
 #include "../controls/FileListBox.h"
 #include "../controls/Frame.h"
 #include "../controls/StatusBar.h"
+#include "../controls/StatusBarAccessible.h"
+#include "../core/GameCount.h"
 #include "../core/HeaderInspection.h"
 #include "../core/LaunchCommand.h"
 #include "../platform/Background.h"
@@ -243,6 +245,7 @@ void Vexa::BuildRunButton()
     RunDown = MakePicture(this, "RunDown", QStringLiteral(":/rundown.jpg"), Twips(4125, 3900, 1065, 285));
     RunDown->hide();
 
+    StatusBarAccessible::Install();
     StatusBar1 = new StatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setFont(LayoutFont(QStringLiteral("Arial")));
@@ -426,7 +429,7 @@ void Vexa::Form_Unload()
         about_->Unload();
     if (!FolderCounted())
         return; // never counted: the stored count stays
-    const int count = std::min(File1->ListCount(), 32767);
+    const int count = StoredGameCount(static_cast<std::size_t>(File1->ListCount()));
     WriteSetting(kApplication, kSection, QStringLiteral("TotGames"), QString::number(count));
 }
 

@@ -2,6 +2,7 @@
 
 #include "../core/CreditsScroller.h"
 #include "../core/FilePattern.h"
+#include "../core/GameCount.h"
 #include "../core/HeaderInspection.h"
 #include "../core/LaunchCommand.h"
 
@@ -50,6 +51,8 @@ private slots:
     void pictureCandidates();
     void filePattern_data();
     void filePattern();
+    void storedGameCount_data();
+    void storedGameCount();
 
     void workedExamples_data();
     void workedExamples();
@@ -241,6 +244,24 @@ void TestCore::filePattern()
     QCOMPARE(FilePattern("*.gb; *.sgb; *cgb; *.gbc").Matches(bytes), matches);
     QCOMPARE(FilePattern("*.gb;*.sgb;*cgb;*.gbc").Matches(bytes), matches);
     QCOMPARE(FilePattern(" *.GB ;  *.Sgb; *CGB ;*.gbC ").Matches(bytes), matches);
+}
+
+void TestCore::storedGameCount_data()
+{
+    QTest::addColumn<qulonglong>("listed");
+    QTest::addColumn<int>("stored");
+    QTest::newRow("none") << 0ULL << 0;
+    QTest::newRow("37") << 37ULL << 37;
+    QTest::newRow("the largest") << 32767ULL << 32767;
+    QTest::newRow("one more") << 32768ULL << 32767;
+    QTest::newRow("100,000") << 100000ULL << 32767;
+}
+
+void TestCore::storedGameCount()
+{
+    QFETCH(qulonglong, listed);
+    QFETCH(int, stored);
+    QCOMPARE(StoredGameCount(listed), stored);
 }
 
 void TestCore::workedExamples_data()
