@@ -504,14 +504,18 @@ void Vexa::File1_Click()
     const QString fileName = File1->FileName();
     Game = File1->Path() + QLatin1Char('/') + fileName;
     Text1->setText(Game);
+    StartInspection(File1->Path(), fileName);
+}
 
-    // The header and the picture are read in the background; a later click
-    // supersedes this one.
+// The header and the picture are read in the background; a later click
+// supersedes this one.
+void Vexa::StartInspection(const QString &folder, const QString &fileName)
+{
     const unsigned serial = ++inspection_;
     inspecting_ = true;
     inspectTimer_.start(InspectBoundMs);
     RunInBackground(
-        this, [look = inspect, folder = File1->Path(), fileName] { return look(folder, fileName); },
+        this, [look = inspect, folder, fileName] { return look(folder, fileName); },
         [this, serial](const Inspection &inspection) {
             if (serial == inspection_)
                 ApplyInspection(inspection);
@@ -563,7 +567,7 @@ void Vexa::RunUp_MouseMove()
     RunDown->setVisible(true);
 }
 
-void Vexa::RunDown_Click()
+LaunchOptions Vexa::GatherLaunchOptions() const
 {
     LaunchOptions options;
     options.VideoText = Video->currentText().toStdString();
@@ -576,7 +580,12 @@ void Vexa::RunDown_Click()
     options.DelayState = CheckValue(Check2);
     options.TwoPlayerState = CheckValue(Check3);
     options.Game = EncodeFileName(Game).toStdString();
+    return options;
+}
 
+void Vexa::RunDown_Click()
+{
+    const LaunchOptions options = GatherLaunchOptions();
     // The command is shown as text; the ROM path reaches the emulator whole.
     LaunchOptions switches = options;
     switches.Game.clear();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "../about/frmAbout.h"
+#include "../core/LaunchCommand.h"
 
 #include <QHash>
 #include <QImage>
@@ -60,30 +61,30 @@ public:
     // True while a folder, a listing or a ROM is still being read.
     bool Busy() const;
 
-    Frame *Frame1 = nullptr;
-    Frame *Frame2 = nullptr;
-    Frame *Frame3 = nullptr;
-    Frame *Frame4 = nullptr;
-    Frame *Frame5 = nullptr;
-    Frame *Frame7 = nullptr;
-    Frame *Frame8 = nullptr;
-    FileListBox *File1 = nullptr;
-    DriveListBox *Drive1 = nullptr;
-    DirListBox *Dir1 = nullptr;
-    EventLabel *Image1 = nullptr;
-    EventLabel *noimage = nullptr;
-    EventLabel *RunUp = nullptr;
-    EventLabel *RunDown = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command3 = nullptr;
-    ComboBox *Video = nullptr;
-    ComboBox *Stereo = nullptr;
-    std::array<QRadioButton *, 3> gbVärde = {};
-    QCheckBox *Check1 = nullptr;
-    QCheckBox *Check2 = nullptr;
-    QCheckBox *Check3 = nullptr;
-    QLineEdit *Text1 = nullptr;
-    StatusBar *StatusBar1 = nullptr;
+    Frame *Frame1 = nullptr;              // "Picture Of The Game": Image1, Drive1, Dir1
+    Frame *Frame2 = nullptr;              // "Pick Your Gameboy Rom": File1
+    Frame *Frame3 = nullptr;              // "Gameboy Mode", behind the three mode options
+    Frame *Frame4 = nullptr;              // "Video Mode": Video
+    Frame *Frame5 = nullptr;              // "Stereo Mode", behind Stereo
+    Frame *Frame7 = nullptr;              // "Sound", behind Frame5
+    Frame *Frame8 = nullptr;              // "Misc Options": Check1
+    FileListBox *File1 = nullptr;         // the ROM files of the shown folder
+    DriveListBox *Drive1 = nullptr;       // roots, shown by "Rom Path"
+    DirListBox *Dir1 = nullptr;           // folders, shown by "Rom Path"
+    EventLabel *Image1 = nullptr;         // the game's picture
+    EventLabel *noimage = nullptr;        // holds the "No Image Found" placeholder, out of sight
+    EventLabel *RunUp = nullptr;          // the Run picture
+    EventLabel *RunDown = nullptr;        // the lit Run picture: a click starts the emulator
+    QPushButton *Command2 = nullptr;      // "?": the About window
+    QPushButton *Command3 = nullptr;      // "Rom Path": shows Drive1 and Dir1
+    ComboBox *Video = nullptr;            // video mode
+    ComboBox *Stereo = nullptr;           // sound mode
+    std::array<QRadioButton *, 3> gbVärde = {}; // "GB Mode", "CGB Mode", "SGB Mode"
+    QCheckBox *Check1 = nullptr;          // "Crc on/off"
+    QCheckBox *Check2 = nullptr;          // "Delay on/off"
+    QCheckBox *Check3 = nullptr;          // "2 Player (SGB)"
+    QLineEdit *Text1 = nullptr;           // path box, out of sight: folder, ROM or last command
+    StatusBar *StatusBar1 = nullptr;      // "CGB", "SGB", "JAP" and the ROM size
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -105,7 +106,9 @@ private:
     void SelectPendingRom();
     // Whether the file list holds the shown folder's listing.
     bool FolderCounted() const;
+    void StartInspection(const QString &folder, const QString &fileName);
     void ApplyInspection(const Inspection &inspection);
+    LaunchOptions GatherLaunchOptions() const;
     void ReportStartFailure(const QString &command, int error);
 
     void Form_Load();
