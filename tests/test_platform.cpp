@@ -287,7 +287,7 @@ void TestPlatform::storedValuesAreOnlyStrings_data()
     QTest::addColumn<QByteArray>("value");
     QTest::addColumn<QString>("expected");
     // A QVariantList holding a QVariantList ... as QDataStream writes it.
-    const QByteArray level = "\\0\\0\\0\\t\\0\\0\\0\\0\\1";
+    const QByteArray level = "\\0\\0\\0\\t\\0\\0\\0\\1";
     QTest::newRow("@Variant of 50,000 nested lists") << "@Variant(" + level.repeated(50000) + ")" << "d";
     QTest::newRow("@ByteArray") << QByteArray("@ByteArray(/roms)") << "d";
     QTest::newRow("@@ is one @") << QByteArray("@@Variant(x)") << "@Variant(x)";
