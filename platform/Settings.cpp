@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr std::int64_t kMaxStoreBytes = 1024 * 1024;
+constexpr std::int64_t kMaxStoreBytes = std::int64_t(1) << 20;
 constexpr int kLockWaitMs = 1000;
 
 struct Store {
@@ -113,7 +113,7 @@ public:
             close(fd);
             if (error != EWOULDBLOCK && error != EINTR)
                 return;
-            const timespec pause = {0, 10 * 1000 * 1000};
+            const timespec pause = {0, 10000000L};
             nanosleep(&pause, nullptr);
         }
     }
