@@ -17,7 +17,8 @@ for target in fuzz_header fuzz_picture_name fuzz_command; do
     mkdir -p "$corpus"
     echo "== $target, ${seconds} s"
     status=0
-    "$build/tests/fuzz/$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 "$corpus" \
+    "$build/tests/fuzz/$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
+        -artifact_prefix="$build/$target-" "$corpus" \
         >"$log" 2>&1 || status=$?
     grep -E "^(stat::number_of_executed_units|stat::peak_rss_mb|#[0-9]+ +DONE)|ERROR|SUMMARY" "$log" || true
     if [ "$status" -ne 0 ]; then
