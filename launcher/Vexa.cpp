@@ -461,8 +461,17 @@ void Vexa::Form_MouseMove()
 void Vexa::Command2_Click()
 {
     if (!about_ || about_->StopScroll) {
-        about_ = new frmAbout(this);
-        connect(about_, &frmAbout::Unloaded, this, [this] { about_ = nullptr; });
+        // A window told to stop closes now rather than at its next pass, so
+        // there is never a second one.
+        if (about_)
+            about_->Unload();
+        frmAbout *about = new frmAbout(this);
+        about_ = about;
+        // Only the window that unloads may forget itself.
+        connect(about, &frmAbout::Unloaded, this, [this, about] {
+            if (about_ == about)
+                about_ = nullptr;
+        });
     }
     about_->show();
     about_->raise();

@@ -6,6 +6,7 @@
 #include "../platform/Desktop.h"
 #include "../platform/FileNames.h"
 #include "../platform/QuitSignals.h"
+#include "../platform/StandardStreams.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -40,6 +41,7 @@ std::string Absolute(const std::string &path)
 
 int main(int argc, char *argv[])
 {
+    ReopenStandardStreams();
     const std::string program = ProgramName(argv[0]);
     CommandLine line = ParseCommandLine({argv + 1, argv + argc});
     switch (line.action) {

@@ -13,21 +13,84 @@ namespace {
 
 constexpr qint64 kMaxPictureFileBytes = 64LL * 1024 * 1024;
 
+// Each scan of a progressive JPEG costs a pass over the whole picture; a few
+// dozen is usual.
+constexpr int kMaxJpegScans = 256;
+
+// The format is decided here from the first bytes, never by probing every
+// image plug-in installed.
+QByteArray FormatOf(const QByteArray &bytes)
+{
+    if (bytes.startsWith("BM"))
+        return "bmp";
+    if (bytes.startsWith("\xFF\xD8\xFF"))
+        return "jpeg";
+    if (bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a"))
+        return "gif";
+    if (bytes.startsWith("\x89PNG\r\n\x1A\n"))
+        return "png";
+    return {};
+}
+
+// Walks the segments of a JPEG up to its end marker, skipping embedded data
+// such as thumbnails. Returns the number of scans, or -1 when the end marker
+// is missing.
+int JpegScans(const QByteArray &bytes)
+{
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+    const qsizetype size = bytes.size();
+    int scans = 0;
+    qsizetype i = 2;
+    while (i + 1 < size) {
+        if (data[i] != 0xFF) {
+            ++i;
+            continue;
+        }
+        const uchar marker = data[i + 1];
+        i += 2;
+        if (marker == 0xD9)
+            return scans;
+        if (marker == 0xFF) {
+            --i;
+            continue;
+        }
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
+            continue;
+        if (i + 1 >= size)
+            return -1;
+        const int length = (data[i] << 8) | data[i + 1];
+        if (length < 2)
+            return -1;
+        i += length;
+        if (marker == 0xDA) {
+            ++scans;
+            // Entropy-coded data: an FF in it is followed by 00 or a restart marker.
+            while (i + 1 < size && (data[i] != 0xFF || data[i + 1] == 0x00 || (data[i + 1] >= 0xD0 && data[i + 1] <= 0xD7)))
+                ++i;
+        }
+    }
+    return -1;
+}
+
 // Qt's readers show a cut-off BMP, JPEG or GIF partly, with no error; a
 // picture whose end is missing is treated as unreadable instead.
-bool LooksComplete(const QByteArray &bytes)
+bool LooksComplete(const QByteArray &bytes, const QByteArray &format)
 {
-    if (bytes.startsWith("BM") && bytes.size() >= 6) {
+    if (format == "bmp") {
+        if (bytes.size() < 6)
+            return false;
         const quint32 declared = qFromLittleEndian<quint32>(bytes.constData() + 2);
         return declared == 0 || declared <= static_cast<quint32>(bytes.size());
     }
-    if (bytes.startsWith("\xFF\xD8"))
-        return bytes.lastIndexOf("\xFF\xD9") > 2;
-    if (bytes.startsWith("GIF8"))
+    if (format == "jpeg") {
+        if (!bytes.endsWith("\xFF\xD9"))
+            return false;
+        const int scans = JpegScans(bytes);
+        return scans >= 1 && scans <= kMaxJpegScans;
+    }
+    if (format == "gif")
         return bytes.lastIndexOf(';') > 12;
-    if (bytes.startsWith("\x89PNG"))
-        return bytes.contains("IEND");
-    return true;
+    return bytes.contains("IEND");
 }
 
 } // namespace
@@ -38,14 +101,20 @@ QImage LoadPicture(const QString &path)
     if (!file.IsOpen() || file.Size() == 0 || file.Size() > kMaxPictureFileBytes)
         return {};
     QByteArray bytes(static_cast<qsizetype>(file.Size()), Qt::Uninitialized);
-    if (file.Read(bytes.data(), file.Size()) != file.Size() || !LooksComplete(bytes))
+    if (file.Read(bytes.data(), file.Size()) != file.Size())
+        return {};
+    const QByteArray format = FormatOf(bytes);
+    if (format.isEmpty() || !LooksComplete(bytes, format))
         return {};
 
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
+    // A bitmap stored top-down reports a negative height.
     const QSize size = reader.size();
-    if (!size.isValid() || qint64(size.width()) * size.height() > kMaxPicturePixels)
+    const qint64 pixels = qint64(size.width()) * qAbs(qint64(size.height()));
+    if (size.width() <= 0 || pixels == 0 || pixels > kMaxPicturePixels)
         return {};
     return reader.read();
 }

@@ -2,11 +2,11 @@
 
 #include "FileNames.h"
 
-#include <QFile>
 #include <QStandardPaths>
 
 #include <cerrno>
 #include <csignal>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -18,9 +18,10 @@ extern char **environ;
 
 namespace {
 
-struct StartReport {
-    int error = -1;
-    pid_t pid = -1;
+// What the children tell the launcher through the report pipe.
+struct Report {
+    enum Kind { Started, ForkFailed, ExecFailed } kind = Started;
+    int value = 0; // the program's pid, or an errno value
 };
 
 // The program's path, or empty with error set when the PATH holds no
@@ -41,68 +42,121 @@ QString ResolveProgram(const QString &word, int &error)
     return program;
 }
 
-void CloseDescriptorsFrom(int first)
+// Everything from here to StartProgram runs in the children, after fork:
+// async-signal-safe calls only, no allocation, no locks.
+
+pid_t ForkChild()
+{
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
+    return _Fork(); // no fork handlers in a process that is a copy of a threaded one
+#else
+    return fork();
+#endif
+}
+
+void WriteReport(int fd, Report::Kind kind, int value)
+{
+    const Report report{kind, value};
+    ssize_t n = 0;
+    do {
+        n = write(fd, &report, sizeof report);
+    } while (n < 0 && errno == EINTR);
+}
+
+bool CloseRange(unsigned first, unsigned last)
 {
 #ifdef SYS_close_range
-    if (syscall(SYS_close_range, static_cast<unsigned>(first), ~0U, 0) == 0)
-        return;
+    return first > last || syscall(SYS_close_range, first, last, 0U) == 0;
+#else
+    (void)first;
+    (void)last;
+    return false;
 #endif
-    const long limit = sysconf(_SC_OPEN_MAX);
-    for (long fd = first; fd < (limit > 0 ? limit : 1024); ++fd)
-        close(static_cast<int>(fd));
 }
 
-bool WriteAll(int fd, const void *data, size_t size)
+// Closes the open descriptors above 2 but keep, as /proc/self/fd lists them.
+// Returns false when there is no such list.
+bool CloseListed(int keep)
 {
-    const char *bytes = static_cast<const char *>(data);
-    while (size > 0) {
-        const ssize_t n = write(fd, bytes, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        bytes += n;
-        size -= static_cast<size_t>(n);
+    const int dir = open("/proc/self/fd", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0)
+        return false;
+    alignas(dirent64) char buffer[4096];
+    bool complete = true;
+    for (;;) {
+        const ssize_t got = getdents64(dir, buffer, sizeof buffer);
+        if (got <= 0) {
+            complete = got == 0;
+            break;
+        }
+        bool closed = false;
+        for (ssize_t offset = 0; offset < got;) {
+            const auto *entry = reinterpret_cast<const dirent64 *>(buffer + offset);
+            offset += entry->d_reclen;
+            int fd = 0;
+            const char *digit = entry->d_name;
+            for (; *digit >= '0' && *digit <= '9'; ++digit)
+                fd = fd * 10 + (*digit - '0');
+            if (*digit != '\0' || digit == entry->d_name || fd <= 2 || fd == dir || fd == keep)
+                continue;
+            close(fd);
+            closed = true;
+        }
+        // The listing changed under the reader: read it again from the start.
+        if (closed)
+            lseek(dir, 0, SEEK_SET);
     }
-    return true;
+    close(dir);
+    return complete;
 }
 
-// Runs in the first child: only async-signal-safe calls from here on.
-[[noreturn]] void RunIntermediate(int pipeFd, const char *path, char *const argv[])
+// Leaves standard input, output and error and the report descriptor.
+void CloseOtherDescriptors(int keep)
 {
+    const auto kept = static_cast<unsigned>(keep);
+    if (keep < 3 ? CloseRange(3, ~0U) : CloseRange(3, kept - 1) && CloseRange(kept + 1, ~0U))
+        return;
+    if (CloseListed(keep))
+        return;
+    // Neither close_range nor /proc: only the numbers below the limit can be open.
+    const long limit = sysconf(_SC_OPEN_MAX);
+    for (long fd = 3; fd < (limit > 0 ? limit : 1024); ++fd) {
+        if (fd != keep)
+            close(static_cast<int>(fd));
+    }
+}
+
+[[noreturn]] void RunProgram(int reportFd, const char *path, char *const argv[])
+{
+    CloseOtherDescriptors(reportFd);
     sigset_t none;
     sigemptyset(&none);
     sigprocmask(SIG_SETMASK, &none, nullptr);
-    struct sigaction dfl = {};
-    dfl.sa_handler = SIG_DFL;
-    sigaction(SIGPIPE, &dfl, nullptr);
+    execve(path, argv, environ);
+    WriteReport(reportFd, Report::ExecFailed, errno == 0 ? ENOEXEC : errno);
+    _exit(127);
+}
+
+// The first child: leaves the launcher's session and starts the program in a
+// child of its own, then ends, so the program is re-parented and never left
+// as the launcher's zombie. Signals stay blocked until the program is started.
+[[noreturn]] void RunIntermediate(int reportFd, const char *path, char *const argv[])
+{
+    struct sigaction byDefault = {};
+    byDefault.sa_handler = SIG_DFL;
+    sigemptyset(&byDefault.sa_mask);
+    for (int signal = 1; signal < NSIG; ++signal) {
+        if (signal != SIGKILL && signal != SIGSTOP)
+            sigaction(signal, &byDefault, nullptr);
+    }
     setsid();
-
-    const int reportFd = 3;
-    if (pipeFd != reportFd)
-        dup2(pipeFd, reportFd);
-    fcntl(reportFd, F_SETFD, FD_CLOEXEC);
-    CloseDescriptorsFrom(4);
-
-    StartReport report;
-    volatile int execError = 0;
-    const pid_t pid = vfork();
-    if (pid == 0) {
-        execve(path, argv, environ);
-        execError = errno == 0 ? ENOEXEC : errno;
-        _exit(127);
-    }
-    if (pid < 0) {
-        report.error = errno;
-    } else if (execError != 0) {
-        report.error = execError;
-        int status = 0;
-        waitpid(pid, &status, 0);
-    } else {
-        report.error = 0;
-        report.pid = pid;
-    }
-    WriteAll(reportFd, &report, sizeof report);
+    const pid_t pid = ForkChild();
+    if (pid == 0)
+        RunProgram(reportFd, path, argv);
+    if (pid < 0)
+        WriteReport(reportFd, Report::ForkFailed, errno);
+    else
+        WriteReport(reportFd, Report::Started, pid);
     _exit(0);
 }
 
@@ -134,34 +188,54 @@ qint64 StartProgram(const std::vector<std::string> &words, int windowStyle, int 
         reason = errno;
         return -1;
     }
+    // No handler of the launcher may run in a child before its dispositions
+    // are back to the defaults.
+    sigset_t all;
+    sigset_t previous;
+    sigfillset(&all);
+    pthread_sigmask(SIG_SETMASK, &all, &previous);
     const pid_t intermediate = fork();
     if (intermediate == 0) {
         close(fds[0]);
         RunIntermediate(fds[1], path.constData(), argv.data());
     }
+    const int forkError = errno;
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     close(fds[1]);
     if (intermediate < 0) {
-        reason = errno;
         close(fds[0]);
+        reason = forkError;
         return -1;
     }
     int status = 0;
     while (waitpid(intermediate, &status, 0) < 0 && errno == EINTR) {
     }
-    StartReport report;
-    ssize_t got = 0;
-    do {
-        got = read(fds[0], &report, sizeof report);
-    } while (got < 0 && errno == EINTR);
+    // The first report comes from the intermediate child; a second one only
+    // when the program could not be executed. The pipe ends when the program
+    // has been executed or has given up.
+    Report reports[2];
+    int count = 0;
+    for (;;) {
+        Report report;
+        const ssize_t got = read(fds[0], &report, sizeof report);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got != static_cast<ssize_t>(sizeof report))
+            break;
+        if (count < 2)
+            reports[count++] = report;
+    }
     close(fds[0]);
-    if (got != static_cast<ssize_t>(sizeof report)) {
+    if (count == 0) {
         reason = EIO;
         return -1;
     }
-    if (report.error != 0) {
-        reason = report.error;
-        return -1;
+    for (int i = 0; i < count; ++i) {
+        if (reports[i].kind != Report::Started) {
+            reason = reports[i].value;
+            return -1;
+        }
     }
     reason = 0;
-    return report.pid;
+    return reports[0].value;
 }

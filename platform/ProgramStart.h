@@ -9,7 +9,8 @@
 // slash, with the other words as its arguments, each passed byte for byte. No
 // shell is involved. The program runs detached in a session of its own: it is
 // never left as a zombie and inherits no descriptor beyond standard input,
-// output and error.
+// output and error, and it starts with every signal at its default action and
+// none blocked.
 // windowStyle has no meaning on Linux (the emulator places its own window);
 // it is accepted so callers can pass the style they intend.
 // Returns the started process id, or -1 when the program could not be started;

@@ -9,16 +9,31 @@
 
 RegularFile::RegularFile(const QString &path)
 {
-    const int fd = open(EncodeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
+    const QByteArray name = EncodeFileName(path);
+    struct stat before = {};
+    if (stat(name.constData(), &before) != 0) {
+        error_ = errno;
         return;
-    struct stat info = {};
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    }
+    if (!S_ISREG(before.st_mode)) {
+        error_ = EINVAL;
+        return;
+    }
+    const int fd = open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        error_ = errno;
+        return;
+    }
+    // The path may have been swapped between the look and the open.
+    struct stat opened = {};
+    if (fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_dev != before.st_dev
+        || opened.st_ino != before.st_ino) {
         close(fd);
+        error_ = EINVAL;
         return;
     }
     fd_ = fd;
-    size_ = info.st_size;
+    size_ = opened.st_size;
 }
 
 RegularFile::~RegularFile()

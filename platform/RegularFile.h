@@ -4,9 +4,11 @@
 
 #include <cstdint>
 
-// A regular file opened for reading. Opening never blocks: a FIFO, socket,
-// device or directory is refused at once, like a path that cannot be opened.
-// The file is closed when the object goes.
+// A regular file opened for reading. The path is examined before anything is
+// opened: a FIFO, socket, device or directory is refused without being opened
+// (so a FIFO's waiting writer is never released and no device is touched),
+// and the file opened is confirmed to be the one examined. Opening never
+// blocks. The file is closed when the object goes.
 class RegularFile
 {
 public:
@@ -17,6 +19,9 @@ public:
 
     bool IsOpen() const { return fd_ >= 0; }
     std::int64_t Size() const { return size_; }
+    // Why the file is not open, as an errno value: ENOENT when nothing is
+    // there, EINVAL when it is not a regular file.
+    int Error() const { return error_; }
 
     // Reads until size bytes are in or the file ends. Returns the count read,
     // or -1 on a read error.
@@ -24,5 +29,6 @@ public:
 
 private:
     int fd_ = -1;
+    int error_ = 0;
     std::int64_t size_ = 0;
 };

@@ -1,13 +1,189 @@
 #include "Settings.h"
 
-#include <QSettings>
-#include <QStringList>
+#include "FileNames.h"
+#include "IniText.h"
+#include "RegularFile.h"
+
+#include <QDeadlineTimer>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-QString SettingKey(const QString &section, const QString &key)
+constexpr std::int64_t kMaxStoreBytes = std::int64_t(1) << 20;
+constexpr int kLockWaitMs = 1000;
+
+struct Store {
+    enum State { Absent, Loaded, Unusable } state = Unusable;
+    QByteArray text;
+    mode_t mode = 0;
+};
+
+// $XDG_CONFIG_HOME/<application>/<application>.conf, as QSettings places it.
+QByteArray StorePath(const QString &application)
 {
-    return section + QLatin1Char('/') + key;
+    QByteArray folder = qgetenv("XDG_CONFIG_HOME");
+    if (folder.isEmpty()) {
+        const QByteArray home = qgetenv("HOME");
+        folder = (home.isEmpty() ? QByteArray("/") : home) + "/.config";
+    }
+    const QByteArray name = EncodeFileName(application);
+    return folder + '/' + name + '/' + name + ".conf";
+}
+
+// Only a regular file of sane size is read: a FIFO, a device or a link to one
+// is never opened, and a huge file is not read into memory.
+Store LoadStore(const QByteArray &path)
+{
+    Store store;
+    RegularFile file(DecodeFileName(path));
+    if (!file.IsOpen()) {
+        if (file.Error() == ENOENT)
+            store.state = Store::Absent;
+        return store;
+    }
+    if (file.Size() > kMaxStoreBytes)
+        return store;
+    store.text.resize(static_cast<qsizetype>(file.Size()));
+    if (file.Read(store.text.data(), file.Size()) != file.Size())
+        return store;
+    struct stat info = {};
+    if (stat(path.constData(), &info) == 0)
+        store.mode = info.st_mode & 07777;
+    store.state = Store::Loaded;
+    return store;
+}
+
+bool MakeFolders(const QByteArray &folder)
+{
+    for (qsizetype slash = folder.indexOf('/', 1);; slash = folder.indexOf('/', slash + 1)) {
+        const QByteArray part = slash < 0 ? folder : folder.left(slash);
+        struct stat info = {};
+        if (stat(part.constData(), &info) != 0 && mkdir(part.constData(), 0777) != 0 && errno != EEXIST)
+            return false;
+        if (slash < 0)
+            return true;
+    }
+}
+
+// The writers' lock beside the store, held the way Qt's lock files are: the
+// file exists and is locked while a writer works, and goes when it is done.
+// A lock that is not a regular file, or that another writer keeps for longer
+// than kLockWaitMs, is not taken.
+class StoreLock
+{
+public:
+    explicit StoreLock(const QByteArray &path) : path_(path)
+    {
+        const QDeadlineTimer deadline(kLockWaitMs);
+        while (!deadline.hasExpired()) {
+            struct stat named = {};
+            if (lstat(path.constData(), &named) == 0 && !S_ISREG(named.st_mode))
+                return;
+            const int fd = open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+            if (fd < 0) {
+                if (errno == EINTR)
+                    continue;
+                return;
+            }
+            struct stat opened = {};
+            if (fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+                close(fd);
+                return;
+            }
+            if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+                // The writer before may have removed it between our open and lock.
+                if (lstat(path.constData(), &named) == 0 && named.st_dev == opened.st_dev
+                    && named.st_ino == opened.st_ino) {
+                    fd_ = fd;
+                    return;
+                }
+                close(fd);
+                continue;
+            }
+            const int error = errno;
+            close(fd);
+            if (error != EWOULDBLOCK && error != EINTR)
+                return;
+            const timespec pause = {0, 10000000L};
+            nanosleep(&pause, nullptr);
+        }
+    }
+    ~StoreLock()
+    {
+        if (fd_ >= 0) {
+            unlink(path_.constData());
+            close(fd_);
+        }
+    }
+    StoreLock(const StoreLock &) = delete;
+    StoreLock &operator=(const StoreLock &) = delete;
+
+    bool Held() const { return fd_ >= 0; }
+
+private:
+    QByteArray path_;
+    int fd_ = -1;
+};
+
+bool WriteAll(int fd, const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+// Writes the text to a new file beside the target, syncs it, renames it over
+// the target and syncs the folder: a reader sees the old or the new file,
+// never a part, and the new one is on the disk before this returns.
+bool ReplaceFile(const QByteArray &target, const QByteArray &text, mode_t mode)
+{
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray folder = slash <= 0 ? QByteArray("/") : target.left(slash);
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        fd = open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
+    if (fd < 0)
+        return false;
+    bool ok = (mode == 0 || fchmod(fd, mode) == 0) && WriteAll(fd, text) && fsync(fd) == 0;
+    ok = close(fd) == 0 && ok;
+    if (!ok || rename(temporary.constData(), target.constData()) != 0) {
+        unlink(temporary.constData());
+        return false;
+    }
+    const int folderFd = open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd >= 0) {
+        fsync(folderFd);
+        close(folderFd);
+    }
+    return true;
+}
+
+// A store that is a link to a regular file is written through the link.
+QByteArray WriteTarget(const QByteArray &path)
+{
+    char resolved[PATH_MAX];
+    return realpath(path.constData(), resolved) ? QByteArray(resolved) : path;
 }
 
 } // namespace
@@ -15,21 +191,35 @@ QString SettingKey(const QString &section, const QString &key)
 QString ReadSetting(const QString &application, const QString &section, const QString &key,
                     const QString &defaultValue)
 {
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, application, application);
-    const QVariant value = settings.value(SettingKey(section, key));
-    if (!value.isValid())
+    const Store store = LoadStore(StorePath(application));
+    QString value;
+    if (store.state != Store::Loaded || !FindIniString(store.text, section, key, value))
         return defaultValue;
-    // A hand-edited value with unquoted commas reads back as a list.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
+    return value;
 }
 
 bool WriteSetting(const QString &application, const QString &section, const QString &key,
                   const QString &value)
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, application, application);
-    settings.setValue(SettingKey(section, key), value);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    const QByteArray path = StorePath(application);
+    auto unchanged = [&](const Store &store) {
+        QString stored;
+        return store.state == Store::Loaded && FindIniString(store.text, section, key, stored) && stored == value;
+    };
+    Store store = LoadStore(path);
+    if (unchanged(store))
+        return true;
+    if (store.state == Store::Unusable || !MakeFolders(path.left(path.lastIndexOf('/'))))
+        return false;
+    const StoreLock lock(path + ".lock");
+    if (!lock.Held())
+        return false;
+    // Another launcher may have written while this one waited.
+    store = LoadStore(path);
+    if (unchanged(store))
+        return true;
+    if (store.state == Store::Unusable)
+        return false;
+    const QByteArray target = store.state == Store::Loaded ? WriteTarget(path) : path;
+    return ReplaceFile(target, SetIniString(store.text, section, key, value), store.mode);
 }

@@ -3,13 +3,18 @@
 #include <QString>
 
 // Per-user string values addressed by application, section and key, kept in
-// Qt's native per-user settings (on Linux $XDG_CONFIG_HOME/<application>/<application>.conf).
+// $XDG_CONFIG_HOME/<application>/<application>.conf (~/.config when unset) in
+// the INI form that QSettings reads and writes. Only a regular file of at most
+// 1 MB is read; anything else there reads as an empty store and is never
+// opened, so reading never blocks.
 
 QString ReadSetting(const QString &application, const QString &section, const QString &key,
                     const QString &defaultValue = QString());
 
 // Stores the value and writes the file before returning, replacing it
-// atomically. Returns false when the store could not be written; the caller
-// may ignore it, the launcher goes on either way.
+// atomically; a value equal to the stored one writes nothing. Returns false
+// when the store could not be written: it is not a file that can be read, or
+// another writer holds its lock for longer than a second. The caller may
+// ignore it, the launcher goes on either way.
 bool WriteSetting(const QString &application, const QString &section, const QString &key,
                   const QString &value);

@@ -8,6 +8,6 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${VEXA_BUILD_DIR:-$root/build}"
 bash "$root/scripts/setup.sh"
-VEXA_BUILD_TARGET=demo bash "$root/scripts/build.sh"
+VEXA_BUILD_TARGET=demo bash "$root/scripts/build.sh" -DVEXA_WERROR=OFF
 cd "$build/demo"
 exec "$build/vexa-launcher" "$@"

@@ -8,9 +8,15 @@
 #include <QStringList>
 #include <QTest>
 
+#include <cstring>
 #include <functional>
 
+#include <fcntl.h>
+#include <sys/inotify.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 // Small helpers for building folders of test files and reading what the
@@ -64,6 +70,93 @@ inline bool MakeLink(const QString &target, const QString &path)
 {
     return symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()) == 0;
 }
+
+// Points the settings at another configuration folder while it lives.
+class ConfigHomeOverride
+{
+public:
+    explicit ConfigHomeOverride(const QString &home) : saved_(qgetenv("XDG_CONFIG_HOME"))
+    {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home));
+    }
+    ~ConfigHomeOverride() { qputenv("XDG_CONFIG_HOME", saved_); }
+    ConfigHomeOverride(const ConfigHomeOverride &) = delete;
+    ConfigHomeOverride &operator=(const ConfigHomeOverride &) = delete;
+
+private:
+    QByteArray saved_;
+};
+
+// What may be found where a regular file is expected: one table for every
+// reader of files (settings, ROM headers, pictures).
+inline void AddHostileFileRows()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("socket") << "socket";
+    QTest::newRow("device node") << "device";
+    QTest::newRow("link to /dev/zero") << "zero";
+    QTest::newRow("link to /dev/ptmx") << "ptmx";
+    QTest::newRow("directory") << "dir";
+    QTest::newRow("512 MB sparse file") << "sparse";
+}
+
+// Makes one of those at path; the sparse file begins with start.
+inline bool MakeHostileFile(const QString &kind, const QString &path, const QByteArray &start)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (kind == "fifo")
+        return mkfifo(name.constData(), 0644) == 0;
+    if (kind == "socket") {
+        sockaddr_un address = {};
+        address.sun_family = AF_UNIX;
+        if (name.size() >= qsizetype(sizeof address.sun_path))
+            return false;
+        memcpy(address.sun_path, name.constData(), static_cast<size_t>(name.size()));
+        const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const bool bound = bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+        close(fd);
+        return bound;
+    }
+    if (kind == "device") // a node of its own for /dev/zero's device
+        return mknod(name.constData(), S_IFCHR | 0644, makedev(1, 5)) == 0;
+    if (kind == "zero" || kind == "ptmx")
+        return symlink(kind == "zero" ? "/dev/zero" : "/dev/ptmx", name.constData()) == 0;
+    if (kind == "dir")
+        return QDir().mkpath(path);
+    return WriteBytes(path, start) && truncate(name.constData(), 512LL << 20) == 0;
+}
+
+// Tells whether anything opened the path since the watch began. Watches the
+// kinds that must never be opened and have an inode of their own (not the
+// links to /dev, not the regular sparse file).
+class OpenWatch
+{
+public:
+    OpenWatch(const QString &path, const QString &kind)
+    {
+        if (kind == "zero" || kind == "ptmx" || kind == "sparse")
+            return;
+        fd_ = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        inotify_add_watch(fd_, QFile::encodeName(path).constData(), IN_OPEN | IN_DONT_FOLLOW);
+    }
+    ~OpenWatch()
+    {
+        if (fd_ >= 0)
+            close(fd_);
+    }
+    OpenWatch(const OpenWatch &) = delete;
+    OpenWatch &operator=(const OpenWatch &) = delete;
+
+    bool Opened() const
+    {
+        char events[4096];
+        return fd_ >= 0 && read(fd_, events, sizeof events) > 0;
+    }
+
+private:
+    int fd_ = -1;
+};
 
 // An executable shell script.
 inline bool WriteScript(const QString &path, const QByteArray &body, bool executable = true)

@@ -62,6 +62,7 @@ private slots:
     void reopeningGivesFreshWindow();
     void noBusyLoop();
     void closingMainWindowEndsProgram();
+    void exitAndQuestionMarkInOnePass();
 
 private:
     frmAbout *MakeAbout();
@@ -450,6 +451,43 @@ void TestAbout::closingMainWindowEndsProgram()
     QVERIFY(onDisk.contains(QStringLiteral("Options/TotGames")));
     delete window;
     QVERIFY(!about);
+}
+
+void TestAbout::exitAndQuestionMarkInOnePass()
+{
+    auto *window = new Vexa;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    QPointer<frmAbout> first = window->About();
+    QVERIFY(QTest::qWaitForWindowActive(first));
+    first->beep = [] {};
+    QTRY_VERIFY(first->FramesDrawn() >= 1);
+
+    // Both clicks are handled in one pass, before the first window's own
+    // unloading has run.
+    QMetaObject::invokeMethod(first->lblExit, "Click", Qt::QueuedConnection);
+    QMetaObject::invokeMethod(window->Command2, "click", Qt::QueuedConnection);
+    QTRY_VERIFY(!first);
+    QPointer<frmAbout> second = window->About();
+    QVERIFY(second);
+    QVERIFY(second->isVisible());
+    auto shown = [] {
+        int count = 0;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            count += qobject_cast<frmAbout *>(widget) && widget->isVisible() ? 1 : 0;
+        return count;
+    };
+    QCOMPARE(shown(), 1);
+
+    QTimer::singleShot(0, window, [window] { window->close(); });
+    QTimer stuck;
+    connect(&stuck, &QTimer::timeout, qApp, [] { QApplication::exit(1); });
+    stuck.start(5000);
+    QCOMPARE(QApplication::exec(), 0); // ended by the last window closing
+    QCOMPARE(shown(), 0);
+    delete window;
+    QVERIFY(!second);
 }
 
 VEXA_TEST_MAIN(TestAbout)

@@ -20,11 +20,6 @@
 
 namespace {
 
-QString ConfigHome()
-{
-    return qEnvironmentVariable("XDG_CONFIG_HOME");
-}
-
 QString Driver()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/vexa_driver");
@@ -94,6 +89,7 @@ private slots:
     void veryLongPath();
     void hundredThousandEntries();
     void aboutWindowCyclesDoNotGrow();
+    void closedStandardStreamsAreReopened();
 
 private:
     QString path(const QString &name) const { return work_->filePath(name); }
@@ -104,7 +100,6 @@ private:
 
 void TestFaults::init()
 {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ConfigHome());
     QFile::remove(SettingsFile());
     work_ = new QTemporaryDir;
     previousDir_ = QDir::currentPath();
@@ -249,6 +244,7 @@ void TestFaults::startupWithBrokenStore_data()
     QTest::newRow("RomPath names a missing folder") << "missing";
     QTest::newRow("RomPath holds a newline") << "newline";
     QTest::newRow("RomPath of 10,000 characters") << "long";
+    QTest::newRow("lock that cannot be taken") << "lock";
 }
 
 void TestFaults::startupWithBrokenStore()
@@ -256,8 +252,9 @@ void TestFaults::startupWithBrokenStore()
     QFETCH(QString, kind);
     const QString home = path(QStringLiteral("config"));
     QVERIFY(QDir().mkpath(home));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home);
+    const ConfigHomeOverride override(home);
     const QString file = home + QStringLiteral("/Vexa/Vexa.conf");
+    QString restored = work_->path();
     QDir().mkpath(home + QStringLiteral("/Vexa"));
     auto store = [&](const QString &value) {
         QSettings settings(file, QSettings::IniFormat);
@@ -280,14 +277,20 @@ void TestFaults::startupWithBrokenStore()
         store(path(QStringLiteral("missing")));
     } else if (kind == "newline") {
         store(work_->path() + QStringLiteral("\n/etc"));
-    } else {
+    } else if (kind == "long") {
         store(QString(10000, QLatin1Char('q')));
+    } else {
+        // Start-up shows the stored folder and writes nothing, so needs no lock.
+        restored = path(QStringLiteral("stored"));
+        QVERIFY(QDir().mkpath(restored));
+        store(restored);
+        QVERIFY(QDir().mkpath(file + QStringLiteral(".lock")));
     }
     Vexa window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(WaitFor([&] { return !window.Busy(); }));
-    QCOMPARE(window.Dir1->Path(), work_->path());
+    QCOMPARE(window.Dir1->Path(), restored);
     // The window stays usable: a folder change and closing work.
     QVERIFY(QDir().mkpath(path(QStringLiteral("next"))));
     window.Dir1->SetPath(path(QStringLiteral("next")));
@@ -402,6 +405,25 @@ void TestFaults::aboutWindowCyclesDoNotGrow()
     const long growth = ResidentKiB() - before;
     qInfo("resident size after 200 About window cycles: %+ld KiB", growth);
     QVERIFY2(growth < 2048, qPrintable(QStringLiteral("%1 KiB").arg(growth)));
+}
+
+void TestFaults::closedStandardStreamsAreReopened()
+{
+    const QString launcher = QCoreApplication::applicationDirPath() + QStringLiteral("/../vexa-launcher");
+    QProcess shell;
+    shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exec \"$0\" <&- >&- 2>&-"), launcher});
+    QVERIFY(shell.waitForStarted());
+    const QString fds = QStringLiteral("/proc/%1/fd/").arg(shell.processId());
+    const bool onNull = WaitFor([&] {
+        for (int fd = 0; fd <= 2; ++fd) {
+            if (QFile::symLinkTarget(fds + QString::number(fd)) != QLatin1String("/dev/null"))
+                return false;
+        }
+        return true;
+    });
+    shell.kill();
+    shell.waitForFinished();
+    QVERIFY(onNull);
 }
 
 VEXA_TEST_MAIN(TestFaults)

@@ -4,6 +4,9 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <QString>
+#include <QStringList>
+
 #include <cstdlib>
 
 namespace {

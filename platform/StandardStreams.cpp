@@ -1,0 +1,18 @@
+#include "StandardStreams.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+void ReopenStandardStreams()
+{
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        const int opened = open("/dev/null", O_RDWR);
+        if (opened >= 0 && opened != fd) {
+            dup2(opened, fd);
+            close(opened);
+        }
+    }
+}
