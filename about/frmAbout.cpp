@@ -3,7 +3,7 @@
 #include "../controls/EventLabel.h"
 #include "../controls/PictureBox.h"
 #include "../platform/Clock.h"
-#include "../platform/Desktop.h"
+#include "../controls/Desktop.h"
 #include "../platform/PictureLoader.h"
 
 #include <QCloseEvent>

@@ -4,7 +4,7 @@
 
 #include "../about/frmAbout.h"
 #include "../controls/PictureBox.h"
-#include "../platform/Desktop.h"
+#include "../platform/Fonts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

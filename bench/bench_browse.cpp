@@ -7,7 +7,7 @@
 #include "../controls/FileListBox.h"
 #include "../controls/ComboBox.h"
 #include "../launcher/Vexa.h"
-#include "../platform/Desktop.h"
+#include "../platform/Fonts.h"
 #include "../platform/Settings.h"
 
 #include <QApplication>

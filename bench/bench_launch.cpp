@@ -6,7 +6,7 @@
 #include "../controls/EventLabel.h"
 #include "../controls/ComboBox.h"
 #include "../launcher/Vexa.h"
-#include "../platform/Desktop.h"
+#include "../platform/Fonts.h"
 #include "../core/LaunchCommand.h"
 #include "../platform/ProgramStart.h"
 

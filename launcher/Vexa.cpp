@@ -13,7 +13,7 @@
 #include "../core/HeaderInspection.h"
 #include "../core/LaunchCommand.h"
 #include "../platform/Background.h"
-#include "../platform/Desktop.h"
+#include "../controls/Desktop.h"
 #include "../platform/FileNames.h"
 #include "../platform/PictureLoader.h"
 #include "../platform/ProgramStart.h"

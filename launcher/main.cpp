@@ -3,7 +3,7 @@
 
 #include "../core/CommandLine.h"
 #include "../platform/DataFolder.h"
-#include "../platform/Desktop.h"
+#include "../platform/Fonts.h"
 #include "../platform/FileNames.h"
 #include "../platform/QuitSignals.h"
 #include "../platform/StandardStreams.h"

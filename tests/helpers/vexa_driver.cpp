@@ -4,7 +4,7 @@
 //   vexa_driver churn N A B        open A and B alternately, N times in all
 #include "../../controls/DirListBox.h"
 #include "../../launcher/Vexa.h"
-#include "../../platform/Desktop.h"
+#include "../../platform/Fonts.h"
 
 #include <QApplication>
 

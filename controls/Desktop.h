@@ -1,5 +1,7 @@
 #pragma once
 
+// What the windows use of the desktop itself.
+
 #include <QString>
 
 class QWidget;
@@ -15,7 +17,3 @@ void CentreOnScreen(QWidget *window);
 
 // Shows a modal message with one OK button; style 48 shows a warning icon.
 void MessageBox(QWidget *parent, const QString &prompt, int style, const QString &title);
-
-// The window layouts name Windows font faces; map them onto metric-compatible
-// free faces (Liberation Sans, then DejaVu Sans).
-void MapWindowsFonts();
