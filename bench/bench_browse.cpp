@@ -9,6 +9,7 @@
 #include "../launcher/Vexa.h"
 #include "../platform/Fonts.h"
 #include "../platform/Settings.h"
+#include "../platform/SettingNames.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -184,7 +185,7 @@ int main(int argc, char *argv[])
     // expose to the full list painted, against the plain C listing of the same folder.
     const QString big = home.filePath(QStringLiteral("roms100000"));
     const int expected = static_cast<int>(Baseline(big));
-    WriteSetting(QStringLiteral("Vexa"), QStringLiteral("Options"), QStringLiteral("RomPath"), big);
+    WriteSetting(SettingNames::Application, SettingNames::Section, SettingNames::RomPath, big);
     QVector<double> afterMap, fromStart, listing;
     for (int i = 0; i < 5; ++i) {
         listing.append(Time([&] { Baseline(big); }));
@@ -220,7 +221,7 @@ int main(int argc, char *argv[])
     QFile::copy(QStringLiteral(":/console.bmp"), home.filePath(QStringLiteral("images/a.bmp")));
     QFile::copy(QStringLiteral(":/console.bmp"), home.filePath(QStringLiteral("images/b.bmp")));
     QDir::setCurrent(home.path());
-    WriteSetting(QStringLiteral("Vexa"), QStringLiteral("Options"), QStringLiteral("RomPath"), roms);
+    WriteSetting(SettingNames::Application, SettingNames::Section, SettingNames::RomPath, roms);
     Vexa window;
     window.Dir1->SetPath(roms);
     window.show();

@@ -19,6 +19,7 @@
 #include "../platform/ProgramStart.h"
 #include "../platform/RomReader.h"
 #include "../platform/Settings.h"
+#include "../platform/SettingNames.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -42,10 +43,8 @@ const QColor kTeal(0, 64, 64);
 const QColor kYellow(255, 255, 0);
 const QColor kWhite(255, 255, 255);
 
-const QString kApplication = QStringLiteral("Vexa");
 // Closing waits this long at most for the shown folder's listing, to count its games.
 constexpr int kCloseWaitMs = 500;
-const QString kSection = QStringLiteral("Options");
 
 // Layout positions are in twips, 15 to a pixel.
 QRect Twips(int left, int top, int width, int height)
@@ -412,7 +411,7 @@ void Vexa::Form_Load()
 
     // The stored folder is checked in the background; the file list and the
     // drive list follow the folder the folder list then shows.
-    Dir1->SetPath(ReadSetting(kApplication, kSection, QStringLiteral("RomPath")), [this] {
+    Dir1->SetPath(ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::RomPath), [this] {
         File1->SetPath(Dir1->Path());
         RememberFolderOnDrive();
         Drive1->SetDrive(Dir1->Path());
@@ -430,7 +429,7 @@ void Vexa::Form_Unload()
     if (!FolderCounted())
         return; // never counted: the stored count stays
     const int count = StoredGameCount(static_cast<std::size_t>(File1->ListCount()));
-    WriteSetting(kApplication, kSection, QStringLiteral("TotGames"), QString::number(count));
+    WriteSetting(SettingNames::Application, SettingNames::Section, SettingNames::TotGames, QString::number(count));
 }
 
 void Vexa::OpenRom(const QString &path)
@@ -501,7 +500,7 @@ void Vexa::Dir1_Change()
     RememberFolderOnDrive();
     File1->SetPath(Dir1->Path());
     Text1->setText(Dir1->Path());
-    WriteSetting(kApplication, kSection, QStringLiteral("RomPath"), Dir1->Path());
+    WriteSetting(SettingNames::Application, SettingNames::Section, SettingNames::RomPath, Dir1->Path());
     // The drive list shows the root the folder now lies on.
     Drive1->SetDrive(Dir1->Path());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../platform/SettingNames.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QElapsedTimer>
@@ -25,7 +27,8 @@
 // The launcher's settings file inside the test's own configuration folder.
 inline QString SettingsFile()
 {
-    return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vexa/Vexa.conf");
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + QLatin1Char('/') + SettingNames::Application + QLatin1Char('/')
+        + SettingNames::Application + QStringLiteral(".conf");
 }
 
 inline bool WaitFor(const std::function<bool()> &condition, int ms = 5000)

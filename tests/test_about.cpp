@@ -6,6 +6,7 @@
 #include "../controls/EventLabel.h"
 #include "../controls/PictureBox.h"
 #include "../launcher/Vexa.h"
+#include "../platform/SettingNames.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -448,7 +449,7 @@ void TestAbout::closingMainWindowEndsProgram()
     QVERIFY(!about || !about->isVisible());
     QVERIFY(!window->isVisible());
     QSettings onDisk(SettingsFile(), QSettings::IniFormat);
-    QVERIFY(onDisk.contains(QStringLiteral("Options/TotGames")));
+    QVERIFY(onDisk.contains(SettingNames::Path(SettingNames::TotGames)));
     delete window;
     QVERIFY(!about);
 }

@@ -8,6 +8,7 @@
 #include "../launcher/RomArgument.h"
 #include "../launcher/Vexa.h"
 #include "../platform/DataFolder.h"
+#include "../platform/SettingNames.h"
 
 #include <QSettings>
 
@@ -15,7 +16,7 @@ namespace {
 
 QString StoredRomPath()
 {
-    return QSettings(SettingsFile(), QSettings::IniFormat).value(QStringLiteral("Options/RomPath")).toString();
+    return QSettings(SettingsFile(), QSettings::IniFormat).value(SettingNames::Path(SettingNames::RomPath)).toString();
 }
 
 // What was read, in one line: "start data-folder rom=[x.gb] qt=[-style Windows] style".

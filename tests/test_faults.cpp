@@ -8,6 +8,7 @@
 #include "../controls/StatusBar.h"
 #include "../controls/ComboBox.h"
 #include "../launcher/Vexa.h"
+#include "../platform/SettingNames.h"
 
 #include <QLineEdit>
 #include <QProcess>
@@ -133,7 +134,7 @@ void TestFaults::killedAfterEachFolderChange()
         QVERIFY(text.endsWith('\n'));
         QSettings onDisk(SettingsFile(), QSettings::IniFormat);
         QCOMPARE(onDisk.status(), QSettings::NoError);
-        QCOMPARE(onDisk.value(QStringLiteral("Options/RomPath")).toString(), folder);
+        QCOMPARE(onDisk.value(SettingNames::Path(SettingNames::RomPath)).toString(), folder);
         last = folder;
     }
 }
@@ -162,7 +163,7 @@ void TestFaults::stopSignalsCloseTheLauncher()
     QCOMPARE(launcher.exitStatus(), QProcess::NormalExit);
     QCOMPARE(launcher.exitCode(), 0);
     QSettings onDisk(SettingsFile(), QSettings::IniFormat);
-    QCOMPARE(onDisk.value(QStringLiteral("Options/TotGames")).toString(), QStringLiteral("1"));
+    QCOMPARE(onDisk.value(SettingNames::Path(SettingNames::TotGames)).toString(), QStringLiteral("1"));
 }
 
 void TestFaults::twoLaunchersAtOnce()
@@ -180,7 +181,7 @@ void TestFaults::twoLaunchersAtOnce()
     QCOMPARE(second.exitCode(), 0);
     QSettings onDisk(SettingsFile(), QSettings::IniFormat);
     QCOMPARE(onDisk.status(), QSettings::NoError);
-    QVERIFY(folders.contains(onDisk.value(QStringLiteral("Options/RomPath")).toString()));
+    QVERIFY(folders.contains(onDisk.value(SettingNames::Path(SettingNames::RomPath)).toString()));
 }
 
 void TestFaults::thousandLaunchesLeaveNothingBehind()
@@ -258,7 +259,7 @@ void TestFaults::startupWithBrokenStore()
     QDir().mkpath(home + QStringLiteral("/Vexa"));
     auto store = [&](const QString &value) {
         QSettings settings(file, QSettings::IniFormat);
-        settings.setValue(QStringLiteral("Options/RomPath"), value);
+        settings.setValue(SettingNames::Path(SettingNames::RomPath), value);
     };
     if (kind == "random") {
         QByteArray junk(8192, '\0');
@@ -353,7 +354,7 @@ void TestFaults::veryLongPath()
     QVERIFY(WaitFor([&] { return !window.Busy(); }));
     QCOMPARE(window.StatusBar1->PanelAt(4).text, QStringLiteral("8MBit"));
     QSettings onDisk(SettingsFile(), QSettings::IniFormat);
-    QCOMPARE(onDisk.value(QStringLiteral("Options/RomPath")).toString(), deep);
+    QCOMPARE(onDisk.value(SettingNames::Path(SettingNames::RomPath)).toString(), deep);
 }
 
 void TestFaults::hundredThousandEntries()
@@ -375,7 +376,7 @@ void TestFaults::hundredThousandEntries()
     QCOMPARE(window.File1->ListCount(), 50000);
     QVERIFY(window.close());
     QSettings onDisk(SettingsFile(), QSettings::IniFormat);
-    QCOMPARE(onDisk.value(QStringLiteral("Options/TotGames")).toString(), QStringLiteral("32767"));
+    QCOMPARE(onDisk.value(SettingNames::Path(SettingNames::TotGames)).toString(), QStringLiteral("32767"));
 }
 
 void TestFaults::aboutWindowCyclesDoNotGrow()

@@ -12,6 +12,7 @@
 #include "../launcher/Vexa.h"
 #include "../platform/FileNames.h"
 #include "../platform/Settings.h"
+#include "../platform/SettingNames.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -40,7 +41,7 @@ const QString kFreshCommand = QStringLiteral("vexa  -rtsdir rsave/  -savdir save
 QString StoredOnDisk(const QString &key)
 {
     QSettings onDisk(SettingsFile(), QSettings::IniFormat);
-    return onDisk.value(QStringLiteral("Options/") + key).toString();
+    return onDisk.value(SettingNames::Path(key)).toString();
 }
 
 } // namespace
@@ -502,14 +503,14 @@ void TestVexa::restoresStoredFolder()
 {
     const QString roms = path(QStringLiteral("roms"));
     QVERIFY(WriteBytes(roms + QStringLiteral("/a.gb"), "x"));
-    WriteSetting(QStringLiteral("Vexa"), QStringLiteral("Options"), QStringLiteral("RomPath"), roms);
+    WriteSetting(SettingNames::Application, SettingNames::Section, SettingNames::RomPath, roms);
     Vexa *window = MakeWindow();
     QCOMPARE(window->Dir1->Path(), roms);
     QCOMPARE(window->File1->Path(), roms);
     QCOMPARE(window->File1->Names(), QStringList{"a.gb"});
     QCOMPARE(window->Text1->text(), roms);
     QCOMPARE(window->Drive1->DriveRoot(), DriveOf(roms, window->Drive1->Drives()));
-    QCOMPARE(StoredOnDisk(QStringLiteral("RomPath")), roms);
+    QCOMPARE(StoredOnDisk(SettingNames::RomPath), roms);
 }
 
 void TestVexa::unusableStoredFolder_data()
@@ -527,7 +528,7 @@ void TestVexa::unusableStoredFolder()
     QFETCH(QString, stored);
     QVERIFY(WriteBytes(path(QStringLiteral("plain")), "x"));
     stored.replace(QStringLiteral("FILE"), path(QStringLiteral("plain")));
-    WriteSetting(QStringLiteral("Vexa"), QStringLiteral("Options"), QStringLiteral("RomPath"), stored);
+    WriteSetting(SettingNames::Application, SettingNames::Section, SettingNames::RomPath, stored);
     Vexa *window = MakeWindow();
     QCOMPARE(window->Dir1->Path(), work_->path());
     QCOMPARE(window->File1->Path(), work_->path());
@@ -547,10 +548,10 @@ void TestVexa::totGamesWritten()
     for (int i = 0; i < files; ++i)
         QVERIFY(WriteBytes(roms + QStringLiteral("/game%1.gb").arg(i), "x"));
     QVERIFY(WriteBytes(roms + QStringLiteral("/notes.txt"), "x"));
-    WriteSetting(QStringLiteral("Vexa"), QStringLiteral("Options"), QStringLiteral("RomPath"), roms);
+    WriteSetting(SettingNames::Application, SettingNames::Section, SettingNames::RomPath, roms);
     Vexa *window = MakeWindow();
     QVERIFY(window->close());
-    QCOMPARE(StoredOnDisk(QStringLiteral("TotGames")), QString::number(files));
+    QCOMPARE(StoredOnDisk(SettingNames::TotGames), QString::number(files));
     QVERIFY(!window->About());
 }
 
@@ -563,11 +564,11 @@ void TestVexa::totGamesCapped()
         QVERIFY(fd >= 0);
         close(fd);
     }
-    WriteSetting(QStringLiteral("Vexa"), QStringLiteral("Options"), QStringLiteral("RomPath"), roms);
+    WriteSetting(SettingNames::Application, SettingNames::Section, SettingNames::RomPath, roms);
     Vexa *window = MakeWindow();
     QCOMPARE(window->File1->ListCount(), 32800);
     window->close();
-    QCOMPARE(StoredOnDisk(QStringLiteral("TotGames")), QStringLiteral("32767"));
+    QCOMPARE(StoredOnDisk(SettingNames::TotGames), QStringLiteral("32767"));
 }
 
 void TestVexa::romPathShowsListsAndClickHides()
@@ -656,13 +657,13 @@ void TestVexa::slowReadShowsUnreadable()
 void TestVexa::closingWhileListing()
 {
     QVERIFY(WriteBytes(path(QStringLiteral("a.gb")), "rom"));
-    QSettings(SettingsFile(), QSettings::IniFormat).setValue(QStringLiteral("Options/TotGames"), QStringLiteral("7"));
+    QSettings(SettingsFile(), QSettings::IniFormat).setValue(SettingNames::Path(SettingNames::TotGames), QStringLiteral("7"));
     Vexa *window = MakeWindow();
     window->File1->SetPattern(window->File1->Pattern());
     QVERIFY(window->File1->Listing());
     QVERIFY(!window->close()); // held until the listing is in
     QVERIFY(WaitFor([&] { return !window->isVisible(); }));
-    QCOMPARE(StoredOnDisk(QStringLiteral("TotGames")), QStringLiteral("1"));
+    QCOMPARE(StoredOnDisk(SettingNames::TotGames), QStringLiteral("1"));
 }
 
 void TestVexa::comboListOpensOnMatchingEntry_data()
@@ -714,7 +715,7 @@ void TestVexa::openRomByPath()
     QVERIFY(WaitFor([&] { return window->Game == rom && !window->Busy(); }));
     QCOMPARE(window->File1->FileName(), QStringLiteral("Quest (Japan).gbc"));
     QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("2MBit"));
-    QCOMPARE(StoredOnDisk(QStringLiteral("RomPath")), path(QStringLiteral("roms")));
+    QCOMPARE(StoredOnDisk(SettingNames::RomPath), path(QStringLiteral("roms")));
 }
 
 void TestVexa::folderChangeStoresAtOnce()
@@ -734,7 +735,7 @@ void TestVexa::folderChangeStoresAtOnce()
     QCOMPARE(window->File1->Names(), QStringList{"z.gb"});
     QCOMPARE(window->File1->FileName(), QString());
     QCOMPARE(window->Text1->text(), roms);
-    QCOMPARE(StoredOnDisk(QStringLiteral("RomPath")), roms);
+    QCOMPARE(StoredOnDisk(SettingNames::RomPath), roms);
 }
 
 void TestVexa::driveChangeGoesToRememberedFolder()
@@ -754,12 +755,12 @@ void TestVexa::driveChangeGoesToRememberedFolder()
     Settle();
     QCOMPARE(window->Dir1->Path(), deep);
     QCOMPARE(window->Text1->text(), deep);
-    QCOMPARE(StoredOnDisk(QStringLiteral("RomPath")), deep);
+    QCOMPARE(StoredOnDisk(SettingNames::RomPath), deep);
     window->Drive1->setCurrentIndex(0);
     emit window->Drive1->activated(0);
     Settle();
     QCOMPARE(window->Dir1->Path(), work_->path());
-    QCOMPARE(StoredOnDisk(QStringLiteral("RomPath")), work_->path());
+    QCOMPARE(StoredOnDisk(SettingNames::RomPath), work_->path());
 }
 
 void TestVexa::folderChangeKeepsGame()

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// The names the launcher's settings are kept under: the file
+// $XDG_CONFIG_HOME/Vexa/Vexa.conf, section [Options], two keys.
+namespace SettingNames {
+
+inline const QString Application = QStringLiteral("Vexa");
+inline const QString Section = QStringLiteral("Options");
+// The folder the file list shows, written at every change of folder.
+inline const QString RomPath = QStringLiteral("RomPath");
+// The number of ROM files listed when the launcher closed.
+inline const QString TotGames = QStringLiteral("TotGames");
+
+// A key as QSettings names it, "Options/RomPath".
+inline QString Path(const QString &key)
+{
+    return Section + QLatin1Char('/') + key;
+}
+
+} // namespace SettingNames
