@@ -1,5 +1,7 @@
 #include "FileNames.h"
 
+#include <QStringDecoder>
+
 namespace {
 
 constexpr char16_t kStrayBase = 0xDC80;
@@ -46,6 +48,13 @@ int SequenceLength(const unsigned char *bytes, qsizetype i, qsizetype size)
     return length;
 }
 
+// Unlike QString::fromUtf8, keeps a leading U+FEFF: it is part of the name.
+QString FromUtf8(const char *data, qsizetype size)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(QByteArrayView(data, size));
+}
+
 } // namespace
 
 QString DecodeFileName(const QByteArray &bytes)
@@ -60,16 +69,16 @@ QString DecodeFileName(const QByteArray &bytes)
         i += length;
     }
     if (i == size)
-        return QString::fromUtf8(bytes);
+        return FromUtf8(bytes.constData(), size);
 
-    QString name = QString::fromUtf8(bytes.constData(), i);
+    QString name = FromUtf8(bytes.constData(), i);
     while (i < size) {
         const int length = SequenceLength(data, i, size);
         if (length == 0) {
             name.append(QChar(char16_t(kStrayBase + data[i] - 0x80)));
             ++i;
         } else {
-            name.append(QString::fromUtf8(bytes.constData() + i, length));
+            name.append(FromUtf8(bytes.constData() + i, length));
             i += length;
         }
     }

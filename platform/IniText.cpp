@@ -156,7 +156,7 @@ QByteArray SectionHeader(const QString &section)
 {
     const QByteArray name = EscapeKey(section);
     if (name.compare("general", Qt::CaseInsensitive) == 0)
-        return "[%General]";
+        return "[%" + name + ']';
     return '[' + name + ']';
 }
 
@@ -317,8 +317,9 @@ QByteArray EscapeValue(const QString &value)
             break;
         default:
             // A lone surrogate (a stray byte of a file name) has no UTF-8
-            // form; the escape reads back as exactly that code unit.
-            if (c <= 0x1F || (QChar::isSurrogate(c) && !pair)) {
+            // form, and a U+FEFF at the start of a value would be taken for a
+            // byte order mark; the escape reads back as exactly that code unit.
+            if (c <= 0x1F || c == 0xFEFF || (QChar::isSurrogate(c) && !pair)) {
                 bytes += "\\x" + QByteArray::number(c, 16);
                 escapeNextIfDigit = true;
             } else if (c < 0x80) {
@@ -374,17 +375,24 @@ QByteArray SetIniString(const QByteArray &text, const QString &section, const QS
 {
     const Place place = Locate(text, section, key);
     const QByteArray escaped = EscapeValue(value.startsWith(u'@') ? u'@' + value : value);
-    QByteArray result = text;
-    if (place.found)
-        return result.replace(place.valueStart, place.valueEnd - place.valueStart, escaped);
     const QByteArray entry = EscapeKey(key) + '=' + escaped;
-    if (place.sectionFound) {
+    QByteArray result = text;
+    if (place.found) {
+        result.replace(place.valueStart, place.valueEnd - place.valueStart, escaped);
+    } else if (place.sectionFound) {
         qsizetype at = place.sectionEnd;
         while (at < result.size() && !IsLineBreak(result[at]))
             ++at;
-        return result.insert(at, at == result.size() ? '\n' + entry + '\n' : '\n' + entry);
+        result.insert(at, at == result.size() ? '\n' + entry + '\n' : '\n' + entry);
+    } else {
+        if (!result.isEmpty())
+            result += result.endsWith('\n') ? "\n" : "\n\n";
+        result += SectionHeader(section) + '\n' + entry + '\n';
     }
-    if (!result.isEmpty())
-        result += result.endsWith('\n') ? "\n" : "\n\n";
-    return result + SectionHeader(section) + '\n' + entry + '\n';
+    // A text broken so that the entry would not read back (a quote left open
+    // before it) is replaced by one that holds the entry alone.
+    QString stored;
+    if (!FindIniString(result, section, key, stored) || stored != value)
+        return SectionHeader(section) + '\n' + entry + '\n';
+    return result;
 }

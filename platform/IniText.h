@@ -17,6 +17,7 @@ bool FindIniString(const QByteArray &text, const QString &section, const QString
 
 // The text with the key set to value: its value replaced where it stands, or a
 // new line at the end of its section, or a new section at the end. Everything
-// else is kept byte for byte.
+// else is kept byte for byte, unless the text is so broken that the entry
+// would not read back: then the result holds the entry alone.
 QByteArray SetIniString(const QByteArray &text, const QString &section, const QString &key,
                         const QString &value);

@@ -168,6 +168,7 @@ void TestPlatform::settingsRoundTrip_data()
     QTest::newRow("blanks at both ends") << " /a ";
     QTest::newRow("NUL before digits") << QStringLiteral("/a") + QChar(0) + QStringLiteral("12");
     QTest::newRow("folder name not UTF-8") << DecodeFileName("/roms/caf\xE9/\xFF\x80x");
+    QTest::newRow("starts with U+FEFF") << QChar(0xFEFF) + QStringLiteral("roms");
     QTest::newRow("empty") << "";
 }
 

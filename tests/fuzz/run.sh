@@ -9,10 +9,10 @@ bash "$root/scripts/setup.sh" test
 seconds="${1:-60}"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DVEXA_FUZZ=ON -DVEXA_SANITIZE=ON \
     -DVEXA_WERROR=ON -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --target fuzz_header fuzz_picture_name fuzz_command -j 2
+cmake --build "$build" --target fuzz_header fuzz_picture_name fuzz_command fuzz_settings_text -j 2
 log="$(mktemp)"
 trap 'rm -f "$log"' EXIT
-for target in fuzz_header fuzz_picture_name fuzz_command; do
+for target in fuzz_header fuzz_picture_name fuzz_command fuzz_settings_text; do
     corpus="$build/corpus/$target"
     mkdir -p "$corpus"
     echo "== $target, ${seconds} s"
