@@ -1,10 +1,10 @@
 #include "frmAbout.h"
 
-#include "../controls/EventLabel.h"
-#include "../controls/PictureBox.h"
-#include "../platform/Clock.h"
-#include "../controls/Desktop.h"
-#include "../platform/PictureLoader.h"
+#include "controls/EventLabel.h"
+#include "controls/PictureBox.h"
+#include "platform/Clock.h"
+#include "controls/Desktop.h"
+#include "platform/PictureLoader.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../core/CreditsScroller.h"
+#include "core/CreditsScroller.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -2,9 +2,9 @@
 // of one core, and the intervals between frames.
 #include "BenchRow.h"
 
-#include "../about/frmAbout.h"
-#include "../controls/PictureBox.h"
-#include "../platform/Fonts.h"
+#include "about/frmAbout.h"
+#include "controls/PictureBox.h"
+#include "platform/Fonts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

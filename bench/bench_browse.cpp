@@ -2,14 +2,14 @@
 // and selecting a ROM end to end (header and picture).
 #include "BenchRow.h"
 
-#include "../controls/DirListBox.h"
-#include "../controls/EventLabel.h"
-#include "../controls/FileListBox.h"
-#include "../controls/ComboBox.h"
-#include "../launcher/Vexa.h"
-#include "../platform/Fonts.h"
-#include "../platform/Settings.h"
-#include "../platform/SettingNames.h"
+#include "controls/DirListBox.h"
+#include "controls/EventLabel.h"
+#include "controls/FileListBox.h"
+#include "controls/ComboBox.h"
+#include "launcher/Vexa.h"
+#include "platform/Fonts.h"
+#include "platform/Settings.h"
+#include "platform/SettingNames.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

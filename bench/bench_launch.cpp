@@ -3,12 +3,12 @@
 // click against the same baseline.
 #include "BenchRow.h"
 
-#include "../controls/EventLabel.h"
-#include "../controls/ComboBox.h"
-#include "../launcher/Vexa.h"
-#include "../platform/Fonts.h"
-#include "../core/LaunchCommand.h"
-#include "../platform/ProgramStart.h"
+#include "controls/EventLabel.h"
+#include "controls/ComboBox.h"
+#include "launcher/Vexa.h"
+#include "platform/Fonts.h"
+#include "core/LaunchCommand.h"
+#include "platform/ProgramStart.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 #include "DirListBox.h"
 
-#include "../platform/Background.h"
-#include "../platform/FileNames.h"
-#include "../platform/FolderScan.h"
+#include "platform/Background.h"
+#include "platform/FileNames.h"
+#include "platform/FolderScan.h"
 
 #include <QDir>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "../core/FilePattern.h"
-#include "../platform/FolderWatcher.h"
+#include "core/FilePattern.h"
+#include "platform/FolderWatcher.h"
 
 #include <QListView>
 #include <QStringListModel>

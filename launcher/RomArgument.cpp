@@ -2,10 +2,10 @@
 
 #include "Vexa.h"
 
-#include "../controls/FileListBox.h"
-#include "../core/FilePattern.h"
-#include "../platform/FileNames.h"
-#include "../platform/RegularFile.h"
+#include "controls/FileListBox.h"
+#include "core/FilePattern.h"
+#include "platform/FileNames.h"
+#include "platform/RegularFile.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "../about/frmAbout.h"
-#include "../core/LaunchCommand.h"
+#include "about/frmAbout.h"
+#include "core/LaunchCommand.h"
 
 #include <QHash>
 #include <QImage>

@@ -1,12 +1,12 @@
 #include "RomArgument.h"
 #include "Vexa.h"
 
-#include "../core/CommandLine.h"
-#include "../platform/DataFolder.h"
-#include "../platform/Fonts.h"
-#include "../platform/FileNames.h"
-#include "../platform/QuitSignals.h"
-#include "../platform/StandardStreams.h"
+#include "core/CommandLine.h"
+#include "platform/DataFolder.h"
+#include "platform/Fonts.h"
+#include "platform/FileNames.h"
+#include "platform/QuitSignals.h"
+#include "platform/StandardStreams.h"
 
 #include <QApplication>
 #include <QStyleFactory>

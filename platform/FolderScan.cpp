@@ -2,7 +2,7 @@
 
 #include "FileNames.h"
 
-#include "../core/FilePattern.h"
+#include "core/FilePattern.h"
 
 #include <algorithm>
 #include <cstring>

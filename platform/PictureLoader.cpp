@@ -3,7 +3,7 @@
 #include "FileNames.h"
 #include "RegularFile.h"
 
-#include "../core/HeaderInspection.h"
+#include "core/HeaderInspection.h"
 
 #include <QBuffer>
 #include <QImageReader>

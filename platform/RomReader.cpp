@@ -2,7 +2,7 @@
 
 #include "RegularFile.h"
 
-#include "../core/HeaderInspection.h"
+#include "core/HeaderInspection.h"
 
 bool ReadRomHeader(const QString &path, std::vector<std::uint8_t> &header)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../platform/SettingNames.h"
+#include "platform/SettingNames.h"
 
 #include <QByteArray>
 #include <QDir>

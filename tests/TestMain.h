@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../platform/Fonts.h"
+#include "platform/Fonts.h"
 
 #include <QApplication>
 #include <QStyleFactory>

@@ -1,12 +1,12 @@
 #include "TestFiles.h"
 #include "TestMain.h"
 
-#include "../about/frmAbout.h"
-#include "../controls/DirListBox.h"
-#include "../controls/EventLabel.h"
-#include "../controls/PictureBox.h"
-#include "../launcher/Vexa.h"
-#include "../platform/SettingNames.h"
+#include "about/frmAbout.h"
+#include "controls/DirListBox.h"
+#include "controls/EventLabel.h"
+#include "controls/PictureBox.h"
+#include "launcher/Vexa.h"
+#include "platform/SettingNames.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -1,14 +1,14 @@
 #include "TestFiles.h"
 #include "TestMain.h"
 
-#include "../controls/DirListBox.h"
-#include "../controls/FileListBox.h"
-#include "../controls/StatusBar.h"
-#include "../core/CommandLine.h"
-#include "../launcher/RomArgument.h"
-#include "../launcher/Vexa.h"
-#include "../platform/DataFolder.h"
-#include "../platform/SettingNames.h"
+#include "controls/DirListBox.h"
+#include "controls/FileListBox.h"
+#include "controls/StatusBar.h"
+#include "core/CommandLine.h"
+#include "launcher/RomArgument.h"
+#include "launcher/Vexa.h"
+#include "platform/DataFolder.h"
+#include "platform/SettingNames.h"
 
 #include <QSettings>
 

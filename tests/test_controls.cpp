@@ -1,13 +1,13 @@
 #include "TestFiles.h"
 #include "TestMain.h"
 
-#include "../controls/DirListBox.h"
-#include "../controls/DriveListBox.h"
-#include "../controls/FileListBox.h"
-#include "../controls/PictureBox.h"
-#include "../controls/StatusBar.h"
-#include "../platform/FileNames.h"
-#include "../platform/FolderScan.h"
+#include "controls/DirListBox.h"
+#include "controls/DriveListBox.h"
+#include "controls/FileListBox.h"
+#include "controls/PictureBox.h"
+#include "controls/StatusBar.h"
+#include "platform/FileNames.h"
+#include "platform/FolderScan.h"
 
 #include <QSignalSpy>
 

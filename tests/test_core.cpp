@@ -1,10 +1,10 @@
 #include "TestMain.h"
 
-#include "../core/CreditsScroller.h"
-#include "../core/FilePattern.h"
-#include "../core/GameCount.h"
-#include "../core/HeaderInspection.h"
-#include "../core/LaunchCommand.h"
+#include "core/CreditsScroller.h"
+#include "core/FilePattern.h"
+#include "core/GameCount.h"
+#include "core/HeaderInspection.h"
+#include "core/LaunchCommand.h"
 
 Q_DECLARE_METATYPE(PanelAction)
 

@@ -1,10 +1,10 @@
 #include "TestMain.h"
 
-#include "../controls/FileListBox.h"
-#include "../core/HeaderInspection.h"
-#include "../launcher/Vexa.h"
-#include "../platform/PictureLoader.h"
-#include "../platform/RomReader.h"
+#include "controls/FileListBox.h"
+#include "core/HeaderInspection.h"
+#include "launcher/Vexa.h"
+#include "platform/PictureLoader.h"
+#include "platform/RomReader.h"
 
 #include <QFileInfo>
 

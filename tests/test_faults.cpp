@@ -1,14 +1,14 @@
 #include "TestFiles.h"
 #include "TestMain.h"
 
-#include "../about/frmAbout.h"
-#include "../controls/DirListBox.h"
-#include "../controls/EventLabel.h"
-#include "../controls/FileListBox.h"
-#include "../controls/StatusBar.h"
-#include "../controls/ComboBox.h"
-#include "../launcher/Vexa.h"
-#include "../platform/SettingNames.h"
+#include "about/frmAbout.h"
+#include "controls/DirListBox.h"
+#include "controls/EventLabel.h"
+#include "controls/FileListBox.h"
+#include "controls/StatusBar.h"
+#include "controls/ComboBox.h"
+#include "launcher/Vexa.h"
+#include "platform/SettingNames.h"
 
 #include <QLineEdit>
 #include <QProcess>

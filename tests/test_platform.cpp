@@ -1,14 +1,14 @@
 #include "TestFiles.h"
 #include "TestMain.h"
 
-#include "../core/LaunchCommand.h"
-#include "../platform/Drives.h"
-#include "../platform/FileNames.h"
-#include "../platform/FolderScan.h"
-#include "../platform/PictureLoader.h"
-#include "../platform/ProgramStart.h"
-#include "../platform/RomReader.h"
-#include "../platform/Settings.h"
+#include "core/LaunchCommand.h"
+#include "platform/Drives.h"
+#include "platform/FileNames.h"
+#include "platform/FolderScan.h"
+#include "platform/PictureLoader.h"
+#include "platform/ProgramStart.h"
+#include "platform/RomReader.h"
+#include "platform/Settings.h"
 
 #include <QBuffer>
 #include <QImageWriter>

@@ -1,6 +1,6 @@
 // Any options through the command builder and the command-line split: the
 // split gives back the words of every piece, in order.
-#include "../../core/LaunchCommand.h"
+#include "core/LaunchCommand.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

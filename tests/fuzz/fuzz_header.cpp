@@ -1,7 +1,7 @@
 // Any file through the ROM header reader and the inspection: nothing crashes,
 // at most 400 bytes are read, and the facts follow the tables.
-#include "../../core/HeaderInspection.h"
-#include "../../platform/RomReader.h"
+#include "core/HeaderInspection.h"
+#include "platform/RomReader.h"
 
 #include <QFile>
 #include <QString>

@@ -1,5 +1,5 @@
 // The picture-name rule on any name: only the first ".gb" changes.
-#include "../../core/HeaderInspection.h"
+#include "core/HeaderInspection.h"
 
 #include <cstdlib>
 #include <string>

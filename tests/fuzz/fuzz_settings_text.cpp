@@ -1,6 +1,6 @@
 // Any settings text and any value: reading never crashes, and a value set in
 // any text reads back exactly, lone surrogates included.
-#include "../../platform/IniText.h"
+#include "platform/IniText.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

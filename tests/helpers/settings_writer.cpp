@@ -1,7 +1,7 @@
 // Stores a folder the way the launcher does, then dies by SIGKILL before any
 // orderly shutdown could write anything.
-#include "../../platform/Settings.h"
-#include "../../platform/SettingNames.h"
+#include "platform/Settings.h"
+#include "platform/SettingNames.h"
 
 #include <QCoreApplication>
 

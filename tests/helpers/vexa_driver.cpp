@@ -2,9 +2,9 @@
 // restored, then works the folder list as a user would:
 //   vexa_driver kill FOLDER        open FOLDER, then die by SIGKILL at once
 //   vexa_driver churn N A B        open A and B alternately, N times in all
-#include "../../controls/DirListBox.h"
-#include "../../launcher/Vexa.h"
-#include "../../platform/Fonts.h"
+#include "controls/DirListBox.h"
+#include "launcher/Vexa.h"
+#include "platform/Fonts.h"
 
 #include <QApplication>
 
