@@ -223,18 +223,24 @@ int main(int argc, char *argv[])
     QDir::setCurrent(home.path());
     WriteSetting(SettingNames::Application, SettingNames::Section, SettingNames::RomPath, roms);
     Vexa window;
-    window.Dir1->SetPath(roms);
     window.show();
+    QTest::qWaitFor([&] { return !window.Busy() && window.File1->ListCount() == 2; }, 10000);
     QVector<double> select, base, decode;
     for (int i = 0; i < 200; ++i) {
         base.append(ReadHeader(roms + QStringLiteral("/a.gb")));
         decode.append(ReadHeader(roms + QStringLiteral("/a.gb"))
                       + Time([&] { QImage(home.filePath(QStringLiteral("images/a.bmp"))).isNull(); }));
         const QModelIndex index = window.File1->model()->index(i % 2, 0);
-        select.append(Time([&] { window.File1->setCurrentIndex(index); }));
+        // From the click to the header and picture shown: the reading runs in
+        // the background and its result comes back through the event loop.
+        select.append(Time([&] {
+            window.File1->setCurrentIndex(index);
+            while (window.Busy())
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }));
     }
-    PrintRow(QStringLiteral("ROM selection vs reading 400 bytes (median)"), Median(select), Median(base),
-             QStringLiteral("ms"), QStringLiteral("<= 3.0"));
+    PrintRow(QStringLiteral("ROM selection, click to header and picture shown, vs reading 400 bytes (median)"),
+             Median(select), Median(base), QStringLiteral("ms"), QStringLiteral("within a frame (16.7 ms)"));
     PrintRow(QStringLiteral("ROM selection vs 400 bytes + decoding the picture"), Median(select),
              Median(decode), QStringLiteral("ms"), QStringLiteral("-"));
     return 0;

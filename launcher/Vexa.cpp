@@ -410,8 +410,14 @@ void Vexa::Form_Load()
     Stereo->setEditText(stereoText);
 
     // The stored folder is checked in the background; the file list and the
-    // drive list follow the folder the folder list then shows.
-    Dir1->SetPath(ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::RomPath), [this] {
+    // drive list follow the folder the folder list then shows. The file list
+    // starts reading the stored folder at once, so that a large folder is
+    // listed by the time the window is up; should the folder list refuse it,
+    // the file list moves on to the folder that is shown instead.
+    const QString stored = ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::RomPath);
+    if (!stored.isEmpty())
+        File1->SetPath(QDir::cleanPath(QDir::current().absoluteFilePath(stored)));
+    Dir1->SetPath(stored, [this] {
         File1->SetPath(Dir1->Path());
         RememberFolderOnDrive();
         Drive1->SetDrive(Dir1->Path());
