@@ -12,6 +12,7 @@ Frame::Frame(const QString &caption, QWidget *parent)
 {
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(caption);
 }
 
 void Frame::paintEvent(QPaintEvent *)

@@ -18,6 +18,7 @@ StatusBar::StatusBar(QWidget *parent)
 {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
+    setAccessibleName(QStringLiteral("Status"));
 }
 
 void StatusBar::AddPanel(const Panel &panel)

@@ -181,6 +181,7 @@ void Vexa::BuildRomFrame()
     File1->setObjectName(QStringLiteral("File1"));
     File1->SetPattern(QStringLiteral("*.gb; *.sgb; *cgb; *.gbc"));
     File1->setGeometry(Twips(105, 225, 2160, 2235));
+    File1->setAccessibleName(QStringLiteral("Pick Your Gameboy Rom"));
 
     Command3 = new QPushButton(QStringLiteral("Rom Path"), this);
     Command3->setObjectName(QStringLiteral("Command3"));
@@ -193,21 +194,25 @@ void Vexa::BuildPictureFrame()
     Image1 = MakePicture(Frame1, "Image1", QStringLiteral(":/console.bmp"), Twips(75, 210, 2460, 2220));
     Image1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     Image1->setScaledContents(true);
+    Image1->setAccessibleName(QStringLiteral("Game picture"));
 
     Drive1 = new DriveListBox(Frame1);
     Drive1->setObjectName(QStringLiteral("Drive1"));
     Drive1->setGeometry(Twips(75, 210, 2460, 315));
+    Drive1->setAccessibleDescription(QStringLiteral("Drive"));
     Drive1->hide();
 
     Dir1 = new DirListBox(Frame1);
     Dir1->setObjectName(QStringLiteral("Dir1"));
     Dir1->setGeometry(Twips(90, 510, 2460, 1890));
+    Dir1->setAccessibleName(QStringLiteral("Folder"));
     Dir1->hide();
 
     Command2 = new QPushButton(QStringLiteral("?"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setFont(LayoutFont(QStringLiteral("Arial")));
     Command2->setGeometry(Twips(5025, 0, 165, 195));
+    Command2->setAccessibleDescription(QStringLiteral("About"));
 }
 
 void Vexa::BuildOptionFrames()
@@ -215,6 +220,7 @@ void Vexa::BuildOptionFrames()
     Frame7 = MakeFrame(this, "Frame7", QStringLiteral("Sound"), Twips(180, 2895, 1515, 960));
     Frame5 = MakeFrame(this, "Frame5", QStringLiteral("Stereo Mode"), Twips(240, 3075, 1365, 540));
     Stereo = MakeCombo(this, "Stereo", QStringLiteral("Normal"), Twips(300, 3255, 1215, 315));
+    Stereo->setAccessibleDescription(QStringLiteral("Stereo Mode"));
 
     Frame3 = MakeFrame(this, "Frame3", QStringLiteral("Gameboy Mode"), Twips(1740, 2895, 1575, 975));
     const QString captions[] = {QStringLiteral("GB Mode"), QStringLiteral("CGB Mode"), QStringLiteral("SGB Mode")};
@@ -236,12 +242,15 @@ void Vexa::BuildOptionFrames()
 
     Frame4 = MakeFrame(this, "Frame4", QStringLiteral("Video Mode"), Twips(150, 3900, 2010, 540));
     Video = MakeCombo(Frame4, "Video", QStringLiteral("320x200 With Gif"), Twips(60, 180, 1875, 315));
+    Video->setAccessibleDescription(QStringLiteral("Video Mode"));
 }
 
 void Vexa::BuildRunButton()
 {
     RunUp = MakePicture(this, "RunUp", QStringLiteral(":/runup.jpg"), Twips(4125, 3900, 1065, 285));
     RunDown = MakePicture(this, "RunDown", QStringLiteral(":/rundown.jpg"), Twips(4125, 3900, 1065, 285));
+    RunUp->setAccessibleName(QStringLiteral("Run"));
+    RunDown->setAccessibleName(QStringLiteral("Run"));
     RunDown->hide();
 
     StatusBarAccessible::Install();
@@ -263,27 +272,9 @@ void Vexa::BuildHiddenControls()
     Text1 = new QLineEdit(QStringLiteral("Text1"), this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(Twips(150, 5025, 4740, 390));
-    noimage = MakePicture(this, "noimage", QStringLiteral(":/noimage.bmp"), Twips(6180, 6000, 2940, 1815));
-}
-
-void Vexa::NameForAssistiveTools()
-{
-    // Naming the first control starts the desktop's accessibility bridge,
-    // which takes a while: it is done once the window is up.
-    for (Frame *frame : findChildren<Frame *>())
-        frame->setAccessibleName(frame->Caption());
-    File1->setAccessibleName(QStringLiteral("Pick Your Gameboy Rom"));
-    Image1->setAccessibleName(QStringLiteral("Game picture"));
-    Drive1->setAccessibleDescription(QStringLiteral("Drive"));
-    Dir1->setAccessibleName(QStringLiteral("Folder"));
-    Command2->setAccessibleDescription(QStringLiteral("About"));
-    Stereo->setAccessibleDescription(QStringLiteral("Stereo Mode"));
-    Video->setAccessibleDescription(QStringLiteral("Video Mode"));
-    RunUp->setAccessibleName(QStringLiteral("Run"));
-    RunDown->setAccessibleName(QStringLiteral("Run"));
     Text1->setAccessibleName(QStringLiteral("Path"));
+    noimage = MakePicture(this, "noimage", QStringLiteral(":/noimage.bmp"), Twips(6180, 6000, 2940, 1815));
     noimage->setAccessibleName(QStringLiteral("No Image Found"));
-    StatusBar1->setAccessibleName(QStringLiteral("Status"));
 }
 
 void Vexa::ArrangeStackingAndTabs()
@@ -360,7 +351,6 @@ void Vexa::showEvent(QShowEvent *event)
     if (!centred_) {
         centred_ = true;
         CentreOnScreen(this);
-        QTimer::singleShot(0, this, &Vexa::NameForAssistiveTools);
     }
 }
 

@@ -99,7 +99,6 @@ private:
     void BuildRunButton();
     void BuildHiddenControls();
     void ArrangeStackingAndTabs();
-    void NameForAssistiveTools();
     void ConnectHandlers();
     // Each root keeps the folder last shown on it, as a drive keeps its current folder.
     void RememberFolderOnDrive();
