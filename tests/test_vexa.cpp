@@ -122,6 +122,7 @@ private slots:
     void strangeRomNames_data();
     void strangeRomNames();
     void nameNotUtf8();
+    void folderNotUtf8IsStoredExactly();
 
 private:
     Vexa *MakeWindow();
@@ -1297,6 +1298,30 @@ void TestVexa::nameNotUtf8()
     ClickRun();
     QVERIFY(WaitFor([&] { return Runs().size() == 1; }));
     QCOMPARE(Runs().first().split('\n', Qt::SkipEmptyParts).last(), DisplayFileName(window->Game));
+}
+
+// A folder whose name is not UTF-8 is shown, stored and restored under its
+// real bytes, and its ROMs are inspected.
+void TestVexa::folderNotUtf8IsStoredExactly()
+{
+    const QByteArray raw = QFile::encodeName(path(QStringLiteral("roms"))) + "/caf\xe9";
+    QVERIFY(mkdir(raw.constData(), 0755) == 0);
+    const QByteArray rom = RomBytes(400, 0x80, 0x03, 0x05, 0x00);
+    const int fd = open((raw + "/x.gb").constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+    QVERIFY(fd >= 0);
+    QCOMPARE(write(fd, rom.constData(), rom.size()), ssize_t(rom.size()));
+    close(fd);
+    Vexa *window = MakeWindow();
+    window->Dir1->SetPath(DecodeFileName(raw));
+    Settle();
+    QCOMPARE(EncodeFileName(window->Dir1->Path()), raw);
+    QCOMPARE(EncodeFileName(ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::RomPath)), raw);
+    window = MakeWindow();
+    QCOMPARE(EncodeFileName(window->Dir1->Path()), raw);
+    ClickFile(QStringLiteral("x.gb"));
+    QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("8MBit"));
+    unlink((raw + "/x.gb").constData());
+    rmdir(raw.constData());
 }
 
 VEXA_TEST_MAIN(TestVexa)
