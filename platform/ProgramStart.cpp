@@ -30,7 +30,7 @@ QString ResolveProgram(const QString &word, int &error)
 {
     if (word.contains(QLatin1Char('/')))
         return word;
-    const QString program = QStandardPaths::findExecutable(word);
+    QString program = QStandardPaths::findExecutable(word);
     error = ENOENT;
     if (program.isEmpty()) {
         for (const QString &folder : qEnvironmentVariable("PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
