@@ -108,9 +108,9 @@ inline void AddHostileFileRows()
 inline bool MakeHostileFile(const QString &kind, const QString &path, const QByteArray &start)
 {
     const QByteArray name = QFile::encodeName(path);
-    if (kind == "fifo")
+    if (kind == QLatin1String("fifo"))
         return mkfifo(name.constData(), 0644) == 0;
-    if (kind == "socket") {
+    if (kind == QLatin1String("socket")) {
         sockaddr_un address = {};
         address.sun_family = AF_UNIX;
         if (name.size() >= qsizetype(sizeof address.sun_path))
@@ -121,11 +121,11 @@ inline bool MakeHostileFile(const QString &kind, const QString &path, const QByt
         close(fd);
         return bound;
     }
-    if (kind == "device") // a node of its own for /dev/zero's device
+    if (kind == QLatin1String("device")) // a node of its own for /dev/zero's device
         return mknod(name.constData(), S_IFCHR | 0644, makedev(1, 5)) == 0;
-    if (kind == "zero" || kind == "ptmx")
-        return symlink(kind == "zero" ? "/dev/zero" : "/dev/ptmx", name.constData()) == 0;
-    if (kind == "dir")
+    if (kind == QLatin1String("zero") || kind == QLatin1String("ptmx"))
+        return symlink(kind == QLatin1String("zero") ? "/dev/zero" : "/dev/ptmx", name.constData()) == 0;
+    if (kind == QLatin1String("dir"))
         return QDir().mkpath(path);
     return WriteBytes(path, start) && truncate(name.constData(), 512LL << 20) == 0;
 }
@@ -138,7 +138,7 @@ class OpenWatch
 public:
     OpenWatch(const QString &path, const QString &kind)
     {
-        if (kind == "zero" || kind == "ptmx" || kind == "sparse")
+        if (kind == QLatin1String("zero") || kind == QLatin1String("ptmx") || kind == QLatin1String("sparse"))
             return;
         fd_ = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
         inotify_add_watch(fd_, QFile::encodeName(path).constData(), IN_OPEN | IN_DONT_FOLLOW);

@@ -17,6 +17,8 @@
 
 #include <sys/resource.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 const QColor kTeal(0, 64, 64);
@@ -156,10 +158,11 @@ void TestAbout::creditsText()
     const QStringList lines = frmAbout::CreditsText.split(QStringLiteral("\r\n"));
     QCOMPARE(lines.size(), 14);
     QVERIFY(!frmAbout::CreditsText.endsWith(QStringLiteral("\r\n")));
-    QCOMPARE(lines.mid(1), (QStringList{"", "Producer", "Aren Olsby", "", "Graphic Design", "Aren Olsby", "",
-                                        "Special Thanks To", "Torvik", "author of VEXAfront for helping me with",
-                                        "information about gameboy indicators.", "CGB,SGB,MBit etc",
-                                        "Thanks Again Tovrik!!!"}));
+    QCOMPARE(lines.mid(1), (QStringList{u""_s, u"Producer"_s, u"Aren Olsby"_s, u""_s, u"Graphic Design"_s,
+                                        u"Aren Olsby"_s, u""_s, u"Special Thanks To"_s, u"Torvik"_s,
+                                        u"author of VEXAfront for helping me with"_s,
+                                        u"information about gameboy indicators."_s, u"CGB,SGB,MBit etc"_s,
+                                        u"Thanks Again Tovrik!!!"_s}));
     QVERIFY(lines.first().contains(QStringLiteral("Vexa")));
     QCOMPARE(frmAbout::CreditsText.count(QLatin1Char('\n')), 13);
     QCOMPARE(frmAbout::CreditsText.count(QLatin1Char('\r')), 13);
@@ -350,7 +353,7 @@ void TestAbout::measurementFailure()
     connect(about, &frmAbout::Unloaded, this, [&] { framesAtUnload = about->FramesDrawn(); });
     about->show();
     QTRY_COMPARE(framesAtUnload, 0);
-    QCOMPARE(errors_, QStringList{"Error scrolling text"});
+    QCOMPARE(errors_, QStringList{u"Error scrolling text"_s});
     QTRY_VERIFY(!about_);
 }
 

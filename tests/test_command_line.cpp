@@ -77,8 +77,11 @@ void TestCommandLine::parse_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("summary");
-    auto row = [](const char *name, const QStringList &arguments, const char *summary) {
-        QTest::newRow(name) << arguments << QString::fromUtf8(summary);
+    auto row = [](const char *name, std::initializer_list<const char *> arguments, const char *summary) {
+        QStringList list;
+        for (const char *argument : arguments)
+            list << QString::fromUtf8(argument);
+        QTest::newRow(name) << list << QString::fromUtf8(summary);
     };
     row("nothing", {}, "start");
     row("menu entry", {"--data-folder", "/roms/a b.gb"}, "start data-folder rom=[/roms/a b.gb]");

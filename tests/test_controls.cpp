@@ -11,6 +11,8 @@
 
 #include <QSignalSpy>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 const QString kPattern = QStringLiteral("*.gb; *.sgb; *cgb; *.gbc");
 
@@ -89,7 +91,7 @@ void TestControls::fileListShowsMatchingRegularFiles()
     FileListBox list;
     list.SetPattern(kPattern);
     QVERIFY(List(list, dir_->path()));
-    QCOMPARE(list.Names(), (QStringList{"a b.gb", "link.gb", "TOTO.GB", "x.gbc", "x.sgb", "xcgb"}));
+    QCOMPARE(list.Names(), (QStringList{u"a b.gb"_s, u"link.gb"_s, u"TOTO.GB"_s, u"x.gbc"_s, u"x.sgb"_s, u"xcgb"_s}));
     QCOMPARE(list.ListCount(), 6);
     QCOMPARE(list.FileName(), QString());
 }
@@ -101,7 +103,7 @@ void TestControls::fileListSortsWithoutCase()
     FileListBox list;
     list.SetPattern(kPattern);
     QVERIFY(List(list, dir_->path()));
-    QCOMPARE(list.Names(), (QStringList{"A.gb", "a1.gb", "b.gb", "B2.gb", "c.GB"}));
+    QCOMPARE(list.Names(), (QStringList{u"A.gb"_s, u"a1.gb"_s, u"b.gb"_s, u"B2.gb"_s, u"c.GB"_s}));
 }
 
 void TestControls::fileListClearsSelectionOnFolderChange()
@@ -135,7 +137,7 @@ void TestControls::fileListAnnouncesEachListing()
     QTRY_COMPARE(seen.size(), 1);
     list.SetPath(path(QStringLiteral("other")));
     QTRY_COMPARE(seen.size(), 2);
-    QCOMPARE(seen, (QList<QStringList>{{"a.gb"}, {"b.gb", "c.gb"}}));
+    QCOMPARE(seen, (QList<QStringList>{{u"a.gb"_s}, {u"b.gb"_s, u"c.gb"_s}}));
 }
 
 void TestControls::fileListClickByKeyboard()
@@ -203,7 +205,7 @@ void TestControls::fileListFollowsTheDisk()
     QVERIFY(WriteBytes(path(QStringLiteral("0 new.gbc")), "rom"));
     QVERIFY(QFile::rename(path(QStringLiteral("a.gb")), path(QStringLiteral("c.gb"))));
     QVERIFY(WriteBytes(path(QStringLiteral("notes.txt")), "x"));
-    QVERIFY(WaitFor([&] { return list.Names() == QStringList{"0 new.gbc", "b.gb", "c.gb"}; }, 1500));
+    QVERIFY(WaitFor([&] { return list.Names() == QStringList{u"0 new.gbc"_s, u"b.gb"_s, u"c.gb"_s}; }, 1500));
     QCOMPARE(list.FileName(), QStringLiteral("b.gb"));
     QVERIFY(QFile::remove(path(QStringLiteral("b.gb"))));
     QVERIFY(WaitFor([&] { return list.ListCount() == 2; }, 1500));
@@ -247,7 +249,7 @@ void TestControls::dirListShowsAncestorsAndSubfolders()
     // Nothing is read while the list has never been shown.
     QCOMPARE(list.count(), 0);
     list.show();
-    const QStringList parts = path(QStringLiteral("roms")).split('/', Qt::SkipEmptyParts);
+    const QStringList parts = path(QStringLiteral("roms")).split(QLatin1Char('/'), Qt::SkipEmptyParts);
     QVERIFY(WaitFor([&] { return list.count() == parts.size() + 1 + 2; }));
     QCOMPARE(list.item(0)->data(Qt::UserRole).toString(), QStringLiteral("/"));
     QCOMPARE(list.CurrentFolderRow(), parts.size());
@@ -378,7 +380,7 @@ void TestControls::dirListShowsNamesNotUtf8()
 void TestControls::driveListFollowsPath()
 {
     DriveListBox drives;
-    drives.SetDrives({{"/", "/"}, {dir_->path(), "tmp [T]"}});
+    drives.SetDrives({{u"/"_s, u"/"_s}, {dir_->path(), u"tmp [T]"_s}});
     QSignalSpy changes(&drives, &DriveListBox::Changed);
     drives.SetDrive(path(QStringLiteral("roms/deep")));
     QCOMPARE(drives.DriveRoot(), dir_->path());
@@ -397,8 +399,8 @@ void TestControls::statusBarPanels()
 {
     StatusBar bar;
     bar.resize(169, 17);
-    bar.AddPanel({"CGB", "CGB", "Gameboy Color", 37, 37});
-    bar.AddPanel({"0MBit", "MBits", "ROM Size", 53, 53});
+    bar.AddPanel({u"CGB"_s, u"CGB"_s, u"Gameboy Color"_s, 37, 37});
+    bar.AddPanel({u"0MBit"_s, u"MBits"_s, u"ROM Size"_s, 53, 53});
     QCOMPARE(bar.PanelCount(), 2);
     QCOMPARE(bar.IndexOf(QStringLiteral("MBits")), 2);
     QCOMPARE(bar.IndexOf(QStringLiteral("nothing")), 0);

@@ -6,6 +6,8 @@
 #include "core/HeaderInspection.h"
 #include "core/LaunchCommand.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 Q_DECLARE_METATYPE(PanelAction)
 
 namespace {
@@ -140,13 +142,13 @@ void TestCore::romSize_data()
 {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("text");
-    const QList<QPair<int, QString>> table{{0x00, "256KBit"}, {0x01, "512KBit"}, {0x02, "1MBit"},
-                                           {0x03, "2MBit"},   {0x04, "4MBit"},   {0x05, "8MBit"},
-                                           {0x06, "16MBit"},  {0x52, "9MBit"},   {0x53, "10MBit"},
-                                           {0x54, "12MBit"},  {0x07, "?MBit"},   {0x08, "?MBit"},
-                                           {0x51, "?MBit"},   {0x55, "?MBit"},   {0xFF, "?MBit"}};
+    const QList<QPair<int, const char *>> table{{0x00, "256KBit"}, {0x01, "512KBit"}, {0x02, "1MBit"},
+                                                {0x03, "2MBit"},   {0x04, "4MBit"},   {0x05, "8MBit"},
+                                                {0x06, "16MBit"},  {0x52, "9MBit"},   {0x53, "10MBit"},
+                                                {0x54, "12MBit"},  {0x07, "?MBit"},   {0x08, "?MBit"},
+                                                {0x51, "?MBit"},   {0x55, "?MBit"},   {0xFF, "?MBit"}};
     for (const auto &[code, text] : table)
-        QTest::addRow("0x%02X", code) << code << text;
+        QTest::addRow("0x%02X", code) << code << QString::fromUtf8(text);
 }
 
 void TestCore::romSize()
@@ -182,26 +184,27 @@ void TestCore::pictureCandidates_data()
 {
     QTest::addColumn<QString>("rom");
     QTest::addColumn<QStringList>("places");
-    const QStringList exts{".png", ".jpg", ".jpeg", ".bmp", ".gif"};
-    auto fallback = [&](const QString &stem, bool skipCwdBmp) {
+    const QStringList exts{u".png"_s, u".jpg"_s, u".jpeg"_s, u".bmp"_s, u".gif"_s};
+    auto fallback = [&](const char *stem, bool skipCwdBmp) {
         QStringList places;
         for (const char *where : {"cwd/", "rom/"}) {
             for (const QString &ext : exts) {
-                if (!(skipCwdBmp && ext == ".bmp" && QLatin1String(where) == QLatin1String("cwd/")))
-                    places << QLatin1String(where) + stem + ext;
+                if (!(skipCwdBmp && ext == QLatin1String(".bmp") && QLatin1String(where) == QLatin1String("cwd/")))
+                    places << QLatin1String(where) + QString::fromUtf8(stem) + ext;
             }
         }
         return places;
     };
     QTest::newRow("tetris.gb: classic name covers the cwd bmp")
-        << "tetris.gb" << QStringList{"cwd/tetris.bmp"} + fallback("tetris", true);
-    QTest::newRow("pokemon.gbc") << "pokemon.gbc" << QStringList{"cwd/pokemon.bmpc"} + fallback("pokemon", false);
+        << "tetris.gb" << QStringList{u"cwd/tetris.bmp"_s} + fallback("tetris", true);
+    QTest::newRow("pokemon.gbc") << "pokemon.gbc" << QStringList{u"cwd/pokemon.bmpc"_s} + fallback("pokemon", false);
     QTest::newRow("real set name") << "Tetris (World) (Rev 1).gb"
-                                   << QStringList{"cwd/Tetris (World) (Rev 1).bmp"}
+                                   << QStringList{u"cwd/Tetris (World) (Rev 1).bmp"_s}
                                           + fallback("Tetris (World) (Rev 1)", true);
-    QTest::newRow("no extension") << "README" << QStringList{"cwd/README"} + fallback("README", false);
-    QTest::newRow(".gb alone: no stem") << ".gb" << QStringList{"cwd/.bmp"};
-    QTest::newRow("backslashes stay") << "..\\..\\x.gbc" << QStringList{"cwd/..\\..\\x.bmpc"} + fallback("..\\..\\x", false);
+    QTest::newRow("no extension") << "README" << QStringList{u"cwd/README"_s} + fallback("README", false);
+    QTest::newRow(".gb alone: no stem") << ".gb" << QStringList{u"cwd/.bmp"_s};
+    QTest::newRow("backslashes stay")
+        << "..\\..\\x.gbc" << QStringList{u"cwd/..\\..\\x.bmpc"_s} + fallback("..\\..\\x", false);
 }
 
 void TestCore::pictureCandidates()
@@ -307,10 +310,10 @@ void TestCore::pieces_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("expected");
-    const QString head = "vexa  -rtsdir rsave/  -savdir saves/ ";
-    const QString tail = " -crc  -delay /r/x.gb";
-    auto row = [&](const char *tag, const char *field, const QString &value, const QString &middle) {
-        QTest::newRow(tag) << field << value << head + middle + tail;
+    const QString head = u"vexa  -rtsdir rsave/  -savdir saves/ "_s;
+    const QString tail = u" -crc  -delay /r/x.gb"_s;
+    auto row = [&](const char *tag, const char *field, const char *value, const char *middle) {
+        QTest::newRow(tag) << field << value << head + QString::fromUtf8(middle) + tail;
     };
     row("video 320x200 With Gif: nothing", "video", "320x200 With Gif", " -cgb  -sound 1 -stereo 1 ");
     row("video 320x200", "video", "320x200", " -video 1  -cgb  -sound 1 -stereo 1 ");
@@ -332,14 +335,14 @@ void TestCore::pieces_data()
     row("two-player ticked", "twoPlayer", "1", " -cgb  -sound 1 -stereo 1  -2pl ");
     row("two-player greyed", "twoPlayer", "2", " -cgb  -sound 1 -stereo 1  -2pl ");
     QTest::newRow("two-player with GB mode")
-        << "twoPlayerGb" << "1" << head + " -gb  -sound 1 -stereo 1  -2pl " + tail;
-    QTest::newRow("crc clear") << "crc" << "0" << head + " -cgb  -sound 1 -stereo 1  -nocrc  -delay /r/x.gb";
-    QTest::newRow("crc greyed") << "crc" << "2" << head + " -cgb  -sound 1 -stereo 1  -nocrc  -delay /r/x.gb";
-    QTest::newRow("delay clear") << "delay" << "0" << head + " -cgb  -sound 1 -stereo 1  -crc  -nodelay /r/x.gb";
-    QTest::newRow("delay greyed") << "delay" << "2" << head + " -cgb  -sound 1 -stereo 1  -crc  -nodelay /r/x.gb";
+        << "twoPlayerGb" << "1" << head + u" -gb  -sound 1 -stereo 1  -2pl "_s + tail;
+    QTest::newRow("crc clear") << "crc" << "0" << head + u" -cgb  -sound 1 -stereo 1  -nocrc  -delay /r/x.gb"_s;
+    QTest::newRow("crc greyed") << "crc" << "2" << head + u" -cgb  -sound 1 -stereo 1  -nocrc  -delay /r/x.gb"_s;
+    QTest::newRow("delay clear") << "delay" << "0" << head + u" -cgb  -sound 1 -stereo 1  -crc  -nodelay /r/x.gb"_s;
+    QTest::newRow("delay greyed") << "delay" << "2" << head + u" -cgb  -sound 1 -stereo 1  -crc  -nodelay /r/x.gb"_s;
     QTest::newRow("game with blanks and shell text")
         << "game" << "/r/a b;$(rm -rf ~)&`x`|'q\".gb"
-        << head + " -cgb  -sound 1 -stereo 1  -crc  -delay /r/a b;$(rm -rf ~)&`x`|'q\".gb";
+        << head + u" -cgb  -sound 1 -stereo 1  -crc  -delay /r/a b;$(rm -rf ~)&`x`|'q\".gb"_s;
 }
 
 void TestCore::pieces()
@@ -349,21 +352,21 @@ void TestCore::pieces()
     QFETCH(QString, expected);
     LaunchOptions options = FreshStart();
     options.Game = "/r/x.gb";
-    if (field == "video")
+    if (field == QLatin1String("video"))
         options.VideoText = value.toStdString();
-    else if (field == "stereo")
+    else if (field == QLatin1String("stereo"))
         options.StereoText = value.toStdString();
-    else if (field == "mode")
+    else if (field == QLatin1String("mode"))
         options.ModeIndex = value.toInt();
-    else if (field == "twoPlayer")
+    else if (field == QLatin1String("twoPlayer"))
         options.TwoPlayerState = value.toInt();
-    else if (field == "twoPlayerGb")
+    else if (field == QLatin1String("twoPlayerGb"))
         options.TwoPlayerState = value.toInt(), options.ModeIndex = 0;
-    else if (field == "crc")
+    else if (field == QLatin1String("crc"))
         options.CrcState = value.toInt();
-    else if (field == "delay")
+    else if (field == QLatin1String("delay"))
         options.DelayState = value.toInt();
-    else if (field == "game")
+    else if (field == QLatin1String("game"))
         options.Game = value.toStdString();
     QCOMPARE(QString::fromStdString(BuildLaunchCommand(options)), expected);
 }
@@ -374,7 +377,7 @@ void TestCore::noGameEndsWithDelayPiece()
     QCOMPARE(QString::fromStdString(BuildLaunchCommand(options)),
              QStringLiteral("vexa  -rtsdir rsave/  -savdir saves/  -cgb  -sound 1 -stereo 1  -crc  -delay "));
     options.DelayState = Unchecked;
-    QVERIFY(QString::fromStdString(BuildLaunchCommand(options)).endsWith(" -nodelay "));
+    QVERIFY(QString::fromStdString(BuildLaunchCommand(options)).endsWith(QLatin1String(" -nodelay ")));
 }
 
 void TestCore::splitAtRunsOfBlanks_data()
@@ -382,12 +385,12 @@ void TestCore::splitAtRunsOfBlanks_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<QStringList>("words");
     QTest::newRow("double blanks") << "vexa  -rtsdir rsave/  -cgb /r/x.gb"
-                                   << QStringList{"vexa", "-rtsdir", "rsave/", "-cgb", "/r/x.gb"};
-    QTest::newRow("trailing blank") << "vexa  -delay " << QStringList{"vexa", "-delay"};
-    QTest::newRow("leading blanks") << "   vexa" << QStringList{"vexa"};
+                                   << QStringList{u"vexa"_s, u"-rtsdir"_s, u"rsave/"_s, u"-cgb"_s, u"/r/x.gb"_s};
+    QTest::newRow("trailing blank") << "vexa  -delay " << QStringList{u"vexa"_s, u"-delay"_s};
+    QTest::newRow("leading blanks") << "   vexa" << QStringList{u"vexa"_s};
     QTest::newRow("empty") << "" << QStringList{};
     QTest::newRow("only blanks") << "   " << QStringList{};
-    QTest::newRow("tab is not a blank") << "vexa a\tb" << QStringList{"vexa", "a\tb"};
+    QTest::newRow("tab is not a blank") << "vexa a\tb" << QStringList{u"vexa"_s, u"a\tb"_s};
 }
 
 void TestCore::splitAtRunsOfBlanks()
@@ -405,13 +408,15 @@ void TestCore::launchArguments_data()
 {
     QTest::addColumn<QByteArray>("game");
     QTest::addColumn<QStringList>("tail");
-    QTest::newRow("no ROM: no empty word") << QByteArray() << QStringList{"-crc", "-delay"};
-    QTest::newRow("plain") << QByteArray("/r/x.gb") << QStringList{"-crc", "-delay", "/r/x.gb"};
+    QTest::newRow("no ROM: no empty word") << QByteArray() << QStringList{u"-crc"_s, u"-delay"_s};
+    QTest::newRow("plain") << QByteArray("/r/x.gb") << QStringList{u"-crc"_s, u"-delay"_s, u"/r/x.gb"_s};
     QTest::newRow("blanks and parentheses")
-        << QByteArray("/r/Tetris (World) (Rev 1).gb") << QStringList{"-crc", "-delay", "/r/Tetris (World) (Rev 1).gb"};
+        << QByteArray("/r/Tetris (World) (Rev 1).gb")
+        << QStringList{u"-crc"_s, u"-delay"_s, u"/r/Tetris (World) (Rev 1).gb"_s};
     QTest::newRow("leading, trailing and double blanks")
-        << QByteArray("/r/ a  b .gb") << QStringList{"-crc", "-delay", "/r/ a  b .gb"};
-    QTest::newRow("shell text") << QByteArray("/r/$(x);`y`|&.gb") << QStringList{"-crc", "-delay", "/r/$(x);`y`|&.gb"};
+        << QByteArray("/r/ a  b .gb") << QStringList{u"-crc"_s, u"-delay"_s, u"/r/ a  b .gb"_s};
+    QTest::newRow("shell text")
+        << QByteArray("/r/$(x);`y`|&.gb") << QStringList{u"-crc"_s, u"-delay"_s, u"/r/$(x);`y`|&.gb"_s};
 }
 
 void TestCore::launchArguments()
@@ -423,7 +428,8 @@ void TestCore::launchArguments()
     QStringList words;
     for (const std::string &word : LaunchArguments(options))
         words.append(QString::fromStdString(word));
-    const QStringList head{"vexa", "-rtsdir", "rsave/", "-savdir", "saves/", "-cgb", "-sound", "1", "-stereo", "1"};
+    const QStringList head{u"vexa"_s, u"-rtsdir"_s, u"rsave/"_s, u"-savdir"_s, u"saves/"_s,
+                           u"-cgb"_s, u"-sound"_s, u"1"_s, u"-stereo"_s, u"1"_s};
     QCOMPARE(words, head + tail);
 }
 

@@ -261,24 +261,24 @@ void TestFaults::startupWithBrokenStore()
         QSettings settings(file, QSettings::IniFormat);
         settings.setValue(SettingNames::Path(SettingNames::RomPath), value);
     };
-    if (kind == "random") {
+    if (kind == QLatin1String("random")) {
         QByteArray junk(8192, '\0');
         for (int i = 0; i < junk.size(); ++i)
             junk[i] = static_cast<char>(QRandomGenerator::global()->bounded(256));
         QVERIFY(WriteBytes(file, junk));
-    } else if (kind == "folderfile") {
+    } else if (kind == QLatin1String("folderfile")) {
         QDir(home + QStringLiteral("/Vexa")).removeRecursively();
         QVERIFY(WriteBytes(home + QStringLiteral("/Vexa"), "x"));
-    } else if (kind == "filefolder") {
+    } else if (kind == QLatin1String("filefolder")) {
         QVERIFY(QDir().mkpath(file));
-    } else if (kind == "file") {
+    } else if (kind == QLatin1String("file")) {
         QVERIFY(WriteBytes(path(QStringLiteral("plain")), "x"));
         store(path(QStringLiteral("plain")));
-    } else if (kind == "missing") {
+    } else if (kind == QLatin1String("missing")) {
         store(path(QStringLiteral("missing")));
-    } else if (kind == "newline") {
+    } else if (kind == QLatin1String("newline")) {
         store(work_->path() + QStringLiteral("\n/etc"));
-    } else if (kind == "long") {
+    } else if (kind == QLatin1String("long")) {
         store(QString(10000, QLatin1Char('q')));
     } else {
         // Start-up shows the stored folder and writes nothing, so needs no lock.
@@ -348,7 +348,7 @@ void TestFaults::veryLongPath()
     window.Dir1->SetPath(deep);
     QVERIFY(WaitFor([&] { return !window.Busy(); }, 20000));
     QCOMPARE(window.Dir1->Path(), deep);
-    QCOMPARE(window.File1->Names(), QStringList{"deep.gb"});
+    QCOMPARE(window.File1->Names(), QStringList{QStringLiteral("deep.gb")});
     window.File1->setCurrentIndex(window.File1->model()->index(0, 0));
     QCOMPARE(window.Game, deep + QStringLiteral("/deep.gb"));
     QVERIFY(WaitFor([&] { return !window.Busy(); }));

@@ -28,6 +28,8 @@
 #include <sys/syscall.h>
 #include <sys/wait.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 const QString kApp = QStringLiteral("Vexa");
@@ -239,9 +241,9 @@ void TestPlatform::unwritableStoreFailsQuietly()
     QFETCH(QString, kind);
     const QString home = path(QStringLiteral("config"));
     QDir().mkpath(home);
-    if (kind == "file")
+    if (kind == QLatin1String("file"))
         QVERIFY(WriteBytes(home + QStringLiteral("/Vexa"), "not a folder"));
-    else if (kind == "dir")
+    else if (kind == QLatin1String("dir"))
         QVERIFY(QDir().mkpath(home + QStringLiteral("/Vexa/Vexa.conf")));
     else
         QVERIFY(MakeLink(path(QStringLiteral("gone")), home + QStringLiteral("/Vexa")));
@@ -375,15 +377,15 @@ void TestPlatform::startFailures()
     const QString bin = path(QStringLiteral("bin"));
     QDir().mkpath(bin);
     QString command = QStringLiteral("vexa  -cgb /r/x.gb");
-    if (setup == "noexec")
+    if (setup == QLatin1String("noexec"))
         QVERIFY(WriteScript(bin + QStringLiteral("/vexa"), "exit 0\n", false));
-    else if (setup == "dir")
+    else if (setup == QLatin1String("dir"))
         QVERIFY(QDir().mkpath(bin + QStringLiteral("/vexa")));
-    else if (setup == "slash")
+    else if (setup == QLatin1String("slash"))
         command = bin + QStringLiteral("/nothing -x");
-    else if (setup == "empty")
+    else if (setup == QLatin1String("empty"))
         command = QStringLiteral("   ");
-    else if (setup == "badinterp") {
+    else if (setup == QLatin1String("badinterp")) {
         QVERIFY(WriteBytes(bin + QStringLiteral("/vexa"), "#!/nonexistent/interpreter\n"));
         QVERIFY(QFile::setPermissions(bin + QStringLiteral("/vexa"), QFile::ReadOwner | QFile::ExeOwner));
     }
@@ -451,7 +453,8 @@ void TestPlatform::childClosesListedDescriptorsWithoutCloseRange()
     QCOMPARE(waitpid(child, &status, 0), child);
     QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, qPrintable(QString::number(status)));
     const QStringList open = ReadAllWhenDone(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QVERIFY2(open.contains(QStringLiteral("2")) && !open.contains(QStringLiteral("4000")), qPrintable(open.join(' ')));
+    QVERIFY2(open.contains(QStringLiteral("2")) && !open.contains(QStringLiteral("4000")),
+             qPrintable(open.join(QLatin1Char(' '))));
 }
 
 void TestPlatform::childStartsWithDefaultSignals()
@@ -517,19 +520,19 @@ void TestPlatform::headerReaderRefusesAtOnce()
 {
     QFETCH(QString, kind);
     QString rom = path(QStringLiteral("x.gb"));
-    if (kind == "dangling") {
+    if (kind == QLatin1String("dangling")) {
         QVERIFY(MakeLink(path(QStringLiteral("gone.gb")), rom));
-    } else if (kind == "notdir") {
+    } else if (kind == QLatin1String("notdir")) {
         QVERIFY(WriteBytes(path(QStringLiteral("file")), "x"));
         rom = path(QStringLiteral("file/x.gb"));
-    } else if (kind != "missing" && !MakeHostileFile(kind, rom, RomBytes(400, 0x80, 0x03, 0x05, 0x00))) {
+    } else if (kind != QLatin1String("missing") && !MakeHostileFile(kind, rom, RomBytes(400, 0x80, 0x03, 0x05, 0x00))) {
         QSKIP("cannot make one here");
     }
     const OpenWatch watch(rom, kind);
     std::vector<std::uint8_t> header;
     const bool ok = ReadRomHeader(rom, header);
     QVERIFY(!watch.Opened());
-    if (kind == "sparse") {
+    if (kind == QLatin1String("sparse")) {
         QVERIFY(ok);
         QCOMPARE(int(header.size()), 400);
     } else {
@@ -568,39 +571,39 @@ void TestPlatform::pictures()
         QFile file(QStringLiteral(":/") + QLatin1String(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     };
-    if (kind == "bmp")
+    if (kind == QLatin1String("bmp"))
         QVERIFY(WriteBytes(picture, resource("console.bmp")));
-    else if (kind == "jpg")
+    else if (kind == QLatin1String("jpg"))
         QVERIFY(WriteBytes(picture, resource("runup.jpg")));
-    else if (kind == "gif")
+    else if (kind == QLatin1String("gif"))
         QVERIFY(WriteBytes(picture, resource("about-frame.gif")));
-    else if (kind == "corrupt")
+    else if (kind == QLatin1String("corrupt"))
         QVERIFY(WriteBytes(picture, QByteArray("BM") + QByteArray(300, '\x7f')));
-    else if (kind == "empty")
+    else if (kind == QLatin1String("empty"))
         QVERIFY(WriteBytes(picture, QByteArray()));
-    else if (kind == "truncbmp")
+    else if (kind == QLatin1String("truncbmp"))
         QVERIFY(WriteBytes(picture, resource("console.bmp").left(30000)));
-    else if (kind == "truncjpg")
+    else if (kind == QLatin1String("truncjpg"))
         QVERIFY(WriteBytes(picture, resource("runup.jpg").left(500)));
-    else if (kind == "png")
+    else if (kind == QLatin1String("png"))
         QVERIFY(WriteBytes(picture, Encoded(QImage(8, 8, QImage::Format_RGB32), "png")));
-    else if (kind == "topdown")
+    else if (kind == QLatin1String("topdown"))
         QVERIFY(WriteBytes(picture, TopDownBitmap()));
-    else if (kind == "ppm")
+    else if (kind == QLatin1String("ppm"))
         QVERIFY(WriteBytes(picture, Encoded(QImage(8, 8, QImage::Format_RGB32), "ppm")));
-    else if (kind == "embeddedend") {
+    else if (kind == QLatin1String("embeddedend")) {
         // A comment holding an end marker, as an embedded thumbnail would.
         const QByteArray jpeg = resource("runup.jpg");
         QVERIFY(WriteBytes(picture, jpeg.left(2) + QByteArray("\xFF\xFE\x00\x04\xFF\xD9", 6)
                                         + jpeg.mid(2, jpeg.size() / 2)));
-    } else if (kind == "progressive" || kind == "scans") {
+    } else if (kind == QLatin1String("progressive") || kind == QLatin1String("scans")) {
         QByteArray jpeg = Encoded(QImage(64, 64, QImage::Format_RGB32), "jpeg", true);
         const qsizetype lastScan = jpeg.lastIndexOf("\xFF\xDA");
         const QByteArray scan = jpeg.mid(lastScan, jpeg.size() - 2 - lastScan);
-        if (kind == "scans")
+        if (kind == QLatin1String("scans"))
             jpeg = jpeg.left(jpeg.size() - 2) + scan.repeated(1000) + "\xFF\xD9";
         QVERIFY(WriteBytes(picture, jpeg));
-    } else if (kind == "huge") {
+    } else if (kind == QLatin1String("huge")) {
         QByteArray bmp = resource("console.bmp");
         qToLittleEndian<qint32>(60000, bmp.data() + 18);
         qToLittleEndian<qint32>(60000, bmp.data() + 22);
@@ -612,7 +615,7 @@ void TestPlatform::pictures()
     const QImage image = LoadPicture(picture);
     QVERIFY(timer.elapsed() < 2000);
     QCOMPARE(!image.isNull(), loads);
-    if (kind == "topdown")
+    if (kind == QLatin1String("topdown"))
         QCOMPARE(image.pixelColor(0, 0), QColor(Qt::red));
 }
 
@@ -642,17 +645,18 @@ void TestPlatform::pictureSearch_data()
     QTest::addColumn<QString>("rom");
     QTest::addColumn<QStringList>("pictures");
     QTest::addColumn<int>("found");
-    QTest::newRow("classic name first") << "Tetris.gb" << QStringList{"cwd/Tetris.bmp:10", "cwd/Tetris.png:20"} << 10;
-    QTest::newRow("no classic: stem png") << "Quest (Japan).gbc" << QStringList{"cwd/Quest (Japan).png:20"} << 20;
-    QTest::newRow("png before jpg") << "a.gbc" << QStringList{"cwd/a.jpg:30", "cwd/a.png:20"} << 20;
-    QTest::newRow("jpeg before bmp") << "a.sgb" << QStringList{"cwd/a.bmp:40", "cwd/a.jpeg:30"} << 30;
+    QTest::newRow("classic name first")
+        << "Tetris.gb" << QStringList{u"cwd/Tetris.bmp:10"_s, u"cwd/Tetris.png:20"_s} << 10;
+    QTest::newRow("no classic: stem png") << "Quest (Japan).gbc" << QStringList{u"cwd/Quest (Japan).png:20"_s} << 20;
+    QTest::newRow("png before jpg") << "a.gbc" << QStringList{u"cwd/a.jpg:30"_s, u"cwd/a.png:20"_s} << 20;
+    QTest::newRow("jpeg before bmp") << "a.sgb" << QStringList{u"cwd/a.bmp:40"_s, u"cwd/a.jpeg:30"_s} << 30;
     QTest::newRow("working folder before ROM folder")
-        << "a.gbc" << QStringList{"rom/a.png:50", "cwd/a.bmp:40"} << 40;
+        << "a.gbc" << QStringList{u"rom/a.png:50"_s, u"cwd/a.bmp:40"_s} << 40;
     QTest::newRow("ROM folder's images") << "Tetris (World) (Rev 1).gb"
-                                        << QStringList{"rom/Tetris (World) (Rev 1).png:50"} << 50;
-    QTest::newRow("none") << "a.gb" << QStringList{"cwd/b.png:20"} << 0;
-    QTest::newRow("backslashes stay in the name") << "..\\..\\secret.gb" << QStringList{"up/secret.bmp:60"} << 0;
-    QTest::newRow("backslash name inside images") << "..\\x.gbc" << QStringList{"cwd/..\\x.png:70"} << 70;
+                                        << QStringList{u"rom/Tetris (World) (Rev 1).png:50"_s} << 50;
+    QTest::newRow("none") << "a.gb" << QStringList{u"cwd/b.png:20"_s} << 0;
+    QTest::newRow("backslashes stay in the name") << "..\\..\\secret.gb" << QStringList{u"up/secret.bmp:60"_s} << 0;
+    QTest::newRow("backslash name inside images") << "..\\x.gbc" << QStringList{u"cwd/..\\x.png:70"_s} << 70;
 }
 
 void TestPlatform::pictureSearch()
@@ -699,8 +703,8 @@ void TestPlatform::folderScan()
     QVERIFY(ScanFolder(dir_->path(), entries));
     entries.files.sort();
     entries.folders.sort();
-    QCOMPARE(entries.files, (QStringList{"a.gb", "link.gb"}));
-    QCOMPARE(entries.folders, (QStringList{"loop", "sub", "sublink"}));
+    QCOMPARE(entries.files, (QStringList{u"a.gb"_s, u"link.gb"_s}));
+    QCOMPARE(entries.folders, (QStringList{u"loop"_s, u"sub"_s, u"sublink"_s}));
     QVERIFY(!ScanFolder(path(QStringLiteral("a.gb")), entries));
     QVERIFY(entries.files.isEmpty());
     QVERIFY(!ScanFolder(path(QStringLiteral("missing")), entries));
@@ -716,7 +720,8 @@ void TestPlatform::drives()
         QVERIFY(!drive.root.startsWith(QStringLiteral("/sys")));
         QVERIFY(!drive.label.isEmpty());
     }
-    const std::vector<Drive> sample{{"/", "/"}, {"/media/usb", "/media/usb [USB]"}, {"/media/usb2", "x"}};
+    const std::vector<Drive> sample{
+        {u"/"_s, u"/"_s}, {u"/media/usb"_s, u"/media/usb [USB]"_s}, {u"/media/usb2"_s, u"x"_s}};
     QCOMPARE(DriveOf(QStringLiteral("/media/usb/roms"), sample), QStringLiteral("/media/usb"));
     QCOMPARE(DriveOf(QStringLiteral("/media/usb"), sample), QStringLiteral("/media/usb"));
     QCOMPARE(DriveOf(QStringLiteral("/media/usb2/x"), sample), QStringLiteral("/media/usb2"));
@@ -728,9 +733,12 @@ void TestPlatform::drivesFromMountInfo_data()
 {
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QStringList>("roots");
-    auto row = [](const char *tag, const char *point, const char *type, const QStringList &roots) {
+    auto row = [](const char *tag, const char *point, const char *type, std::initializer_list<const char *> roots) {
+        QStringList list;
+        for (const char *root : roots)
+            list << QString::fromUtf8(root);
         QTest::newRow(tag) << QByteArray("36 25 8:1 / ") + point + " rw,relatime shared:1 - " + type + " /dev/sdb1 rw"
-                           << roots;
+                           << list;
     };
     row("usb stick", "/media/me/USB", "vfat", {"/", "/media/me/USB"});
     row("escaped blank", "/mnt/usb\\040stick", "ext4", {"/", "/mnt/usb stick"});
@@ -748,11 +756,11 @@ void TestPlatform::drivesFromMountInfo_data()
     row("snap", "/snap/core/1", "squashfs", {"/"});
     row("/usr", "/usr", "ext4", {"/"});
     QTest::newRow("optional fields") << QByteArray("36 25 8:1 / /data rw master:2 shared:3 - ext4 /dev/sdc rw")
-                                     << QStringList{"/", "/data"};
+                                     << QStringList{u"/"_s, u"/data"_s};
     QTest::newRow("mounted twice over") << QByteArray("1 0 8:1 / /data rw - ext4 a rw\n2 1 8:2 / /data rw - ext4 b rw")
-                                        << QStringList{"/", "/data"};
-    QTest::newRow("cut short") << QByteArray("36 25 8:1 / /data rw") << QStringList{"/"};
-    QTest::newRow("empty") << QByteArray() << QStringList{"/"};
+                                        << QStringList{u"/"_s, u"/data"_s};
+    QTest::newRow("cut short") << QByteArray("36 25 8:1 / /data rw") << QStringList{u"/"_s};
+    QTest::newRow("empty") << QByteArray() << QStringList{u"/"_s};
 }
 
 void TestPlatform::drivesFromMountInfo()

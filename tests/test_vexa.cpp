@@ -33,6 +33,8 @@
 #include <fcntl.h>
 #include <sys/wait.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 const QString kFreshCommand = QStringLiteral("vexa  -rtsdir rsave/  -savdir saves/  -cgb  -sound 1 -stereo 1  -crc  -delay ");
@@ -271,7 +273,7 @@ void TestVexa::windowProperties()
 
     const QList<QRadioButton *> options = window->findChildren<QRadioButton *>(QStringLiteral("gbVärde"));
     QCOMPARE(options.size(), 3);
-    const QStringList captions{"GB Mode", "CGB Mode", "SGB Mode"};
+    const QStringList captions{u"GB Mode"_s, u"CGB Mode"_s, u"SGB Mode"_s};
     const QList<QRect> places{QRect(124, 205, 81, 17), QRect(124, 221, 89, 17), QRect(124, 237, 89, 17)};
     for (int index = 0; index < 3; ++index) {
         QRadioButton *option = window->gbVärde[static_cast<std::size_t>(index)];
@@ -333,7 +335,7 @@ void TestVexa::coloursAndFonts()
     QCOMPARE(font.family(), QStringLiteral("MS Sans Serif"));
     QCOMPARE(font.pointSizeF(), 8.25);
     QVERIFY(font.bold());
-    QVERIFY(QStringList({"Liberation Sans", "DejaVu Sans"}).contains(QFontInfo(font).family()));
+    QVERIFY(QStringList({u"Liberation Sans"_s, u"DejaVu Sans"_s}).contains(QFontInfo(font).family()));
     QCOMPARE(window->Command2->font().family(), QStringLiteral("Arial"));
     QCOMPARE(window->StatusBar1->font().family(), QStringLiteral("Arial"));
 
@@ -420,9 +422,9 @@ void TestVexa::statusBarAtStart()
     Vexa *window = MakeWindow();
     StatusBar *bar = window->StatusBar1;
     QCOMPARE(bar->PanelCount(), 4);
-    const QStringList texts{"CGB", "SGB", "JAP", "0MBit"};
-    const QStringList keys{"CGB", "SGB", "JAP", "MBits"};
-    const QStringList tips{"Gameboy Color", "Super Gameboy", "Country", "ROM Size"};
+    const QStringList texts{u"CGB"_s, u"SGB"_s, u"JAP"_s, u"0MBit"_s};
+    const QStringList keys{u"CGB"_s, u"SGB"_s, u"JAP"_s, u"MBits"_s};
+    const QStringList tips{u"Gameboy Color"_s, u"Super Gameboy"_s, u"Country"_s, u"ROM Size"_s};
     const QList<int> widths{37, 37, 37, 53};
     for (int position = 1; position <= 4; ++position) {
         const StatusBar::Panel &panel = bar->PanelAt(position);
@@ -480,12 +482,13 @@ void TestVexa::startupDefaults()
     QCOMPARE(window->Video->currentText(), QStringLiteral("320x200 With Gif"));
     QCOMPARE(window->Video->currentIndex(), -1);
     QCOMPARE(window->Video->count(), 6);
-    const QStringList video{"320x200 With Gif", "320x200", "360x144", "180x144", "256x200 With Gif", "256x200"};
+    const QStringList video{u"320x200 With Gif"_s, u"320x200"_s, u"360x144"_s,
+                            u"180x144"_s, u"256x200 With Gif"_s, u"256x200"_s};
     for (int i = 0; i < 6; ++i)
         QCOMPARE(window->Video->itemText(i), video.at(i));
     QCOMPARE(window->Stereo->currentText(), QStringLiteral("Normal"));
     QCOMPARE(window->Stereo->currentIndex(), -1);
-    const QStringList stereo{"Off", "Mono", "Normal", "Reversed"};
+    const QStringList stereo{u"Off"_s, u"Mono"_s, u"Normal"_s, u"Reversed"_s};
     QCOMPARE(window->Stereo->count(), 4);
     for (int i = 0; i < 4; ++i)
         QCOMPARE(window->Stereo->itemText(i), stereo.at(i));
@@ -496,7 +499,7 @@ void TestVexa::startupDefaults()
     // First start with an empty store: the working directory, nothing signalled.
     QCOMPARE(window->Dir1->Path(), work_->path());
     QCOMPARE(window->File1->Path(), work_->path());
-    QCOMPARE(window->File1->Names(), QStringList{"here.gb"});
+    QCOMPARE(window->File1->Names(), QStringList{u"here.gb"_s});
     QCOMPARE(window->Text1->text(), QStringLiteral("Text1"));
 }
 
@@ -508,7 +511,7 @@ void TestVexa::restoresStoredFolder()
     Vexa *window = MakeWindow();
     QCOMPARE(window->Dir1->Path(), roms);
     QCOMPARE(window->File1->Path(), roms);
-    QCOMPARE(window->File1->Names(), QStringList{"a.gb"});
+    QCOMPARE(window->File1->Names(), QStringList{u"a.gb"_s});
     QCOMPARE(window->Text1->text(), roms);
     QCOMPARE(window->Drive1->DriveRoot(), DriveOf(roms, window->Drive1->Drives()));
     QCOMPARE(StoredOnDisk(SettingNames::RomPath), roms);
@@ -611,15 +614,15 @@ void TestVexa::enterAndDoubleClickLaunch()
     Vexa *window = MakeWindow();
     ClickFile(QStringLiteral("Tetris (World).gb"));
     const QRect item = window->File1->visualRect(window->File1->model()->index(0, 0));
-    if (how == "double")
+    if (how == QLatin1String("double"))
         QTest::mouseDClick(window->File1->viewport(), Qt::LeftButton, {}, item.center());
     else
-        QTest::keyClick(window->File1, how == "return" ? Qt::Key_Return : Qt::Key_Enter,
-                        how == "return" ? Qt::NoModifier : Qt::KeypadModifier);
+        QTest::keyClick(window->File1, how == QLatin1String("return") ? Qt::Key_Return : Qt::Key_Enter,
+                        how == QLatin1String("return") ? Qt::NoModifier : Qt::KeypadModifier);
     QVERIFY(WaitFor([&] { return Runs().size() == 1; }));
     const QString game = path(QStringLiteral("Tetris (World).gb"));
-    QCOMPARE(Runs().first().split('\n', Qt::SkipEmptyParts),
-             kFreshCommand.split(' ', Qt::SkipEmptyParts).mid(1) << game);
+    QCOMPARE(Runs().first().split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+             kFreshCommand.split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(1) << game);
     QCOMPARE(window->Text1->text(), kFreshCommand + game);
     QTest::qWait(50);
     QCOMPARE(Runs().size(), 1);
@@ -695,7 +698,7 @@ void TestVexa::driveListFollowsFolder()
     const QString roms = path(QStringLiteral("roms"));
     QVERIFY(QDir().mkpath(roms + QStringLiteral("/deep")));
     Vexa *window = MakeWindow();
-    window->Drive1->SetDrives({{"/", "/"}, {roms, "roms"}});
+    window->Drive1->SetDrives({{u"/"_s, u"/"_s}, {roms, u"roms"_s}});
     window->Dir1->SetPath(roms + QStringLiteral("/deep"));
     Settle();
     QCOMPARE(window->Drive1->DriveRoot(), roms);
@@ -733,7 +736,7 @@ void TestVexa::folderChangeStoresAtOnce()
     QTest::keyClick(window->Dir1, Qt::Key_Return);
     Settle();
     QCOMPARE(window->Dir1->Path(), roms);
-    QCOMPARE(window->File1->Names(), QStringList{"z.gb"});
+    QCOMPARE(window->File1->Names(), QStringList{u"z.gb"_s});
     QCOMPARE(window->File1->FileName(), QString());
     QCOMPARE(window->Text1->text(), roms);
     QCOMPARE(StoredOnDisk(SettingNames::RomPath), roms);
@@ -746,7 +749,7 @@ void TestVexa::driveChangeGoesToRememberedFolder()
     QVERIFY(QDir().mkpath(deep));
     Vexa *window = MakeWindow();
     // The roms folder stands in for a second drive.
-    window->Drive1->SetDrives({{"/", "/"}, {roms, "roms"}});
+    window->Drive1->SetDrives({{u"/"_s, u"/"_s}, {roms, u"roms"_s}});
     window->Dir1->SetPath(deep);
     Settle();
     window->Dir1->SetPath(work_->path());
@@ -874,19 +877,19 @@ void TestVexa::unreadableRoms()
     QFETCH(QString, kind);
     const QString rom = path(QStringLiteral("bad.gb"));
     QVERIFY(WriteBytes(path(QStringLiteral("good.gb")), RomBytes(400, 0x00, 0x00, 0x05, 0x01)));
-    QVERIFY(WriteBytes(rom, RomBytes(kind == "short" ? 399 : 400, 0x80, 0x03, 0x06, 0x00)));
+    QVERIFY(WriteBytes(rom, RomBytes(kind == QLatin1String("short") ? 399 : 400, 0x80, 0x03, 0x06, 0x00)));
     Vexa *window = MakeWindow();
-    if (kind == "empty")
+    if (kind == QLatin1String("empty"))
         QVERIFY(WriteBytes(rom, QByteArray()));
-    else if (kind == "fifo")
+    else if (kind == QLatin1String("fifo"))
         QVERIFY(QFile::remove(rom) && MakeFifo(rom));
-    else if (kind == "dirlink")
+    else if (kind == QLatin1String("dirlink"))
         QVERIFY(QFile::remove(rom) && MakeLink(path(QStringLiteral("roms")), rom));
-    else if (kind == "dangling")
+    else if (kind == QLatin1String("dangling"))
         QVERIFY(QFile::remove(rom) && MakeLink(path(QStringLiteral("gone")), rom));
-    else if (kind == "removed")
+    else if (kind == QLatin1String("removed"))
         QVERIFY(QFile::remove(rom));
-    else if (kind == "sparse")
+    else if (kind == QLatin1String("sparse"))
         QVERIFY(truncate(QFile::encodeName(rom).constData(), 4LL << 30) == 0);
     ClickFile(QStringLiteral("good.gb"));
     window->StatusBar1->SetPanelEnabled(4, false);
@@ -898,7 +901,7 @@ void TestVexa::unreadableRoms()
     QCOMPARE(window->Text1->text(), rom);
     QCOMPARE(window->Image1->pixmap().toImage(), window->noimage->pixmap().toImage());
     QVERIFY(window->StatusBar1->PanelAt(4).enabled);
-    if (kind == "sparse") {
+    if (kind == QLatin1String("sparse")) {
         QVERIFY(window->StatusBar1->PanelAt(1).enabled);
         QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("16MBit"));
         return;
@@ -954,19 +957,19 @@ void TestVexa::pictureFromImagesFolder()
     QVERIFY(WriteBytes(path(rom), RomBytes(400, 0x80, 0x03, 0x05, 0x00)));
     QVERIFY(QDir().mkpath(path(QStringLiteral("images"))));
     const QString target = path(QStringLiteral("images/") + picture);
-    QFile resource(content == "jpg" ? QStringLiteral(":/runup.jpg") : QStringLiteral(":/console.bmp"));
+    QFile resource(content == QLatin1String("jpg") ? QStringLiteral(":/runup.jpg") : QStringLiteral(":/console.bmp"));
     QVERIFY(resource.open(QIODevice::ReadOnly));
     QByteArray bytes = resource.readAll();
-    if (content == "corrupt")
+    if (content == QLatin1String("corrupt"))
         bytes = "BM" + QByteArray(500, '\x01');
-    else if (content == "truncated")
+    else if (content == QLatin1String("truncated"))
         bytes = bytes.left(bytes.size() / 2);
-    else if (content == "huge") {
+    else if (content == QLatin1String("huge")) {
         qToLittleEndian<qint32>(60000, bytes.data() + 18);
         qToLittleEndian<qint32>(60000, bytes.data() + 22);
         qToLittleEndian<quint32>(0, bytes.data() + 2);
     }
-    if (content == "fifo")
+    if (content == QLatin1String("fifo"))
         QVERIFY(MakeFifo(target));
     else if (!picture.isEmpty())
         QVERIFY(WriteBytes(target, bytes));
@@ -1030,11 +1033,11 @@ void TestVexa::hover()
     QVERIFY(window->RunDown->isVisible());
 
     QPoint point(3, 100);
-    if (target == "Frame3")
+    if (target == QLatin1String("Frame3"))
         point = window->Frame3->geometry().bottomRight() - QPoint(4, 4);
-    else if (target == "gbVärde")
+    else if (target == QStringLiteral("gbVärde"))
         point = window->gbVärde[0]->geometry().center();
-    else if (target != "background") {
+    else if (target != QLatin1String("background")) {
         auto *widget = window->findChild<QWidget *>(target);
         QVERIFY(widget);
         point = widget->mapTo(window, widget->rect().center());
@@ -1091,7 +1094,7 @@ void TestVexa::accessibleNames()
     QFETCH(QString, accessible);
     QFETCH(int, role);
     Vexa *window = MakeWindow();
-    QWidget *widget = name == "Vexa" ? window : window->findChild<QWidget *>(name);
+    QWidget *widget = name == QLatin1String("Vexa") ? window : window->findChild<QWidget *>(name);
     QVERIFY(widget);
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(iface);
@@ -1100,7 +1103,7 @@ void TestVexa::accessibleNames()
     else
         QCOMPARE(iface->text(QAccessible::Name), accessible);
     QCOMPARE(int(iface->role()), role);
-    if (name == "Command2")
+    if (name == QLatin1String("Command2"))
         QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("About"));
 }
 
@@ -1110,8 +1113,8 @@ void TestVexa::statusPanelsExposeEnabledState()
     Vexa *window = MakeWindow();
     QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(window->StatusBar1);
     QCOMPARE(bar->childCount(), 4);
-    const QStringList names{"CGB", "SGB", "JAP", "0MBit"};
-    const QStringList tips{"Gameboy Color", "Super Gameboy", "Country", "ROM Size"};
+    const QStringList names{u"CGB"_s, u"SGB"_s, u"JAP"_s, u"0MBit"_s};
+    const QStringList tips{u"Gameboy Color"_s, u"Super Gameboy"_s, u"Country"_s, u"ROM Size"_s};
     for (int i = 0; i < 4; ++i) {
         QAccessibleInterface *panel = bar->child(i);
         QVERIFY(panel);
@@ -1139,8 +1142,8 @@ void TestVexa::firstLaunchOfFreshStart()
     QCOMPARE(window->Text1->text(), command);
     QVERIFY(window->RunDown->isVisible());
     QVERIFY(WaitFor([&] { return Runs().size() == 1; }));
-    QCOMPARE(Runs().first().split('\n', Qt::SkipEmptyParts),
-             command.split(' ', Qt::SkipEmptyParts).mid(1));
+    QCOMPARE(Runs().first().split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+             command.split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(1));
 }
 
 void TestVexa::launchReadsControls_data()
@@ -1198,7 +1201,7 @@ void TestVexa::noRomClickedYet()
     ClickRun();
     QCOMPARE(window->Text1->text(), kFreshCommand);
     QVERIFY(WaitFor([&] { return Runs().size() == 1; }));
-    QCOMPARE(Runs().first().split('\n', Qt::SkipEmptyParts).last(), QStringLiteral("-delay"));
+    QCOMPARE(Runs().first().split(QLatin1Char('\n'), Qt::SkipEmptyParts).last(), QStringLiteral("-delay"));
 }
 
 void TestVexa::failedStartLeavesText1_data()
@@ -1215,9 +1218,9 @@ void TestVexa::failedStartLeavesText1()
     QFETCH(QString, kind);
     QFETCH(QString, reason);
     QVERIFY(QFile::remove(path(QStringLiteral("bin/vexa"))));
-    if (kind == "noexec")
+    if (kind == QLatin1String("noexec"))
         QVERIFY(WriteScript(path(QStringLiteral("bin/vexa")), RecorderScript(), false));
-    if (kind == "badinterp")
+    if (kind == QLatin1String("badinterp"))
         QVERIFY(WriteBytes(path(QStringLiteral("bin/vexa")), "#!/nonexistent/interpreter\n")
                 && chmod(QFile::encodeName(path(QStringLiteral("bin/vexa"))).constData(), 0755) == 0);
     qputenv("PATH", QFile::encodeName(path(QStringLiteral("bin"))));
@@ -1233,7 +1236,8 @@ void TestVexa::failedStartLeavesText1()
     QCOMPARE(failures_.size(), 1);
     const QString message = failures_.first().section(QLatin1Char('|'), 0, 0);
     QCOMPARE(message, QStringLiteral("The emulator could not be started (%1): %2").arg(reason, kFreshCommand + path(QStringLiteral("x.gb"))));
-    QCOMPARE(failures_.first().section(QLatin1Char('|'), 1).contains(QLatin1String("README")), kind == "missing");
+    QCOMPARE(failures_.first().section(QLatin1Char('|'), 1).contains(QLatin1String("README")),
+             kind == QLatin1String("missing"));
 }
 
 void TestVexa::twoClicksStartTwo()
@@ -1272,8 +1276,8 @@ void TestVexa::strangeRomNames()
     const QString command = kFreshCommand + path(name);
     QCOMPARE(window->Text1->text(), command);
     QVERIFY(WaitFor([&] { return Runs().size() == 1; }));
-    const QStringList words = kFreshCommand.split(' ', Qt::SkipEmptyParts).mid(1) << path(name);
-    QCOMPARE(Runs().first().split('\n', Qt::SkipEmptyParts), words);
+    const QStringList words = kFreshCommand.split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(1) << path(name);
+    QCOMPARE(Runs().first().split(QLatin1Char('\n'), Qt::SkipEmptyParts), words);
     QVERIFY(!QFile::exists(path(QStringLiteral("PWNED"))));
     QVERIFY(!QFile::exists(QStringLiteral("PWNED")));
 }
@@ -1297,7 +1301,7 @@ void TestVexa::nameNotUtf8()
     QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("8MBit"));
     ClickRun();
     QVERIFY(WaitFor([&] { return Runs().size() == 1; }));
-    QCOMPARE(Runs().first().split('\n', Qt::SkipEmptyParts).last(), DisplayFileName(window->Game));
+    QCOMPARE(Runs().first().split(QLatin1Char('\n'), Qt::SkipEmptyParts).last(), DisplayFileName(window->Game));
 }
 
 // A folder whose name is not UTF-8 is shown, stored and restored under its

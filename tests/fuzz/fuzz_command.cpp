@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const std::string command = BuildLaunchCommand(options);
 
-    QStringList expected{"vexa", "-rtsdir", "rsave/", "-savdir", "saves/"};
+    QStringList expected{QStringLiteral("vexa"), QStringLiteral("-rtsdir"), QStringLiteral("rsave/"),
+                         QStringLiteral("-savdir"), QStringLiteral("saves/")};
     const char *video[] = {"", "-video 1", "-video 2", "-video 3", "-video 4", "-video 5"};
     for (int i = 0; i < 6; ++i) {
         if (options.VideoText == kVideo[i])
