@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <sys/inotify.h>
 #include <sys/socket.h>
+#include <ftw.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/un.h>
@@ -29,6 +30,16 @@ inline QString SettingsFile()
 {
     return qEnvironmentVariable("XDG_CONFIG_HOME") + QLatin1Char('/') + SettingNames::Application + QLatin1Char('/')
         + SettingNames::Application + QStringLiteral(".conf");
+}
+
+// Removes a folder and everything in it, names that are not UTF-8 included
+// (QTemporaryDir cannot remove those).
+inline void RemoveTree(const QString &path)
+{
+    nftw(
+        QFile::encodeName(path).constData(),
+        [](const char *name, const struct stat *, int, FTW *) { return remove(name); }, 16,
+        FTW_DEPTH | FTW_PHYS);
 }
 
 inline bool WaitFor(const std::function<bool()> &condition, int ms = 5000)

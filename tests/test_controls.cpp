@@ -76,6 +76,7 @@ void TestControls::init()
 
 void TestControls::cleanup()
 {
+    RemoveTree(dir_->path());
     delete dir_;
     dir_ = nullptr;
 }

@@ -166,6 +166,7 @@ void TestVexa::cleanup()
     window_ = nullptr;
     qputenv("PATH", previousPath_);
     QDir::setCurrent(previousDir_);
+    RemoveTree(work_->path());
     delete work_;
     work_ = nullptr;
 }
@@ -1324,8 +1325,6 @@ void TestVexa::folderNotUtf8IsStoredExactly()
     QCOMPARE(EncodeFileName(window->Dir1->Path()), raw);
     ClickFile(QStringLiteral("x.gb"));
     QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("8MBit"));
-    unlink((raw + "/x.gb").constData());
-    rmdir(raw.constData());
 }
 
 VEXA_TEST_MAIN(TestVexa)
