@@ -45,7 +45,12 @@ FileListBox::FileListBox(QWidget *parent)
             });
     settle_.setSingleShot(true);
     settle_.setInterval(kSettleMs);
-    connect(&watcher_, &FolderWatcher::Changed, &settle_, qOverload<>(&QTimer::start));
+    // The first change starts the wait: a folder that keeps changing is still
+    // read again every quarter second.
+    connect(&watcher_, &FolderWatcher::Changed, this, [this] {
+        if (!settle_.isActive())
+            settle_.start();
+    });
     connect(&settle_, &QTimer::timeout, this, &FileListBox::Refresh);
 }
 
