@@ -111,22 +111,23 @@ about_opens() {
     fail "a click on \"?\" opened no About window within a second"
 }
 
-# The launcher made that call (the file system's log has the line).
-wait_for_call() {
+# Waits up to two seconds for a line of the file system's log (grep's arguments).
+log_has() {
     for _ in $(seq 40); do
-        grep -qx "$1" "$work/calls" 2>/dev/null && return 0
+        grep -q "$@" "$work/calls" 2>/dev/null && return 0
         sleep 0.05
     done
-    fail "the launcher never made the call: $1"
+    return 1
+}
+
+# The launcher made that call.
+wait_for_call() {
+    log_has -x "$1" || fail "the launcher never made the call: $1"
 }
 
 # The launcher reached a call that never answers, on that path or under it.
 wait_for_hang() {
-    for _ in $(seq 40); do
-        grep -q "^hang [a-z]* $1" "$work/calls" 2>/dev/null && return 0
-        sleep 0.05
-    done
-    fail "the launcher never reached the hung $1"
+    log_has "^hang [a-z]* $1" || fail "the launcher never reached the hung $1"
 }
 
 # A click on the first entry of the file list, once the folder has been read.
