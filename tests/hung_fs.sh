@@ -91,13 +91,13 @@ start() {
 windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null || true; }
 
 wait_for_window() {
-    local deadline=$(($(now_ms) + 3000))
+    local deadline=$(($(now_ms) + 10000))
     while [ "$(now_ms)" -lt "$deadline" ]; do
         main="$(xdotool search --all --onlyvisible --pid "$pid" --name "VExa Tessor" 2>/dev/null | head -1 || true)"
         [ -n "$main" ] && return 0
         sleep 0.05
     done
-    fail "the main window did not map within 3 s"
+    fail "the main window did not map within 10 s "
 }
 
 # Within a second of a click on "?", a second window of the launcher shows.
