@@ -97,7 +97,7 @@ wait_for_window() {
         [ -n "$main" ] && return 0
         sleep 0.05
     done
-    fail "the main window did not map within 10 s "
+    fail "the main window did not map within 10 s"
 }
 
 # Within a second of a click on "?", a second window of the launcher shows.
