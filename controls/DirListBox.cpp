@@ -55,7 +55,7 @@ void DirListBox::SetPath(const QString &path, const std::function<void()> &settl
             settled();
         return;
     }
-    const QString absolute = QDir::cleanPath(QDir::current().absoluteFilePath(path));
+    const QString absolute = FullPath(path);
     const unsigned serial = ++serial_;
     pending_ = true;
     const bool list = shown_;
@@ -84,6 +84,11 @@ void DirListBox::SetPath(const QString &path, const std::function<void()> &settl
             if (settled)
                 settled();
         });
+}
+
+QString DirListBox::FullPath(const QString &path)
+{
+    return QDir::cleanPath(QDir::current().absoluteFilePath(path));
 }
 
 void DirListBox::showEvent(QShowEvent *event)

@@ -27,6 +27,10 @@ public:
 
     int CurrentFolderRow() const { return currentRow_; }
 
+    // A path as the list names folders: absolute (relative ones are taken
+    // from the working directory), without "." or ".." or a trailing "/".
+    static QString FullPath(const QString &path);
+
 signals:
     void Changed();
 

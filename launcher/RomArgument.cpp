@@ -7,7 +7,6 @@
 #include "platform/FileNames.h"
 #include "platform/RegularFile.h"
 
-#include <QDir>
 
 #include <cerrno>
 #include <cstring>
@@ -37,6 +36,6 @@ QString OpenRomArgument(Vexa &window, const QString &path)
     const QString name = path.section(QLatin1Char('/'), -1);
     if (!FilePattern(window.File1->Pattern().toStdString()).Matches(EncodeFileName(name).toStdString()))
         return QStringLiteral("its name does not match \"%1\"").arg(window.File1->Pattern());
-    window.OpenRom(QDir::current().absoluteFilePath(path));
+    window.OpenRom(path);
     return {};
 }

@@ -23,7 +23,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -380,7 +379,7 @@ bool Vexa::FolderCounted() const
 
 bool Vexa::Busy() const
 {
-    return Dir1->Pending() || File1->Listing() || inspecting_;
+    return Dir1->Pending() || File1->Listing() || inspectTimer_.isActive();
 }
 
 void Vexa::Form_Load()
@@ -406,7 +405,7 @@ void Vexa::Form_Load()
     // the file list moves on to the folder that is shown instead.
     const QString stored = ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::RomPath);
     if (!stored.isEmpty())
-        File1->SetPath(QDir::cleanPath(QDir::current().absoluteFilePath(stored)));
+        File1->SetPath(DirListBox::FullPath(stored));
     Dir1->SetPath(stored, [this] {
         File1->SetPath(Dir1->Path());
         RememberFolderOnDrive();
@@ -430,9 +429,9 @@ void Vexa::Form_Unload()
 
 void Vexa::OpenRom(const QString &path)
 {
-    const QFileInfo rom(QDir::current().absoluteFilePath(path));
+    const QFileInfo rom(DirListBox::FullPath(path));
     pendingRom_ = rom.fileName();
-    pendingRomFolder_ = QDir::cleanPath(rom.absolutePath());
+    pendingRomFolder_ = rom.path();
     Dir1->SetPath(pendingRomFolder_, [this] {
         File1->SetPath(Dir1->Path());
         SelectPendingRom();
@@ -516,7 +515,6 @@ void Vexa::File1_Click()
 void Vexa::StartInspection(const QString &folder, const QString &fileName)
 {
     const unsigned serial = ++inspection_;
-    inspecting_ = true;
     inspectTimer_.start(InspectBoundMs);
     RunInBackground(
         this, [look = inspect, folder, fileName] { return look(folder, fileName); },
@@ -528,7 +526,6 @@ void Vexa::StartInspection(const QString &folder, const QString &fileName)
 
 void Vexa::ApplyInspection(const Inspection &inspection)
 {
-    inspecting_ = false;
     inspectTimer_.stop();
     Image1->setPixmap(inspection.picture.isNull() ? noimage->pixmap() : QPixmap::fromImage(inspection.picture));
     const HeaderFacts facts = InspectHeader(inspection.header);

@@ -132,7 +132,6 @@ private:
     QString pendingRomFolder_;
     QTimer inspectTimer_;
     unsigned inspection_ = 0;
-    bool inspecting_ = false;
     bool centred_ = false;
     bool closeWaited_ = false;
     bool closed_ = false;
