@@ -1,5 +1,7 @@
 #include "DataFolder.h"
 
+#include "FolderScan.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -18,19 +20,6 @@ std::string HomeFolder()
     return entry && entry->pw_dir ? entry->pw_dir : "/";
 }
 
-bool MakeFolders(const std::string &path, std::string &why)
-{
-    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
-        const std::string part = path.substr(0, slash);
-        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
-            why = "cannot make " + part + ": " + std::strerror(errno);
-            return false;
-        }
-        if (slash == std::string::npos)
-            return true;
-    }
-}
-
 } // namespace
 
 std::string DataFolderPath()
@@ -45,8 +34,11 @@ std::string DataFolderPath()
 bool EnterDataFolder(std::string &why)
 {
     const std::string folder = DataFolderPath();
-    if (!MakeFolders(folder, why))
+    std::string failed;
+    if (const int error = MakeFolders(folder, 0700, &failed)) {
+        why = "cannot make " + failed + ": " + std::strerror(error);
         return false;
+    }
     if (chdir(folder.c_str()) != 0) {
         why = "cannot change into " + folder + ": " + std::strerror(errno);
         return false;

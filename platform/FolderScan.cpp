@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <cerrno>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -106,6 +108,22 @@ bool ListMatchingFiles(const QString &path, const FilePattern &pattern, QStringL
     for (const Match &match : matches)
         names.append(DecodeFileName(QByteArray::fromRawData(match.name.data(), static_cast<qsizetype>(match.name.size()))));
     return read;
+}
+
+int MakeFolders(const std::string &path, unsigned mode, std::string *failed)
+{
+    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+        const std::string part = path.substr(0, slash);
+        struct stat info = {};
+        if (stat(part.c_str(), &info) != 0 && mkdir(part.c_str(), mode) != 0 && errno != EEXIST) {
+            const int error = errno;
+            if (failed)
+                *failed = part;
+            return error;
+        }
+        if (slash == std::string::npos)
+            return 0;
+    }
 }
 
 bool IsFolder(const QString &path)

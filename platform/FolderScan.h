@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+
 class FilePattern;
 
 // The visible entries of one folder, unsorted: subfolders (and links to
@@ -23,3 +25,8 @@ bool ListMatchingFiles(const QString &path, const FilePattern &pattern, QStringL
 
 // Whether the path names a folder (or a link to one).
 bool IsFolder(const QString &path);
+
+// Makes the folder at an absolute path and any parents missing, with the
+// given mode. Returns 0, or the errno value of the first folder that could not
+// be made; that folder's path is then in failed.
+int MakeFolders(const std::string &path, unsigned mode, std::string *failed = nullptr);

@@ -1,6 +1,7 @@
 #include "Settings.h"
 
 #include "FileNames.h"
+#include "FolderScan.h"
 #include "IniText.h"
 #include "RegularFile.h"
 
@@ -60,18 +61,6 @@ Store LoadStore(const QByteArray &path)
         store.mode = info.st_mode & 07777;
     store.state = Store::Loaded;
     return store;
-}
-
-bool MakeFolders(const QByteArray &folder)
-{
-    for (qsizetype slash = folder.indexOf('/', 1);; slash = folder.indexOf('/', slash + 1)) {
-        const QByteArray part = slash < 0 ? folder : folder.left(slash);
-        struct stat info = {};
-        if (stat(part.constData(), &info) != 0 && mkdir(part.constData(), 0777) != 0 && errno != EEXIST)
-            return false;
-        if (slash < 0)
-            return true;
-    }
 }
 
 // The writers' lock beside the store, held the way Qt's lock files are: the
@@ -209,7 +198,7 @@ bool WriteSetting(const QString &application, const QString &section, const QStr
     Store store = LoadStore(path);
     if (unchanged(store))
         return true;
-    if (store.state == Store::Unusable || !MakeFolders(path.left(path.lastIndexOf('/'))))
+    if (store.state == Store::Unusable || MakeFolders(path.left(path.lastIndexOf('/')).toStdString(), 0777) != 0)
         return false;
     const StoreLock lock(path + ".lock");
     if (!lock.Held())
