@@ -72,6 +72,11 @@ void FileListBox::SetPattern(const QString &pattern)
         Refresh();
 }
 
+bool FileListBox::Takes(const QString &fileName) const
+{
+    return pattern_.Matches(EncodeFileName(fileName).toStdString());
+}
+
 QString FileListBox::FileName() const
 {
     const QModelIndexList selected = selectionModel()->selectedIndexes();

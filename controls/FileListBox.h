@@ -24,6 +24,8 @@ public:
 
     QString Pattern() const { return patternText_; }
     void SetPattern(const QString &pattern);
+    // Whether a file of that name would be listed by the pattern.
+    bool Takes(const QString &fileName) const;
 
     // The selected file's name without folder, empty when none is selected.
     QString FileName() const;

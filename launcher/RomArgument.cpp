@@ -3,7 +3,6 @@
 #include "Vexa.h"
 
 #include "controls/FileListBox.h"
-#include "core/FilePattern.h"
 #include "platform/FileNames.h"
 #include "platform/RegularFile.h"
 
@@ -34,7 +33,7 @@ QString OpenRomArgument(Vexa &window, const QString &path)
     if (!RegularFile(path).IsOpen())
         return Unreadable(path);
     const QString name = path.section(QLatin1Char('/'), -1);
-    if (!FilePattern(window.File1->Pattern().toStdString()).Matches(EncodeFileName(name).toStdString()))
+    if (!window.File1->Takes(name))
         return QStringLiteral("its name does not match \"%1\"").arg(window.File1->Pattern());
     window.OpenRom(path);
     return {};
