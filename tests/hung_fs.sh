@@ -29,8 +29,10 @@ if [ -z "${VEXA_HUNG_FS_INSIDE:-}" ]; then
     unshare -m --propagation private true 2>/dev/null \
         || skip "cannot make a private mount namespace (unshare -m needs root)"
     export VEXA_HUNG_FS_INSIDE=1 VEXA_HUNG_FS_PYTHON="$python"
+    # The display number starts at a random place: xvfb-run -a takes a number
+    # whose lock file is gone while the server that held it may still serve.
     exec unshare -m --propagation private \
-        xvfb-run -a -s "-screen 0 800x600x24" bash "${BASH_SOURCE[0]}" "$launcher"
+        xvfb-run -a -n "$((100 + RANDOM % 9000))" -s "-screen 0 800x600x24" bash "${BASH_SOURCE[0]}" "$launcher"
 fi
 
 work="$(mktemp -d)"
