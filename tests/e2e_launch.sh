@@ -68,7 +68,7 @@ cd "$work"
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work" VEXA_RECORD="$work/record" LAUNCHER="$launcher"
 export PATH="$work/bin:$PATH"
 unset QT_QPA_PLATFORM
-xvfb-run -a -n "$((100 + RANDOM % 9000))" -s "-screen 0 800x600x24" "$work/drive.sh"
+xvfb-run -a -n "$((100 + RANDOM % 9000))" -s "-screen 0 800x600x24 -noreset" "$work/drive.sh"
 
 switches="-rtsdir rsave/  -savdir saves/  -cgb  -sound 1 -stereo 1  -crc  -delay"
 one_run="$(printf '%s\n' $switches "$rom"; echo --)"

@@ -31,8 +31,11 @@ if [ -z "${VEXA_HUNG_FS_INSIDE:-}" ]; then
     export VEXA_HUNG_FS_INSIDE=1 VEXA_HUNG_FS_PYTHON="$python"
     # The display number starts at a random place: xvfb-run -a takes a number
     # whose lock file is gone while the server that held it may still serve.
+    # -noreset: each case starts a launcher just after the last one ended, and
+    # a server that resets when its last client leaves can refuse a client
+    # that connects during the reset.
     exec unshare -m --propagation private \
-        xvfb-run -a -n "$((100 + RANDOM % 9000))" -s "-screen 0 800x600x24" bash "${BASH_SOURCE[0]}" "$launcher"
+        xvfb-run -a -n "$((100 + RANDOM % 9000))" -s "-screen 0 800x600x24 -noreset" bash "${BASH_SOURCE[0]}" "$launcher"
 fi
 
 work="$(mktemp -d)"

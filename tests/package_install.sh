@@ -48,7 +48,7 @@ SH
 export FOLDER="$folder" WORK="$work"
 env -u XDG_DATA_HOME -u QT_QPA_PLATFORM HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
     XDG_RUNTIME_DIR="$work/runtime" PATH="$work/root/usr/bin:$PATH" \
-    xvfb-run -a -n "$((100 + RANDOM % 9000))" -s "-screen 0 800x600x24" bash "$work/menu.sh" "${command[@]}" \
+    xvfb-run -a -n "$((100 + RANDOM % 9000))" -s "-screen 0 800x600x24 -noreset" bash "$work/menu.sh" "${command[@]}" \
     || fail "the installed launcher did not show its window: $(cat "$work/log")"
 [ "$(cat "$work/cwd")" = "$work/home/.local/share/vexa" ] || fail "started in $(cat "$work/cwd")"
 grep -q "= \"vexa-launcher\", \"$id\"$" "$work/class" || fail "window class: $(cat "$work/class")"
