@@ -3,6 +3,7 @@
 #include "controls/EventLabel.h"
 #include "controls/PictureBox.h"
 #include "platform/Clock.h"
+#include "platform/Fonts.h"
 #include "controls/Desktop.h"
 #include "platform/PictureLoader.h"
 
@@ -31,7 +32,7 @@ EventLabel *MakeExitLabel(QWidget *parent, const char *name, const QRect &rect)
     label->setText(QStringLiteral("EXIT"));
     label->setObjectName(QLatin1String(name));
     label->setGeometry(rect);
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font = WindowsFont(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(9.75);
     font.setBold(true);
     label->setFont(font);

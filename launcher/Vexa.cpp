@@ -15,6 +15,7 @@
 #include "platform/Background.h"
 #include "controls/Desktop.h"
 #include "platform/FileNames.h"
+#include "platform/Fonts.h"
 #include "platform/PictureLoader.h"
 #include "platform/ProgramStart.h"
 #include "platform/RomReader.h"
@@ -53,7 +54,7 @@ QRect Twips(int left, int top, int width, int height)
 
 QFont LayoutFont(const QString &face)
 {
-    QFont font(face);
+    QFont font = WindowsFont(face);
     font.setPointSizeF(8.25);
     font.setBold(true);
     return font;

@@ -9,3 +9,8 @@ void MapWindowsFonts()
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), substitutes);
     QFont::insertSubstitutions(QStringLiteral("Arial"), substitutes);
 }
+
+QFont WindowsFont(const QString &face)
+{
+    return QFont(QFont::substitute(face));
+}
