@@ -13,6 +13,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -99,9 +101,10 @@ bool ListAndWait(FileListBox &box, const QString &folder)
 class ListWatch : public QObject
 {
 public:
-    ListWatch(Vexa &window, int expected)
+    ListWatch(Vexa &window, int expected, std::function<void()> done)
         : window_(window)
         , expected_(expected)
+        , done_(std::move(done))
     {
         clock_.start();
         window.createWinId();
@@ -122,6 +125,8 @@ protected:
         else if (event->type() == QEvent::Paint && watched == window_.File1->viewport() && complete_
                  && painted < 0)
             painted = static_cast<double>(clock_.nsecsElapsed()) / 1e6;
+        if (painted >= 0 && exposed >= 0)
+            done_();
         return QObject::eventFilter(watched, event);
     }
 
@@ -131,6 +136,7 @@ private:
     Vexa &window_;
     QElapsedTimer clock_;
     int expected_;
+    std::function<void()> done_;
     bool complete_ = false;
 };
 
@@ -192,10 +198,15 @@ int main(int argc, char *argv[])
         QElapsedTimer clock;
         clock.start();
         Vexa window;
-        ListWatch watch(window, expected);
+        // An event loop of its own, as the program runs: QTest::qWaitFor
+        // sleeps 10 ms between its rounds of events.
+        QEventLoop loop;
+        ListWatch watch(window, expected, [&loop] { loop.quit(); });
         const double made = static_cast<double>(clock.nsecsElapsed()) / 1e6;
         window.show();
-        if (!QTest::qWaitFor([&] { return watch.painted >= 0 && watch.exposed >= 0; }, 60000)) {
+        QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+        loop.exec();
+        if (watch.painted < 0 || watch.exposed < 0) {
             std::fprintf(stderr, "bench_browse: the list of %d names was never painted\n", expected);
             return 1;
         }
@@ -224,7 +235,10 @@ int main(int argc, char *argv[])
     WriteSetting(SettingNames::Application, SettingNames::Section, SettingNames::RomPath, roms);
     Vexa window;
     window.show();
-    QTest::qWaitFor([&] { return !window.Busy() && window.File1->ListCount() == 2; }, 10000);
+    if (!QTest::qWaitFor([&] { return !window.Busy() && window.File1->ListCount() == 2; }, 10000)) {
+        std::fprintf(stderr, "bench_browse: the two ROMs to select were never listed\n");
+        return 1;
+    }
     QVector<double> select, base, decode;
     for (int i = 0; i < 200; ++i) {
         base.append(ReadHeader(roms + QStringLiteral("/a.gb")));
