@@ -3,9 +3,9 @@
 #include "Vexa.h"
 
 #include "controls/FileListBox.h"
+#include "platform/Background.h"
 #include "platform/FileNames.h"
 #include "platform/RegularFile.h"
-
 
 #include <cerrno>
 #include <cstring>
@@ -28,13 +28,18 @@ QString Unreadable(const QString &path)
 
 } // namespace
 
-QString OpenRomArgument(Vexa &window, const QString &path)
+void OpenRomArgument(Vexa &window, const QString &path, const std::function<void(const QString &why)> &done)
 {
-    if (!RegularFile(path).IsOpen())
-        return Unreadable(path);
     const QString name = path.section(QLatin1Char('/'), -1);
-    if (!window.File1->Takes(name))
-        return QStringLiteral("its name does not match \"%1\"").arg(window.File1->Pattern());
-    window.OpenRom(path);
-    return {};
+    if (!window.File1->Takes(name)) {
+        done(QStringLiteral("its name does not match \"%1\"").arg(window.File1->Pattern()));
+        return;
+    }
+    RunInBackground(
+        &window, [path] { return RegularFile(path).IsOpen() ? QString() : Unreadable(path); },
+        [&window, path, done](const QString &why) {
+            if (why.isEmpty())
+                window.OpenRom(path);
+            done(why);
+        });
 }

@@ -83,10 +83,12 @@ int main(int argc, char *argv[])
     // Asked to stop, the launcher closes as it does from its close box.
     OnQuitSignals(&window, [&window] { window.close(); });
     if (line.rom) {
-        const QString notOpened = OpenRomArgument(window, DecodeFileName(QByteArray::fromStdString(rom)));
-        if (!notOpened.isEmpty())
-            std::fprintf(stderr, "%s: not opening %s: %s\n", program.c_str(), line.rom->c_str(),
-                         notOpened.toLocal8Bit().constData());
+        OpenRomArgument(window, DecodeFileName(QByteArray::fromStdString(rom)),
+                        [program, given = *line.rom](const QString &notOpened) {
+                            if (!notOpened.isEmpty())
+                                std::fprintf(stderr, "%s: not opening %s: %s\n", program.c_str(), given.c_str(),
+                                             notOpened.toLocal8Bit().constData());
+                        });
     }
     window.show();
     return QApplication::exec();

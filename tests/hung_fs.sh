@@ -5,7 +5,8 @@
 #     within a second, SIGTERM closes the window and the settings keep TotGames;
 #  b) the folder answers, but clicking a ROM whose picture or whose own bytes
 #     hang leaves the window responsive, and it still closes normally;
-#  c) an unrelated mount whose statfs never answers: the window maps.
+#  c) a ROM named on the command line lies on the hung share: the window maps;
+#  d) an unrelated mount whose statfs never answers: the window maps.
 # Skips (77) where FUSE, a mount namespace, Xvfb or xdotool is missing.
 # Usage: hung_fs.sh path/to/vexa-launcher
 set -euo pipefail
@@ -83,12 +84,14 @@ mount_share() {
     exit 77
 }
 
-# start CONFIG-TEXT WORKING-FOLDER: a fresh configuration folder, then the launcher.
+# start CONFIG-TEXT WORKING-FOLDER [ARGUMENT...]: a fresh configuration folder, then the launcher.
 start() {
     config="$work/config-${FUNCNAME[1]}"
     mkdir -p "$config/Vexa"
     printf '%b' "$1" > "$config/Vexa/Vexa.conf"
-    (cd "$2" && XDG_CONFIG_HOME="$config" exec setpriv --pdeathsig KILL -- "$launcher") &
+    local folder="$2"
+    shift 2
+    (cd "$folder" && XDG_CONFIG_HOME="$config" exec setpriv --pdeathsig KILL -- "$launcher" "$@") &
     pid=$!
 }
 
@@ -218,6 +221,13 @@ case_b_rom() {
         && click_first_rom /slow/roms && wait_for_hang /slow/roms/Stuck.gb && about_opens && closes 1
 }
 
+# A ROM named on the command line lies on a share that never answers.
+case_argument() {
+    mount_share d --hang all:/dead
+    start "[Options]\nTotGames=3\n" "$work/local" "$work/mnt-d/dead/Lost.gb"
+    wait_for_window && wait_for_hang /dead && about_opens && closes 0
+}
+
 case_c() {
     mount_share c --hang statfs:/
     start "" "$work/local"
@@ -227,5 +237,6 @@ case_c() {
 run_case "stored ROM folder hangs" case_a
 run_case "picture read hangs" case_b_picture
 run_case "ROM read hangs" case_b_rom
+run_case "ROM argument on the hung share" case_argument
 run_case "statfs of another mount hangs" case_c
 [ "$failures" -eq 0 ]

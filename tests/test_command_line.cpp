@@ -12,6 +12,8 @@
 
 #include <QSettings>
 
+#include <optional>
+
 namespace {
 
 QString StoredRomPath()
@@ -147,8 +149,10 @@ void TestCommandLine::opensRom()
     QVERIFY(WriteBytes(roms + QStringLiteral("/other.gb"), RomBytes(400, 0, 0, 0, 0)));
     QVERIFY(WriteBytes(roms + QStringLiteral("/Tetris DX.gb"), RomBytes(400, 0x80, 0x03, 0x05, 0x01)));
     Vexa window;
-    QCOMPARE(OpenRomArgument(window, QStringLiteral("roms/Tetris DX.gb")), QString());
-    QVERIFY(WaitFor([&] { return !window.Game.isEmpty() && !window.Busy(); }));
+    std::optional<QString> why;
+    OpenRomArgument(window, QStringLiteral("roms/Tetris DX.gb"), [&why](const QString &text) { why = text; });
+    QVERIFY(WaitFor([&] { return why && !window.Game.isEmpty() && !window.Busy(); }));
+    QCOMPARE(*why, QString());
     QCOMPARE(window.Dir1->Path(), roms);
     QCOMPARE(window.File1->FileName(), QStringLiteral("Tetris DX.gb"));
     QCOMPARE(window.Game, roms + QStringLiteral("/Tetris DX.gb"));
@@ -177,8 +181,11 @@ void TestCommandLine::romNotOpened()
     Vexa window;
     QVERIFY(WaitFor([&] { return !window.Busy(); }));
     const QString stored = StoredRomPath();
-    QCOMPARE(OpenRomArgument(window, work_->filePath(QStringLiteral("roms/") + name)),
-             why.replace(QStringLiteral("%p"), window.File1->Pattern()));
+    std::optional<QString> notOpened;
+    OpenRomArgument(window, work_->filePath(QStringLiteral("roms/") + name),
+                    [&notOpened](const QString &text) { notOpened = text; });
+    QVERIFY(WaitFor([&] { return notOpened.has_value(); }));
+    QCOMPARE(*notOpened, why.replace(QStringLiteral("%p"), window.File1->Pattern()));
     QCOMPARE(window.Dir1->Path(), work_->path());
     QCOMPARE(window.Game, QString());
     QCOMPARE(StoredRomPath(), stored);
