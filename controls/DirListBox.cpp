@@ -63,12 +63,8 @@ void DirListBox::SetPath(const QString &path, const std::function<void()> &settl
         this,
         [absolute, list] {
             Look look;
-            FolderEntries entries;
             look.folder = IsFolder(absolute);
-            if (look.folder && list && ScanFolder(absolute, entries)) {
-                look.listed = true;
-                look.subfolders = entries.folders;
-            }
+            look.listed = look.folder && list && ListSubfolders(absolute, look.subfolders);
             return look;
         },
         [this, serial, absolute, settled](const Look &look) {
@@ -106,9 +102,9 @@ void DirListBox::ReadSubfolders()
     RunInBackground(
         this,
         [path] {
-            FolderEntries entries;
-            ScanFolder(path, entries);
-            return std::make_pair(path, entries.folders);
+            QStringList subfolders;
+            ListSubfolders(path, subfolders);
+            return std::make_pair(path, subfolders);
         },
         [this](const std::pair<QString, QStringList> &result) {
             if (result.first == path_)

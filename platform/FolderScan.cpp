@@ -74,16 +74,14 @@ std::string FoldedKey(const char *name)
 
 } // namespace
 
-bool ScanFolder(const QString &path, FolderEntries &entries)
+bool ListSubfolders(const QString &path, QStringList &folders)
 {
-    entries = FolderEntries();
+    folders.clear();
     return EachEntry(
         path, [](const char *) { return true; },
-        [&entries](const char *name, unsigned char type) {
+        [&folders](const char *name, unsigned char type) {
             if (type == DT_DIR)
-                entries.folders.append(Decode(name));
-            else if (type == DT_REG)
-                entries.files.append(Decode(name));
+                folders.append(Decode(name));
         });
 }
 

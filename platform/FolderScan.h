@@ -7,16 +7,10 @@
 
 class FilePattern;
 
-// The visible entries of one folder, unsorted: subfolders (and links to
-// folders) and regular files (and links to them). Names starting with a dot
-// are hidden and left out.
-struct FolderEntries {
-    QStringList folders;
-    QStringList files;
-};
-
-// Returns false, with nothing listed, when the folder cannot be read.
-bool ScanFolder(const QString &path, FolderEntries &entries);
+// The visible subfolders of a folder (and links to folders), unsorted; names
+// starting with a dot are hidden and left out. Only the folders' names are
+// decoded. Returns false, with nothing listed, when the folder cannot be read.
+bool ListSubfolders(const QString &path, QStringList &folders);
 
 // The visible regular files of a folder (and links to them) whose names match
 // the pattern, sorted by name without regard to case. Only matching names are
