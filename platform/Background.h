@@ -4,8 +4,35 @@
 #include <QMetaObject>
 #include <QPointer>
 
+#include <atomic>
 #include <thread>
 #include <utility>
+
+// How many background threads have not yet finished their work.
+inline std::atomic<int> &BackgroundThreadsRunning()
+{
+    static std::atomic<int> running{0};
+    return running;
+}
+
+// The work's result goes to done on the user-interface thread, unless
+// receiver is gone by then. Work and done, and all they hold, are destroyed
+// when this returns.
+template <typename Work, typename Done>
+void RunAndDeliver(const QPointer<QObject> &guard, Work work, Done done)
+{
+    auto result = work();
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!app)
+        return;
+    QMetaObject::invokeMethod(
+        app,
+        [guard, done = std::move(done), result = std::move(result)]() mutable {
+            if (guard)
+                done(std::move(result));
+        },
+        Qt::QueuedConnection);
+}
 
 // Runs work on a thread of its own and hands its result to done on the
 // user-interface thread, unless receiver is gone by then. The thread is
@@ -14,18 +41,9 @@
 template <typename Work, typename Done>
 void RunInBackground(QObject *receiver, Work work, Done done)
 {
-    QPointer<QObject> guard(receiver);
-    std::thread([guard, work = std::move(work), done = std::move(done)]() mutable {
-        auto result = work();
-        QCoreApplication *app = QCoreApplication::instance();
-        if (!app)
-            return;
-        QMetaObject::invokeMethod(
-            app,
-            [guard, done = std::move(done), result = std::move(result)]() mutable {
-                if (guard)
-                    done(std::move(result));
-            },
-            Qt::QueuedConnection);
+    ++BackgroundThreadsRunning();
+    std::thread([guard = QPointer<QObject>(receiver), work = std::move(work), done = std::move(done)]() mutable {
+        RunAndDeliver(guard, std::move(work), std::move(done));
+        --BackgroundThreadsRunning();
     }).detach();
 }
