@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include <atomic>
+#include <memory>
 #include <thread>
 #include <utility>
 
@@ -16,10 +17,9 @@ inline std::atomic<int> &BackgroundThreadsRunning()
 }
 
 // The work's result goes to done on the user-interface thread, unless
-// receiver is gone by then. Work and done, and all they hold, are destroyed
-// when this returns.
+// receiver is gone by then.
 template <typename Work, typename Done>
-void RunAndDeliver(const QPointer<QObject> &guard, Work work, Done done)
+void RunAndDeliver(const QPointer<QObject> &guard, Work &work, Done &done)
 {
     auto result = work();
     QCoreApplication *app = QCoreApplication::instance();
@@ -41,9 +41,17 @@ void RunAndDeliver(const QPointer<QObject> &guard, Work work, Done done)
 template <typename Work, typename Done>
 void RunInBackground(QObject *receiver, Work work, Done done)
 {
+    struct Task {
+        QPointer<QObject> guard;
+        Work work;
+        Done done;
+    };
+    auto task = std::make_unique<Task>(Task{QPointer<QObject>(receiver), std::move(work), std::move(done)});
     ++BackgroundThreadsRunning();
-    std::thread([guard = QPointer<QObject>(receiver), work = std::move(work), done = std::move(done)]() mutable {
-        RunAndDeliver(guard, std::move(work), std::move(done));
+    std::thread([task = std::move(task)]() mutable {
+        RunAndDeliver(task->guard, task->work, task->done);
+        // Everything the work held is gone before the thread counts as finished.
+        task.reset();
         --BackgroundThreadsRunning();
     }).detach();
 }
