@@ -12,5 +12,8 @@ void MapWindowsFonts()
 
 QFont WindowsFont(const QString &face)
 {
-    return QFont(QFont::substitute(face));
+    const QStringList substitutes = QFont::substitutes(face);
+    QFont font;
+    font.setFamilies(substitutes.isEmpty() ? QStringList{face} : substitutes);
+    return font;
 }
