@@ -2,6 +2,7 @@
 
 #include "Vexa.h"
 
+#include "controls/DirListBox.h"
 #include "controls/FileListBox.h"
 #include "platform/Background.h"
 #include "platform/FileNames.h"
@@ -38,6 +39,12 @@ void OpenRomArgument(Vexa &window, const QString &path, const std::function<void
     RunInBackground(
         &window, [path] { return RegularFile(path).IsOpen() ? QString() : Unreadable(path); },
         [&window, path, done](const QString &why) {
+            // A check that comes back after the user has clicked a ROM or
+            // opened the folder lists leaves the window where the user took it.
+            if (why.isEmpty() && (!window.Game.isEmpty() || window.Dir1->isVisible())) {
+                done(QStringLiteral("the window was in use before the file could be checked"));
+                return;
+            }
             if (why.isEmpty())
                 window.OpenRom(path);
             done(why);

@@ -10,6 +10,7 @@ class Vexa;
 // as a click on it would, once its folder is listed. Only a readable regular
 // file whose name the file list's pattern takes is opened; otherwise the
 // window is left as it started. The file is checked in the background, so a
-// ROM on a share that never answers holds up nothing; done then gets an empty
-// text when the ROM was opened, otherwise why not.
+// ROM on a share that never answers holds up nothing; a check that comes back
+// after the user has taken the window elsewhere opens nothing. done then gets
+// an empty text when the ROM was opened, otherwise why not.
 void OpenRomArgument(Vexa &window, const QString &path, const std::function<void(const QString &why)> &done);

@@ -54,6 +54,7 @@ private slots:
     void opensRom();
     void romNotOpened_data();
     void romNotOpened();
+    void romCheckedAfterTheUserMovedOn();
 
 private:
     QTemporaryDir *work_ = nullptr;
@@ -184,11 +185,30 @@ void TestCommandLine::romNotOpened()
     std::optional<QString> notOpened;
     OpenRomArgument(window, work_->filePath(QStringLiteral("roms/") + name),
                     [&notOpened](const QString &text) { notOpened = text; });
-    QVERIFY(WaitFor([&] { return notOpened.has_value(); }));
+    QVERIFY(WaitFor([&] { return notOpened.has_value() && !window.Busy(); }));
     QCOMPARE(*notOpened, why.replace(QStringLiteral("%p"), window.File1->Pattern()));
     QCOMPARE(window.Dir1->Path(), work_->path());
     QCOMPARE(window.Game, QString());
     QCOMPARE(StoredRomPath(), stored);
+}
+
+void TestCommandLine::romCheckedAfterTheUserMovedOn()
+{
+    const QString roms = work_->filePath(QStringLiteral("roms"));
+    QVERIFY(QDir().mkpath(roms));
+    QVERIFY(WriteBytes(roms + QStringLiteral("/Tetris DX.gb"), RomBytes(400, 0x80, 0x03, 0x05, 0x01)));
+    QVERIFY(WriteBytes(work_->filePath(QStringLiteral("clicked.gb")), RomBytes(400, 0, 0, 0, 0)));
+    Vexa window;
+    QVERIFY(WaitFor([&] { return !window.Busy() && window.File1->ListCount() == 1; }));
+    QVERIFY(window.File1->Select(QStringLiteral("clicked.gb")));
+    QVERIFY(WaitFor([&] { return !window.Busy(); }));
+    std::optional<QString> notOpened;
+    OpenRomArgument(window, roms + QStringLiteral("/Tetris DX.gb"),
+                    [&notOpened](const QString &text) { notOpened = text; });
+    QVERIFY(WaitFor([&] { return notOpened.has_value() && !window.Busy(); }));
+    QCOMPARE(*notOpened, QStringLiteral("the window was in use before the file could be checked"));
+    QCOMPARE(window.Dir1->Path(), work_->path());
+    QCOMPARE(window.Game, work_->filePath(QStringLiteral("clicked.gb")));
 }
 
 VEXA_TEST_MAIN(TestCommandLine)
