@@ -205,7 +205,8 @@ int main(int argc, char *argv[])
         const double made = static_cast<double>(clock.nsecsElapsed()) / 1e6;
         window.show();
         QTimer::singleShot(60000, &loop, &QEventLoop::quit);
-        loop.exec();
+        if (watch.painted < 0 || watch.exposed < 0)
+            loop.exec();
         if (watch.painted < 0 || watch.exposed < 0) {
             std::fprintf(stderr, "bench_browse: the list of %d names was never painted\n", expected);
             return 1;
