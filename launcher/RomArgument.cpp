@@ -5,24 +5,21 @@
 #include "controls/DirListBox.h"
 #include "controls/FileListBox.h"
 #include "platform/Background.h"
-#include "platform/FileNames.h"
 #include "platform/RegularFile.h"
 
-#include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
 
 namespace {
 
-// Why a path that RegularFile refused cannot be read.
-QString Unreadable(const QString &path)
+// Why RegularFile refused the file.
+QString Unreadable(const RegularFile &file)
 {
-    struct stat info = {};
-    if (stat(EncodeFileName(path).constData(), &info) != 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
-    if (S_ISDIR(info.st_mode))
+    if (file.Mode() == 0)
+        return QString::fromLocal8Bit(std::strerror(file.Error()));
+    if (S_ISDIR(file.Mode()))
         return QStringLiteral("it is a folder");
-    if (!S_ISREG(info.st_mode))
+    if (!S_ISREG(file.Mode()))
         return QStringLiteral("it is not a regular file");
     return QStringLiteral("it cannot be read");
 }
@@ -37,7 +34,11 @@ void OpenRomArgument(Vexa &window, const QString &path, const std::function<void
         return;
     }
     RunInBackground(
-        &window, [path] { return RegularFile(path).IsOpen() ? QString() : Unreadable(path); },
+        &window,
+        [path] {
+            const RegularFile file(path);
+            return file.IsOpen() ? QString() : Unreadable(file);
+        },
         [&window, path, done](const QString &why) {
             // A check that comes back after the user has clicked a ROM or
             // opened the folder lists leaves the window where the user took it.

@@ -15,6 +15,7 @@ RegularFile::RegularFile(const QString &path)
         error_ = errno;
         return;
     }
+    mode_ = before.st_mode;
     if (!S_ISREG(before.st_mode)) {
         error_ = EINVAL;
         return;

@@ -22,6 +22,8 @@ public:
     // Why the file is not open, as an errno value: ENOENT when nothing is
     // there, EINVAL when it is not a regular file.
     int Error() const { return error_; }
+    // The type and permission bits of what the path named, 0 when nothing.
+    unsigned Mode() const { return mode_; }
 
     // Reads until size bytes are in or the file ends. Returns the count read,
     // or -1 on a read error.
@@ -30,5 +32,6 @@ public:
 private:
     int fd_ = -1;
     int error_ = 0;
+    unsigned mode_ = 0;
     std::int64_t size_ = 0;
 };

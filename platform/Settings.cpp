@@ -56,9 +56,7 @@ Store LoadStore(const QByteArray &path)
     store.text.resize(static_cast<qsizetype>(file.Size()));
     if (file.Read(store.text.data(), file.Size()) != file.Size())
         return store;
-    struct stat info = {};
-    if (stat(path.constData(), &info) == 0)
-        store.mode = info.st_mode & 07777;
+    store.mode = file.Mode() & 07777;
     store.state = Store::Loaded;
     return store;
 }
