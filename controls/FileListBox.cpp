@@ -57,7 +57,7 @@ FileListBox::FileListBox(QWidget *parent)
 void FileListBox::SetPath(const QString &path)
 {
     // Start-up sets the folder the folder list has just shown: list it once.
-    if ((listed_ || listing_) && path == path_)
+    if (started_ && path == path_)
         return;
     path_ = path;
     model_.setStringList({});
@@ -68,7 +68,7 @@ void FileListBox::SetPattern(const QString &pattern)
 {
     patternText_ = pattern;
     pattern_ = FilePattern(pattern.toStdString());
-    if (listed_ || listing_)
+    if (started_)
         Refresh();
 }
 
@@ -94,6 +94,7 @@ bool FileListBox::Select(const QString &name)
 
 void FileListBox::Refresh()
 {
+    started_ = true;
     listing_ = true;
     const unsigned serial = ++serial_;
     const QString path = path_;
@@ -128,7 +129,6 @@ void FileListBox::Apply(const QStringList &names, int watch)
     verticalScrollBar()->setValue(scroll);
     restoring_ = false;
     watcher_.Follow(watch);
-    listed_ = true;
     listing_ = false;
     emit Listed();
 }

@@ -71,7 +71,7 @@ private:
     FolderWatcher watcher_;
     QTimer settle_;
     unsigned serial_ = 0;
-    bool listed_ = false;
+    bool started_ = false; // a folder has been asked for
     bool listing_ = false;
     bool restoring_ = false;
     bool pressSelected_ = false;
