@@ -380,7 +380,7 @@ bool Vexa::FolderCounted() const
 
 bool Vexa::Busy() const
 {
-    return Dir1->Pending() || File1->Listing() || inspectTimer_.isActive();
+    return !FolderCounted() || inspectTimer_.isActive();
 }
 
 void Vexa::Form_Load()
