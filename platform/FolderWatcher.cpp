@@ -8,11 +8,10 @@
 FolderWatcher::FolderWatcher(QObject *parent)
     : QObject(parent)
     , descriptor_(std::make_shared<const Descriptor>(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)))
-    , fd_(descriptor_->fd)
 {
-    if (fd_ < 0)
+    if (descriptor_->fd < 0)
         return;
-    notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
+    notifier_ = new QSocketNotifier(descriptor_->fd, QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &FolderWatcher::ReadEvents);
 }
 
@@ -38,14 +37,14 @@ std::function<int(const QByteArray &)> FolderWatcher::WatchAdder() const
 void FolderWatcher::Follow(int watch)
 {
     if (watch_ >= 0 && watch_ != watch)
-        inotify_rm_watch(fd_, watch_);
+        inotify_rm_watch(descriptor_->fd, watch_);
     watch_ = watch;
 }
 
 void FolderWatcher::Drop(int watch)
 {
     if (watch >= 0 && watch != watch_)
-        inotify_rm_watch(fd_, watch);
+        inotify_rm_watch(descriptor_->fd, watch);
 }
 
 void FolderWatcher::ReadEvents()
@@ -53,7 +52,7 @@ void FolderWatcher::ReadEvents()
     alignas(inotify_event) char buffer[4096];
     bool changed = false;
     while (true) {
-        const ssize_t got = read(fd_, buffer, sizeof buffer);
+        const ssize_t got = read(descriptor_->fd, buffer, sizeof buffer);
         if (got <= 0)
             break;
         for (ssize_t at = 0; at < got;) {

@@ -41,7 +41,6 @@ private:
     };
 
     std::shared_ptr<const Descriptor> descriptor_;
-    int fd_ = -1;
     int watch_ = -1;
     QSocketNotifier *notifier_ = nullptr;
 };
