@@ -6,9 +6,11 @@ namespace {
 
 constexpr char16_t kStrayBase = 0xDC80;
 
-bool IsStray(QChar c)
+// A stray byte is a low surrogate of the escape range with no high surrogate before it.
+bool IsStrayAt(const QString &name, qsizetype i)
 {
-    return c.unicode() >= kStrayBase && c.unicode() <= 0xDCFF;
+    const char16_t c = name.at(i).unicode();
+    return c >= kStrayBase && c <= 0xDCFF && (i == 0 || !name.at(i - 1).isHighSurrogate());
 }
 
 // Length of the valid UTF-8 sequence starting at bytes[i], or 0 when there is none.
@@ -95,8 +97,7 @@ QByteArray EncodeFileName(const QString &name)
             bytes.append(QStringView(name).mid(runStart, end - runStart).toUtf8());
     };
     for (qsizetype i = 0; i < name.size(); ++i) {
-        // A stray byte is a low surrogate with no high surrogate before it.
-        if (IsStray(name.at(i)) && (i == 0 || !name.at(i - 1).isHighSurrogate())) {
+        if (IsStrayAt(name, i)) {
             flush(i);
             bytes.append(static_cast<char>(name.at(i).unicode() - kStrayBase + 0x80));
             runStart = i + 1;
@@ -110,7 +111,7 @@ QString DisplayFileName(const QString &name)
 {
     QString shown = name;
     for (qsizetype i = 0; i < shown.size(); ++i) {
-        if (IsStray(shown.at(i)) && (i == 0 || !shown.at(i - 1).isHighSurrogate()))
+        if (IsStrayAt(shown, i))
             shown[i] = QChar::ReplacementCharacter;
     }
     return shown;
