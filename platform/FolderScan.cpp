@@ -104,7 +104,7 @@ bool ListMatchingFiles(const QString &path, const FilePattern &pattern, QStringL
     });
     names.reserve(static_cast<qsizetype>(matches.size()));
     for (const Match &match : matches)
-        names.append(DecodeFileName(QByteArray::fromRawData(match.name.data(), static_cast<qsizetype>(match.name.size()))));
+        names.append(Decode(match.name.c_str()));
     return read;
 }
 
