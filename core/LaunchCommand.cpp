@@ -65,11 +65,16 @@ std::vector<std::string> SplitCommandLine(const std::string &commandLine)
     }
 }
 
-std::vector<std::string> LaunchArguments(const LaunchOptions &options)
+std::string SwitchesCommand(const LaunchOptions &options)
 {
     LaunchOptions switches = options;
     switches.Game.clear();
-    std::vector<std::string> words = SplitCommandLine(BuildLaunchCommand(switches));
+    return BuildLaunchCommand(switches);
+}
+
+std::vector<std::string> LaunchArguments(const LaunchOptions &options)
+{
+    std::vector<std::string> words = SplitCommandLine(SwitchesCommand(options));
     if (!options.Game.empty())
         words.push_back(options.Game);
     return words;

@@ -21,6 +21,9 @@ struct LaunchOptions {
 // pieces are joined as they are: nothing is trimmed, quoted or escaped.
 std::string BuildLaunchCommand(const LaunchOptions &options);
 
+// The command line up to the ROM path: BuildLaunchCommand without Game.
+std::string SwitchesCommand(const LaunchOptions &options);
+
 // The words of a command line: split at runs of blanks, nothing quoted or
 // escaped, no empty words.
 std::vector<std::string> SplitCommandLine(const std::string &commandLine);

@@ -589,9 +589,7 @@ void Vexa::RunDown_Click()
 {
     const LaunchOptions options = GatherLaunchOptions();
     // The command is shown as text; the ROM path reaches the emulator whole.
-    LaunchOptions switches = options;
-    switches.Game.clear();
-    const QString command = QString::fromStdString(BuildLaunchCommand(switches)) + Game;
+    const QString command = QString::fromStdString(SwitchesCommand(options)) + Game;
     int error = 0;
     if (StartProgram(LaunchArguments(options), 1, &error) < 0) {
         ReportStartFailure(command, error);
