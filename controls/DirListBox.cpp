@@ -1,6 +1,6 @@
 #include "DirListBox.h"
 
-#include "platform/Background.h"
+#include "platform/CurrentFolder.h"
 #include "platform/FileNames.h"
 #include "platform/FolderScan.h"
 
@@ -38,7 +38,12 @@ public:
 
 DirListBox::DirListBox(QWidget *parent)
     : QListWidget(parent)
-    , path_(QDir::currentPath())
+    , path_(CurrentFolder())
+    , check_(lane_, [this](std::optional<Look> look) { Arrive(look ? *look : Look()); })
+    , subfolders_(lane_, [this](std::optional<Look> look) {
+        if (look && look->path == path_)
+            Fill(*look);
+    })
 {
     setUniformItemSizes(true);
     setIconSize(QSize(13, 13));
@@ -55,36 +60,36 @@ void DirListBox::SetPath(const QString &path, const std::function<void()> &settl
             settled();
         return;
     }
-    const QString absolute = FullPath(path);
-    const unsigned serial = ++serial_;
-    pending_ = true;
-    const bool list = shown_;
-    RunInBackground(
-        this,
-        [absolute, list] {
-            Look look;
-            look.folder = IsFolder(absolute);
-            look.listed = look.folder && list && ListSubfolders(absolute, look.subfolders);
-            return look;
-        },
-        [this, serial, absolute, settled](const Look &look) {
-            if (serial != serial_)
-                return;
-            pending_ = false;
-            if (look.folder && absolute != path_) {
-                path_ = absolute;
-                if (look.listed)
-                    Fill(look.subfolders);
-                emit Changed();
-            }
-            if (settled)
-                settled();
-        });
+    settled_ = settled;
+    check_.Start([absolute = FullFolderPath(path), list = shown_] { return LookAt(absolute, list); });
 }
 
-QString DirListBox::FullPath(const QString &path)
+DirListBox::Look DirListBox::LookAt(const QString &path, bool list)
 {
-    return QDir::cleanPath(QDir::current().absoluteFilePath(path));
+    Look look;
+    look.path = path;
+    look.folder = IsFolder(path);
+    look.asked = list;
+    look.listed = look.folder && list && ListSubfolders(path, look.subfolders);
+    look.subfolders.sort(Qt::CaseInsensitive);
+    return look;
+}
+
+void DirListBox::Arrive(const Look &look)
+{
+    // The check of a later SetPath has superseded this one's: only its own settles.
+    const std::function<void()> settled = std::move(settled_);
+    settled_ = nullptr;
+    if (look.folder && look.path != path_) {
+        path_ = look.path;
+        if (shown_ && look.asked)
+            Fill(look);
+        else if (shown_)
+            ReadSubfolders();
+        emit Changed();
+    }
+    if (settled)
+        settled();
 }
 
 void DirListBox::showEvent(QShowEvent *event)
@@ -98,22 +103,13 @@ void DirListBox::showEvent(QShowEvent *event)
 
 void DirListBox::ReadSubfolders()
 {
-    const QString path = path_;
-    RunInBackground(
-        this,
-        [path] {
-            QStringList subfolders;
-            ListSubfolders(path, subfolders);
-            return std::make_pair(path, subfolders);
-        },
-        [this](const std::pair<QString, QStringList> &result) {
-            if (result.first == path_)
-                Fill(result.second);
-        });
+    subfolders_.Start([path = path_] { return LookAt(path, true); });
 }
 
-void DirListBox::Fill(const QStringList &subfolders)
+void DirListBox::Fill(const Look &look)
 {
+    subfolders_.Drop();
+    unreadable_ = !look.listed;
     clear();
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
@@ -134,10 +130,8 @@ void DirListBox::Fill(const QStringList &subfolders)
     }
     currentRow_ = count() - 1;
 
-    QStringList sorted = subfolders;
-    sorted.sort(Qt::CaseInsensitive);
     const QString base = path_.endsWith(QLatin1Char('/')) ? path_ : path_ + QLatin1Char('/');
-    for (const QString &name : std::as_const(sorted)) {
+    for (const QString &name : look.subfolders) {
         auto *item = new QListWidgetItem(closed, DisplayFileName(name));
         item->setData(Qt::UserRole, base + name);
         item->setData(kLevelRole, static_cast<int>(chain.size()));

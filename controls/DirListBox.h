@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Background.h"
+
 #include <QListWidget>
 
 #include <functional>
@@ -23,13 +25,12 @@ public:
     // the outcome either way, unless a later SetPath came first.
     void SetPath(const QString &path, const std::function<void()> &settled = {});
     // True while a SetPath is being checked.
-    bool Pending() const { return pending_; }
+    bool Pending() const { return check_.InFlight(); }
+    // Whether the shown folder's subfolders could not be read (it may not be
+    // listed by this user): the list then shows the folder with nothing under it.
+    bool Unreadable() const { return unreadable_; }
 
     int CurrentFolderRow() const { return currentRow_; }
-
-    // A path as the list names folders: absolute (relative ones are taken
-    // from the working directory), without "." or ".." or a trailing "/".
-    static QString FullPath(const QString &path);
 
 signals:
     void Changed();
@@ -38,18 +39,26 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // What a background look at a folder found; subfolders sorted.
     struct Look {
+        QString path;
         bool folder = false;
+        bool asked = false; // whether the subfolders were to be read
         bool listed = false;
         QStringList subfolders;
     };
+    static Look LookAt(const QString &path, bool list);
 
-    void Fill(const QStringList &subfolders);
+    void Arrive(const Look &look);
+    void Fill(const Look &look);
     void ReadSubfolders();
 
     QString path_;
     int currentRow_ = 0;
-    unsigned serial_ = 0;
-    bool pending_ = false;
     bool shown_ = false;
+    bool unreadable_ = false;
+    std::function<void()> settled_;
+    BackgroundLane lane_{4};
+    LatestRequest<Look> check_;
+    LatestRequest<Look> subfolders_;
 };

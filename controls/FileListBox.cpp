@@ -1,6 +1,6 @@
 #include "FileListBox.h"
 
-#include "platform/Background.h"
+#include "platform/CurrentFolder.h"
 #include "platform/FileNames.h"
 #include "platform/FolderScan.h"
 
@@ -13,11 +13,8 @@ namespace {
 
 // Changes in the shown folder are gathered for this long before it is read again.
 constexpr int kSettleMs = 250;
-
-struct FolderListing {
-    QStringList names;
-    int watch = -1;
-};
+// A folder that cannot be read or watched is tried again this often.
+constexpr int kRetryMs = 1000;
 
 } // namespace
 
@@ -29,7 +26,9 @@ QVariant FileListBox::NameModel::data(const QModelIndex &index, int role) const
 
 FileListBox::FileListBox(QWidget *parent)
     : QListView(parent)
-    , path_(QDir::currentPath())
+    , lister(ListMatchingFiles)
+    , path_(CurrentFolder())
+    , request_(lane_, [this](std::optional<FolderListing> listing) { Apply(listing ? *listing : FolderListing()); })
 {
     setModel(&model_);
     setUniformItemSizes(true);
@@ -51,7 +50,10 @@ FileListBox::FileListBox(QWidget *parent)
         if (!settle_.isActive())
             settle_.start();
     });
-    connect(&settle_, &QTimer::timeout, this, &FileListBox::Refresh);
+    connect(&settle_, &QTimer::timeout, this, &FileListBox::ReadAgain);
+    retry_.setSingleShot(true);
+    retry_.setInterval(kRetryMs);
+    connect(&retry_, &QTimer::timeout, this, &FileListBox::ReadAgain);
 }
 
 void FileListBox::SetPath(const QString &path)
@@ -95,29 +97,28 @@ bool FileListBox::Select(const QString &name)
 void FileListBox::Refresh()
 {
     started_ = true;
-    listing_ = true;
-    const unsigned serial = ++serial_;
-    const QString path = path_;
-    const FilePattern pattern = pattern_;
-    RunInBackground(
-        this,
-        [path, pattern, addWatch = watcher_.WatchAdder()] {
-            FolderListing listing;
-            if (ListMatchingFiles(path, pattern, listing.names))
-                listing.watch = addWatch(EncodeFileName(path));
-            return listing;
-        },
-        [this, serial](const FolderListing &listing) {
-            if (serial != serial_) {
-                watcher_.Drop(listing.watch);
-                return;
-            }
-            Apply(listing.names, listing.watch);
-        });
+    again_ = false;
+    retry_.stop();
+    request_.Start([path = path_, pattern = pattern_, list = lister] {
+        FolderListing listing;
+        // Watched first: a change while the folder is read is not missed.
+        listing.watch = FolderWatch::Add(EncodeFileName(path));
+        listing.read = list(path, pattern, listing.names);
+        return listing;
+    });
 }
 
-void FileListBox::Apply(const QStringList &names, int watch)
+void FileListBox::ReadAgain()
 {
+    if (request_.InFlight())
+        again_ = true;
+    else
+        Refresh();
+}
+
+void FileListBox::Apply(const FolderListing &listing)
+{
+    const QStringList &names = listing.names;
     // A folder read again keeps its selection while the selected file is there.
     const QString selected = FileName();
     const int scroll = verticalScrollBar()->value();
@@ -128,8 +129,11 @@ void FileListBox::Apply(const QStringList &names, int watch)
         setCurrentIndex(model_.index(row));
     verticalScrollBar()->setValue(scroll);
     restoring_ = false;
-    watcher_.Follow(watch);
-    listing_ = false;
+    watcher_.Follow(listing.watch);
+    if (again_)
+        Refresh();
+    else if (!listing.read || !listing.watch)
+        retry_.start();
     emit Listed();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/FilePattern.h"
+#include "platform/Background.h"
 #include "platform/FolderWatcher.h"
 
 #include <QListView>
@@ -10,7 +11,10 @@
 // A list of the regular files of one folder whose names match a pattern text
 // such as "*.gb; *.sgb; *cgb; *.gbc". The folder is read in the background and
 // read again when its entries change; the list fills when the reading is done.
-// Sorted by name without regard to case; hidden files left out.
+// Sorted by name without regard to case; hidden files left out. One reading of
+// the shown folder is under way at most: changes that come meanwhile make one
+// more pass after it. A folder that cannot be read or watched (gone, or its
+// disk unplugged) is tried again every second, so it shows when it comes back.
 class FileListBox : public QListView
 {
     Q_OBJECT
@@ -33,8 +37,12 @@ public:
     bool Select(const QString &name);
     int ListCount() const { return model_.rowCount(); }
     QStringList Names() const { return model_.stringList(); }
-    // True from a change of folder until its entries are in the list.
-    bool Listing() const { return listing_; }
+    // True while the shown folder is being read.
+    bool Listing() const { return request_.InFlight(); }
+
+    // Reads the matching names of a folder; false when it cannot be read. Runs
+    // on a background thread. Replaceable by tests.
+    std::function<bool(const QString &path, const FilePattern &pattern, QStringList &names)> lister;
 
 signals:
     void Click();
@@ -61,8 +69,17 @@ private:
         QVariant data(const QModelIndex &index, int role) const override;
     };
 
+    struct FolderListing {
+        QStringList names;
+        bool read = false;
+        std::shared_ptr<const FolderWatch> watch;
+    };
+
+    // Reads the shown folder, superseding a reading of another folder.
     void Refresh();
-    void Apply(const QStringList &names, int watch);
+    // Reads the shown folder again once the reading under way is done.
+    void ReadAgain();
+    void Apply(const FolderListing &listing);
 
     NameModel model_;
     QString path_;
@@ -70,9 +87,11 @@ private:
     FilePattern pattern_;
     FolderWatcher watcher_;
     QTimer settle_;
-    unsigned serial_ = 0;
+    QTimer retry_;
+    BackgroundLane lane_{4};
+    LatestRequest<FolderListing> request_;
     bool started_ = false; // a folder has been asked for
-    bool listing_ = false;
+    bool again_ = false;   // the folder changed while it was being read
     bool restoring_ = false;
     bool pressSelected_ = false;
     bool afterDoubleClick_ = false;

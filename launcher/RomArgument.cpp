@@ -5,6 +5,8 @@
 #include "controls/DirListBox.h"
 #include "controls/FileListBox.h"
 #include "platform/Background.h"
+
+#include <QFutureWatcher>
 #include "platform/RegularFile.h"
 
 #include <cstring>
@@ -33,21 +35,24 @@ void OpenRomArgument(Vexa &window, const QString &path, const std::function<void
         done(QStringLiteral("its name does not match \"%1\"").arg(window.File1->Pattern()));
         return;
     }
-    RunInBackground(
-        &window,
-        [path] {
-            const RegularFile file(path);
-            return file.IsOpen() ? QString() : Unreadable(file);
-        },
-        [&window, path, done](const QString &why) {
-            // A check that comes back after the user has clicked a ROM or
-            // opened the folder lists leaves the window where the user took it.
-            if (why.isEmpty() && (!window.Game.isEmpty() || window.Dir1->isVisible())) {
-                done(QStringLiteral("the window was in use before the file could be checked"));
-                return;
-            }
-            if (why.isEmpty())
-                window.OpenRom(path);
-            done(why);
-        });
+    // The watcher goes with the window: a check that outlives it tells no one.
+    auto *watcher = new QFutureWatcher<QString>(&window);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, &window, [&window, watcher, path, done] {
+        const QString why = watcher->future().resultCount() > 0 ? watcher->result()
+                                                                : QStringLiteral("it could not be checked");
+        watcher->deleteLater();
+        // A check that comes back after the user has clicked a ROM or
+        // opened the folder lists leaves the window where the user took it.
+        if (why.isEmpty() && (!window.Game.isEmpty() || window.Dir1->isVisible())) {
+            done(QStringLiteral("the window was in use before the file could be checked"));
+            return;
+        }
+        if (why.isEmpty())
+            window.OpenRom(path);
+        done(why);
+    });
+    watcher->setFuture(BackgroundLane(1).Run<QString>([path] {
+        const RegularFile file(path);
+        return file.IsOpen() ? QString() : Unreadable(file);
+    }));
 }

@@ -12,13 +12,13 @@
 #include "core/GameCount.h"
 #include "core/HeaderInspection.h"
 #include "core/LaunchCommand.h"
-#include "platform/Background.h"
+#include "core/StartFailure.h"
 #include "controls/Desktop.h"
+#include "platform/CurrentFolder.h"
 #include "platform/FileNames.h"
 #include "platform/Fonts.h"
 #include "platform/PictureLoader.h"
 #include "platform/ProgramStart.h"
-#include "platform/RomReader.h"
 #include "platform/Settings.h"
 #include "platform/SettingNames.h"
 
@@ -26,7 +26,6 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -45,6 +44,8 @@ const QColor kWhite(255, 255, 255);
 
 // Closing waits this long at most for the shown folder's listing, to count its games.
 constexpr int kCloseWaitMs = 500;
+// Closing waits this long at most for the settings to be stored.
+constexpr int kStoreWaitMs = 1500;
 
 // Layout positions are in twips, 15 to a pixel.
 QRect Twips(int left, int top, int width, int height)
@@ -129,6 +130,13 @@ void ApplyPanelAction(StatusBar *bar, const QString &key, PanelAction action)
 Vexa::Vexa(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , settings_(
+          [](const QString &key, const QString &value, QString *why) {
+              return WriteSetting(SettingNames::Application, SettingNames::Section, key, value, why);
+          },
+          [](const QString &why) {
+              std::fprintf(stderr, "vexa-launcher: the settings could not be stored: %s\n", why.toLocal8Bit().constData());
+          })
 {
     setObjectName(QStringLiteral("Vexa"));
     setWindowTitle(QStringLiteral("VExa Tessor v3.0 (Beta Release) By Norlund"));
@@ -141,23 +149,19 @@ Vexa::Vexa(QWidget *parent)
     setAutoFillBackground(true);
     setMouseTracking(true);
 
-    inspect = [](const QString &folder, const QString &fileName) {
-        Inspection inspection;
-        ReadRomHeader(folder + QLatin1Char('/') + fileName, inspection.header);
-        inspection.picture = LoadGamePicture(folder, fileName);
-        return inspection;
-    };
+    inspector_ = new RomInspector(this);
+    connect(inspector_, &RomInspector::HeaderRead, this, &Vexa::ApplyHeader);
+    connect(inspector_, &RomInspector::PictureRead, this, &Vexa::ApplyPicture);
     showStartFailure = [this](const QString &message, const QString &advice) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Vexa"), message, QMessageBox::Ok, this);
         box.setInformativeText(advice);
         box.exec();
     };
-    inspectTimer_.setSingleShot(true);
-    connect(&inspectTimer_, &QTimer::timeout, this, [this] {
-        // Too slow: show it as unreadable and drop whatever comes later.
-        ++inspection_;
-        ApplyInspection({});
-    });
+    showUnreadableFolder = [this](const QString &message) {
+        auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vexa"), message, QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    };
 
     BuildRomFrame();
     BuildPictureFrame();
@@ -380,7 +384,7 @@ bool Vexa::FolderCounted() const
 
 bool Vexa::Busy() const
 {
-    return !FolderCounted() || inspectTimer_.isActive();
+    return !FolderCounted() || inspector_->Busy() || settings_.Pending();
 }
 
 void Vexa::Form_Load()
@@ -406,7 +410,7 @@ void Vexa::Form_Load()
     // the file list moves on to the folder that is shown instead.
     const QString stored = ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::RomPath);
     if (!stored.isEmpty())
-        File1->SetPath(DirListBox::FullPath(stored));
+        File1->SetPath(FullFolderPath(stored));
     Dir1->SetPath(stored, [this] {
         File1->SetPath(Dir1->Path());
         RememberFolderOnDrive();
@@ -422,15 +426,17 @@ void Vexa::Form_Unload()
 {
     if (about_)
         about_->Unload();
-    if (!FolderCounted())
-        return; // never counted: the stored count stays
-    const int count = StoredGameCount(static_cast<std::size_t>(File1->ListCount()));
-    WriteSetting(SettingNames::Application, SettingNames::Section, SettingNames::TotGames, QString::number(count));
+    // Never counted: the stored count stays.
+    if (FolderCounted()) {
+        const int count = StoredGameCount(static_cast<std::size_t>(File1->ListCount()));
+        settings_.Write(SettingNames::TotGames, QString::number(count));
+    }
+    settings_.Flush(kStoreWaitMs);
 }
 
 void Vexa::OpenRom(const QString &path)
 {
-    const QFileInfo rom(DirListBox::FullPath(path));
+    const QFileInfo rom(FullFolderPath(path));
     pendingRom_ = rom.fileName();
     pendingRomFolder_ = rom.path();
     Dir1->SetPath(pendingRomFolder_, [this] {
@@ -496,7 +502,12 @@ void Vexa::Dir1_Change()
     RememberFolderOnDrive();
     File1->SetPath(Dir1->Path());
     Text1->setText(Dir1->Path());
-    WriteSetting(SettingNames::Application, SettingNames::Section, SettingNames::RomPath, Dir1->Path());
+    // A folder this user may not read is shown, empty, but never stored:
+    // later starts would open on an empty list.
+    if (Dir1->Unreadable() && Dir1->isVisible())
+        showUnreadableFolder(QStringLiteral("The folder %1 cannot be read.").arg(DisplayFileName(Dir1->Path())));
+    else if (!Dir1->Unreadable())
+        settings_.Write(SettingNames::RomPath, Dir1->Path());
     // The drive list shows the root the folder now lies on.
     Drive1->SetDrive(Dir1->Path());
 }
@@ -508,33 +519,22 @@ void Vexa::File1_Click()
     const QString fileName = File1->FileName();
     Game = File1->Path() + QLatin1Char('/') + fileName;
     Text1->setText(Game);
-    StartInspection(File1->Path(), fileName);
+    inspector_->Inspect(File1->Path(), fileName);
 }
 
-// The header and the picture are read in the background; a later click
-// supersedes this one.
-void Vexa::StartInspection(const QString &folder, const QString &fileName)
+void Vexa::ApplyHeader(const std::vector<std::uint8_t> &header)
 {
-    const unsigned serial = ++inspection_;
-    inspectTimer_.start(InspectBoundMs);
-    RunInBackground(
-        this, [look = inspect, folder, fileName] { return look(folder, fileName); },
-        [this, serial](const Inspection &inspection) {
-            if (serial == inspection_)
-                ApplyInspection(inspection);
-        });
-}
-
-void Vexa::ApplyInspection(const Inspection &inspection)
-{
-    inspectTimer_.stop();
-    Image1->setPixmap(inspection.picture.isNull() ? noimage->pixmap() : QPixmap::fromImage(inspection.picture));
-    const HeaderFacts facts = InspectHeader(inspection.header);
+    const HeaderFacts facts = InspectHeader(header);
     ApplyPanelAction(StatusBar1, QStringLiteral("CGB"), facts.CgbAction);
     ApplyPanelAction(StatusBar1, QStringLiteral("SGB"), facts.SgbAction);
     ApplyPanelAction(StatusBar1, QStringLiteral("JAP"), facts.JapAction);
     StatusBar1->SetPanelEnabled(4, true);
     StatusBar1->SetPanelText(4, QString::fromStdString(facts.RomSizeText));
+}
+
+void Vexa::ApplyPicture(const QImage &picture)
+{
+    Image1->setPixmap(picture.isNull() ? noimage->pixmap() : QPixmap::fromImage(picture));
 }
 
 void Vexa::File1_DblClick()
@@ -600,21 +600,9 @@ void Vexa::RunDown_Click()
 
 void Vexa::ReportStartFailure(const QString &command, int error)
 {
-    QString reason;
-    QString advice;
-    if (error == ENOENT && QStandardPaths::findExecutable(QStringLiteral("vexa")).isEmpty()) {
-        reason = QStringLiteral("vexa was not found on the PATH");
-        advice = QStringLiteral("Install the vexa emulator, or put a program or script named vexa "
-                                "on the PATH that starts your emulator (see the README).");
-    } else if (error == ENOENT) {
-        reason = QStringLiteral("its interpreter or loader is missing");
-    } else if (error == EACCES) {
-        reason = QStringLiteral("permission denied");
-    } else {
-        reason = QString::fromLocal8Bit(std::strerror(error));
-    }
-    const QString message =
-        QStringLiteral("The emulator could not be started (%1): %2").arg(reason, DisplayFileName(command));
-    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-    showStartFailure(message, advice);
+    const StartFailure failure =
+        DescribeStartFailure(error, !FindProgram(QByteArrayLiteral("vexa")).isEmpty(), std::strerror(error),
+                             DisplayFileName(command).toStdString());
+    std::fprintf(stderr, "%s\n", failure.message.c_str());
+    showStartFailure(QString::fromStdString(failure.message), QString::fromStdString(failure.advice));
 }

@@ -2,6 +2,8 @@
 
 #include "about/frmAbout.h"
 #include "core/LaunchCommand.h"
+#include "launcher/RomInspector.h"
+#include "platform/SettingsWriter.h"
 
 #include <QHash>
 #include <QImage>
@@ -45,20 +47,14 @@ public:
     // once it is listed, selects the ROM as a click on it would.
     void OpenRom(const QString &path);
 
-    // What a click on a ROM reads: its first 400 bytes and its picture.
-    struct Inspection {
-        std::vector<std::uint8_t> header;
-        QImage picture;
-    };
-    // Reads a ROM in the folder; runs on a thread of its own. Replaceable by tests.
-    std::function<Inspection(const QString &folder, const QString &fileName)> inspect;
-    // A ROM not read within this many milliseconds shows as unreadable; what
-    // arrives later is dropped.
-    int InspectBoundMs = 1500;
+    // Reads what a click on a ROM shows: its header and its picture.
+    RomInspector *Inspector() const { return inspector_; }
     // Tells the user that the emulator could not be started. Replaceable by tests.
     std::function<void(const QString &message, const QString &advice)> showStartFailure;
+    // Tells the user that the chosen folder cannot be read. Replaceable by tests.
+    std::function<void(const QString &message)> showUnreadableFolder;
 
-    // True while a folder, a listing or a ROM is still being read.
+    // True while a folder, a listing, a ROM or a setting is still being read or written.
     bool Busy() const;
 
     Frame *Frame1 = nullptr;              // "Picture Of The Game": Image1, Drive1, Dir1
@@ -105,8 +101,8 @@ private:
     void SelectPendingRom();
     // Whether the file list holds the shown folder's listing.
     bool FolderCounted() const;
-    void StartInspection(const QString &folder, const QString &fileName);
-    void ApplyInspection(const Inspection &inspection);
+    void ApplyHeader(const std::vector<std::uint8_t> &header);
+    void ApplyPicture(const QImage &picture);
     LaunchOptions GatherLaunchOptions() const;
     void ReportStartFailure(const QString &command, int error);
 
@@ -127,11 +123,11 @@ private:
     void RunDown_Click();
 
     QPointer<frmAbout> about_;
+    RomInspector *inspector_ = nullptr;
+    SettingsWriter settings_;
     QHash<QString, QString> folderOnDrive_;
     QString pendingRom_;
     QString pendingRomFolder_;
-    QTimer inspectTimer_;
-    unsigned inspection_ = 0;
     bool centred_ = false;
     bool closeWaited_ = false;
     bool closed_ = false;

@@ -2,6 +2,7 @@
 #include "Vexa.h"
 
 #include "core/CommandLine.h"
+#include "platform/Background.h"
 #include "platform/DataFolder.h"
 #include "platform/Fonts.h"
 #include "platform/FileNames.h"
@@ -16,6 +17,9 @@
 #include <unistd.h>
 
 namespace {
+
+// How long the end of the program waits for background work that is still running.
+constexpr int kExitWaitMs = 200;
 
 std::string ProgramName(const char *argv0)
 {
@@ -79,17 +83,28 @@ int main(int argc, char *argv[])
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     MapWindowsFonts();
 
-    Vexa window;
-    // Asked to stop, the launcher closes as it does from its close box.
-    OnQuitSignals(&window, [&window] { window.close(); });
-    if (line.rom) {
-        OpenRomArgument(window, DecodeFileName(QByteArray::fromStdString(rom)),
-                        [program, given = *line.rom](const QString &notOpened) {
-                            if (!notOpened.isEmpty())
-                                std::fprintf(stderr, "%s: not opening %s: %s\n", program.c_str(), given.c_str(),
-                                             notOpened.toLocal8Bit().constData());
-                        });
+    int status = 0;
+    {
+        Vexa window;
+        // Asked to stop, the launcher closes as it does from its close box.
+        OnQuitSignals(&window, [&window] { window.close(); });
+        if (line.rom) {
+            OpenRomArgument(window, DecodeFileName(QByteArray::fromStdString(rom)),
+                            [program, given = *line.rom](const QString &notOpened) {
+                                if (!notOpened.isEmpty())
+                                    std::fprintf(stderr, "%s: not opening %s: %s\n", program.c_str(), given.c_str(),
+                                                 notOpened.toLocal8Bit().constData());
+                            });
+        }
+        window.show();
+        status = QApplication::exec();
     }
-    window.show();
-    return QApplication::exec();
+    // A read stuck on a share that never answers still holds its thread: it
+    // must not run on into the teardown of the toolkit and the program's
+    // static data. The program ends here instead, its output flushed.
+    if (!Background::WaitIdle(kExitWaitMs)) {
+        std::fflush(nullptr);
+        _exit(status);
+    }
+    return status;
 }

@@ -1,57 +1,146 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QMetaObject>
-#include <QPointer>
+#include <QFuture>
+#include <QFutureWatcher>
+#include <QObject>
+#include <QPromise>
 
 #include <atomic>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <system_error>
 #include <thread>
 #include <utility>
 
-// How many background threads have not yet finished their work.
-inline std::atomic<int> &BackgroundThreadsRunning()
-{
-    static std::atomic<int> running{0};
-    return running;
-}
+// All of the program's background work goes through here. Each piece of work
+// runs on a detached thread of its own, so work that never returns (a read
+// from a network share that stopped answering) holds up neither the window nor
+// the program's exit. Its result comes back as a QFuture; a consumer that no
+// longer wants it drops the future and is never told.
 
-// The work's result goes to done on the user-interface thread, unless
-// receiver is gone by then.
-template <typename Work, typename Done>
-void RunAndDeliver(const QPointer<QObject> &guard, Work &work, Done &done)
-{
-    auto result = work();
-    QCoreApplication *app = QCoreApplication::instance();
-    if (!app)
-        return;
-    QMetaObject::invokeMethod(
-        app,
-        [guard, done = std::move(done), result = std::move(result)]() mutable {
-            if (guard)
-                done(std::move(result));
-        },
-        Qt::QueuedConnection);
-}
+namespace Background {
 
-// Runs work on a thread of its own and hands its result to done on the
-// user-interface thread, unless receiver is gone by then. The thread is
-// detached: work that never returns (a dead network share) holds up nothing,
-// not even the program's exit.
-template <typename Work, typename Done>
-void RunInBackground(QObject *receiver, Work work, Done done)
+// Counts a thread from its start until everything its work held is gone.
+void Started();
+void Ended();
+// Threads whose work has not ended yet.
+int Running();
+// Waits at most ms milliseconds for every thread's work to end; true when none is left.
+bool WaitIdle(int ms);
+
+} // namespace Background
+
+// A bounded share of background threads: at most limit pieces of work of the
+// lane run at once, so reads stuck on a dead share cannot pile up threads.
+class BackgroundLane
 {
+public:
+    explicit BackgroundLane(int limit) : running_(std::make_shared<std::atomic<int>>(0)), limit_(limit) {}
+
+    // Starts work() on a thread of its own. The future gets its result; it
+    // finishes with no result when the lane is full, when the system refuses
+    // a new thread, or when the work throws.
+    template <typename T, typename Work>
+    QFuture<T> Run(Work work);
+
+    int Running() const { return running_->load(); }
+
+private:
+    std::shared_ptr<std::atomic<int>> running_;
+    int limit_;
+};
+
+template <typename T, typename Work>
+QFuture<T> BackgroundLane::Run(Work work)
+{
+    QPromise<T> promise;
+    QFuture<T> future = promise.future();
+    promise.start();
+    if (running_->fetch_add(1) >= limit_) {
+        running_->fetch_sub(1);
+        promise.finish();
+        return future;
+    }
     struct Task {
-        QPointer<QObject> guard;
+        QPromise<T> promise;
         Work work;
-        Done done;
+        std::shared_ptr<std::atomic<int>> lane;
     };
-    auto task = std::make_unique<Task>(Task{QPointer<QObject>(receiver), std::move(work), std::move(done)});
-    ++BackgroundThreadsRunning();
-    std::thread([task = std::move(task)]() mutable {
-        RunAndDeliver(task->guard, task->work, task->done);
-        // Everything the work held is gone before the thread counts as finished.
-        task.reset();
-        --BackgroundThreadsRunning();
-    }).detach();
+    // The thread holds nothing but this pointer, so what the work held is all
+    // gone by the time the thread counts as ended.
+    auto *task = new Task{std::move(promise), std::move(work), running_};
+    Background::Started();
+    try {
+        std::thread([task] {
+            std::unique_ptr<Task> owned(task);
+            std::optional<T> result;
+            try {
+                result.emplace(owned->work());
+            } catch (...) {
+                // No result: the consumer treats it as a read that failed.
+            }
+            // The lane has room again before anyone hears of the result, so a
+            // consumer that starts more work on hearing it is not refused.
+            owned->lane->fetch_sub(1);
+            if (result)
+                owned->promise.addResult(std::move(*result));
+            owned->promise.finish();
+            owned.reset();
+            Background::Ended();
+        }).detach();
+    } catch (const std::system_error &) {
+        task->lane->fetch_sub(1);
+        delete task;
+        Background::Ended();
+    }
+    return future;
 }
+
+// One consumer's request in the background: a newer Start supersedes the one
+// in flight, whose result is then never delivered, and so does Drop or the
+// end of this object. The result reaches deliver on the thread that made this
+// object, as std::nullopt when the work gave none.
+template <typename T>
+class LatestRequest
+{
+public:
+    using Deliver = std::function<void(std::optional<T>)>;
+
+    LatestRequest(BackgroundLane &lane, Deliver deliver) : lane_(lane), deliver_(std::move(deliver)) {}
+    ~LatestRequest() { Drop(); }
+    LatestRequest(const LatestRequest &) = delete;
+    LatestRequest &operator=(const LatestRequest &) = delete;
+
+    template <typename Work>
+    void Start(Work work)
+    {
+        Drop();
+        watcher_ = new QFutureWatcher<T>;
+        QFutureWatcher<T> *watcher = watcher_;
+        QObject::connect(watcher, &QFutureWatcherBase::finished, watcher, [this, watcher] {
+            const QFuture<T> future = watcher->future();
+            // Not deleted in its own signal: it goes once the signal is done.
+            QObject::disconnect(watcher, nullptr, nullptr, nullptr);
+            watcher->deleteLater();
+            watcher_ = nullptr;
+            deliver_(future.resultCount() > 0 ? std::optional<T>(future.result()) : std::nullopt);
+        });
+        watcher->setFuture(lane_.Run<T>(std::move(work)));
+    }
+
+    // Forgets the request in flight: its result, when it comes, goes nowhere.
+    void Drop()
+    {
+        // A deleted watcher receives nothing, whatever its thread still does.
+        delete watcher_;
+        watcher_ = nullptr;
+    }
+
+    bool InFlight() const { return watcher_ != nullptr; }
+
+private:
+    BackgroundLane &lane_;
+    Deliver deliver_;
+    QFutureWatcher<T> *watcher_ = nullptr;
+};

@@ -5,63 +5,54 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
-FolderWatcher::FolderWatcher(QObject *parent)
-    : QObject(parent)
-    , descriptor_(std::make_shared<const Descriptor>(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)))
+std::shared_ptr<const FolderWatch> FolderWatch::Add(const QByteArray &path)
 {
-    if (descriptor_->fd < 0)
-        return;
-    notifier_ = new QSocketNotifier(descriptor_->fd, QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, &FolderWatcher::ReadEvents);
+    const int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    if (inotify_add_watch(fd, path.constData(),
+                          IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_CLOSE_WRITE | IN_ATTRIB
+                              | IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR)
+        < 0) {
+        close(fd);
+        return nullptr;
+    }
+    return std::shared_ptr<const FolderWatch>(new FolderWatch(fd));
 }
 
-FolderWatcher::Descriptor::~Descriptor()
+FolderWatch::~FolderWatch()
 {
-    if (fd >= 0)
-        close(fd);
+    close(fd_);
+}
+
+FolderWatcher::FolderWatcher(QObject *parent)
+    : QObject(parent)
+{
 }
 
 FolderWatcher::~FolderWatcher() = default;
 
-std::function<int(const QByteArray &)> FolderWatcher::WatchAdder() const
+void FolderWatcher::Follow(std::shared_ptr<const FolderWatch> watch)
 {
-    return [descriptor = descriptor_](const QByteArray &path) {
-        if (descriptor->fd < 0)
-            return -1;
-        return inotify_add_watch(descriptor->fd, path.constData(),
-                                 IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_CLOSE_WRITE
-                                     | IN_ATTRIB | IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR);
-    };
-}
-
-void FolderWatcher::Follow(int watch)
-{
-    if (watch_ >= 0 && watch_ != watch)
-        inotify_rm_watch(descriptor_->fd, watch_);
-    watch_ = watch;
-}
-
-void FolderWatcher::Drop(int watch)
-{
-    if (watch >= 0 && watch != watch_)
-        inotify_rm_watch(descriptor_->fd, watch);
+    if (watch == watch_)
+        return;
+    delete notifier_;
+    notifier_ = nullptr;
+    watch_ = std::move(watch);
+    if (!watch_)
+        return;
+    notifier_ = new QSocketNotifier(watch_->Descriptor(), QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &FolderWatcher::ReadEvents);
 }
 
 void FolderWatcher::ReadEvents()
 {
+    // The instance watches the one folder: every event is about it, an
+    // overflow (IN_Q_OVERFLOW) and the watch's end (IN_IGNORED) included.
     alignas(inotify_event) char buffer[4096];
     bool changed = false;
-    while (true) {
-        const ssize_t got = read(descriptor_->fd, buffer, sizeof buffer);
-        if (got <= 0)
-            break;
-        for (ssize_t at = 0; at < got;) {
-            const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
-            if (event->wd == watch_ && watch_ >= 0)
-                changed = true;
-            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-        }
-    }
+    while (read(watch_->Descriptor(), buffer, sizeof buffer) > 0)
+        changed = true;
     if (changed)
         emit Changed();
 }

@@ -2,14 +2,35 @@
 
 #include <QObject>
 
-#include <functional>
 #include <memory>
 
 class QSocketNotifier;
 
-// Tells when the entries of one watched folder change. The watch is added by
-// the thread that lists the folder (adding it looks the path up, which may
-// wait on a slow file system); the watcher only takes it over.
+// A watch on the entries of one folder, with an inotify instance of its own:
+// watches of the same folder made for two listings never share a descriptor,
+// and one going away leaves the other as it was. Made by the thread that
+// lists the folder (adding it looks the path up, which may wait on a slow
+// file system), before the folder is read, so no change is missed between
+// the two. Closed when the last holder lets it go.
+class FolderWatch
+{
+public:
+    // Null when the folder cannot be watched (gone, not a folder, no instances left).
+    static std::shared_ptr<const FolderWatch> Add(const QByteArray &path);
+    ~FolderWatch();
+    FolderWatch(const FolderWatch &) = delete;
+    FolderWatch &operator=(const FolderWatch &) = delete;
+
+    int Descriptor() const { return fd_; }
+
+private:
+    explicit FolderWatch(int fd) : fd_(fd) {}
+    const int fd_;
+};
+
+// Tells when the entries of the followed folder change, when the folder
+// itself goes (removed, moved, unmounted) and when changes were too many to
+// queue: each of them is a reason to read the folder again.
 class FolderWatcher : public QObject
 {
     Q_OBJECT
@@ -18,13 +39,9 @@ public:
     explicit FolderWatcher(QObject *parent = nullptr);
     ~FolderWatcher() override;
 
-    // A function that adds a watch on a path from any thread and returns it
-    // (-1 when it cannot); it keeps the watcher's descriptor open while it lives.
-    std::function<int(const QByteArray &)> WatchAdder() const;
-    // Makes watch the one folder reported, dropping the one before.
-    void Follow(int watch);
-    // Removes a watch that was added but is not wanted after all.
-    void Drop(int watch);
+    // Follows that watch from now on, the one before dropped; null follows nothing.
+    void Follow(std::shared_ptr<const FolderWatch> watch);
+    bool Following() const { return watch_ != nullptr; }
 
 signals:
     void Changed();
@@ -32,15 +49,6 @@ signals:
 private:
     void ReadEvents();
 
-    struct Descriptor {
-        explicit Descriptor(int descriptor) : fd(descriptor) {}
-        Descriptor(const Descriptor &) = delete;
-        Descriptor &operator=(const Descriptor &) = delete;
-        ~Descriptor();
-        const int fd;
-    };
-
-    std::shared_ptr<const Descriptor> descriptor_;
-    int watch_ = -1;
+    std::shared_ptr<const FolderWatch> watch_;
     QSocketNotifier *notifier_ = nullptr;
 };

@@ -2,7 +2,7 @@
 
 #include "FileNames.h"
 
-#include <QStandardPaths>
+#include <QList>
 
 #include <cerrno>
 #include <csignal>
@@ -23,24 +23,6 @@ struct Report {
     enum Kind { Started, ForkFailed, ExecFailed } kind = Started;
     int value = 0; // the program's pid, or an errno value
 };
-
-// The program's path, or empty with error set when the PATH holds no
-// program of that name: EACCES when it holds one that may not be run.
-QString ResolveProgram(const QString &word, int &error)
-{
-    if (word.contains(QLatin1Char('/')))
-        return word;
-    QString program = QStandardPaths::findExecutable(word);
-    error = ENOENT;
-    if (program.isEmpty()) {
-        for (const QString &folder : qEnvironmentVariable("PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
-            struct stat info = {};
-            if (stat(EncodeFileName(folder + QLatin1Char('/') + word).constData(), &info) == 0 && !S_ISDIR(info.st_mode))
-                error = EACCES;
-        }
-    }
-    return program;
-}
 
 // Everything from here to StartProgram runs in the children, after fork:
 // async-signal-safe calls only, no allocation, no locks.
@@ -170,12 +152,11 @@ qint64 StartProgram(const std::vector<std::string> &words, int windowStyle, int 
     reason = ENOENT;
     if (words.empty())
         return -1;
-    const QString program = ResolveProgram(DecodeFileName(QByteArray::fromStdString(words.front())), reason);
-    if (program.isEmpty())
+    const QByteArray path = FindProgram(QByteArray::fromStdString(words.front()), &reason);
+    if (path.isEmpty())
         return -1;
 
     // Everything the children need is prepared here: they may not allocate.
-    const QByteArray path = EncodeFileName(program);
     std::vector<std::string> encoded = words;
     std::vector<char *> argv;
     argv.reserve(encoded.size() + 1);
@@ -238,4 +219,26 @@ qint64 StartProgram(const std::vector<std::string> &words, int windowStyle, int 
     }
     reason = 0;
     return reports[0].value;
+}
+
+QByteArray FindProgram(const QByteArray &word, int *error)
+{
+    if (word.contains('/'))
+        return word;
+    int reason = ENOENT;
+    // An empty entry means the working folder, as for the shell; without a
+    // PATH, the system's own folders are searched.
+    const QByteArray path = qEnvironmentVariableIsSet("PATH") ? qgetenv("PATH") : QByteArray("/bin:/usr/bin");
+    for (const QByteArray &entry : path.split(':')) {
+        const QByteArray candidate = (entry.isEmpty() ? QByteArray(".") : entry) + '/' + word;
+        struct stat info = {};
+        if (stat(candidate.constData(), &info) != 0 || S_ISDIR(info.st_mode))
+            continue;
+        if (access(candidate.constData(), X_OK) == 0)
+            return candidate;
+        reason = EACCES;
+    }
+    if (error)
+        *error = reason;
+    return QByteArray();
 }

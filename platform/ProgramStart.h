@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QByteArray>
 
 #include <string>
 #include <vector>
@@ -17,3 +17,9 @@
 // then *error (when given) holds the reason as an errno value: ENOENT when it
 // is not found on PATH.
 qint64 StartProgram(const std::vector<std::string> &words, int windowStyle, int *error = nullptr);
+
+// The file the PATH names for a program word, searched as bytes; a word with
+// a slash is taken as it is. Empty when no entry holds a program of that name
+// that may be run; *error (when given) then says ENOENT, or EACCES when one
+// holds a file of that name that may not be run.
+QByteArray FindProgram(const QByteArray &word, int *error = nullptr);

@@ -186,7 +186,7 @@ QString ReadSetting(const QString &application, const QString &section, const QS
 }
 
 bool WriteSetting(const QString &application, const QString &section, const QString &key,
-                  const QString &value)
+                  const QString &value, QString *why)
 {
     const QByteArray path = StorePath(application);
     auto unchanged = [&](const Store &store) {
@@ -199,8 +199,11 @@ bool WriteSetting(const QString &application, const QString &section, const QStr
     if (store.state == Store::Unusable || MakeFolders(path.left(path.lastIndexOf('/')).toStdString(), 0777) != 0)
         return false;
     const StoreLock lock(path + ".lock");
-    if (!lock.Held())
+    if (!lock.Held()) {
+        if (why)
+            *why = QStringLiteral("its lock is held by another program");
         return false;
+    }
     // Another launcher may have written while this one waited.
     store = LoadStore(path);
     if (unchanged(store))

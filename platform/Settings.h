@@ -17,4 +17,4 @@ QString ReadSetting(const QString &application, const QString &section, const QS
 // another writer holds its lock for longer than a second. The caller may
 // ignore it, the launcher goes on either way.
 bool WriteSetting(const QString &application, const QString &section, const QString &key,
-                  const QString &value);
+                  const QString &value, QString *why = nullptr);

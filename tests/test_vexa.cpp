@@ -637,13 +637,13 @@ void TestVexa::slowReadShowsUnreadable()
     QVERIFY(WriteBytes(path(QStringLiteral("slow.gb")), RomBytes(400, 0x80, 0x03, 0x05, 0x00)));
     QVERIFY(WriteBytes(path(QStringLiteral("fast.gb")), RomBytes(400, 0x00, 0x00, 0x02, 0x01)));
     Vexa *window = MakeWindow();
-    window->InspectBoundMs = 100;
+    window->Inspector()->BoundMs = 100;
     auto release = std::make_shared<std::atomic<bool>>(false);
-    const auto read = window->inspect;
-    window->inspect = [read, release](const QString &folder, const QString &fileName) {
-        while (fileName == QLatin1String("slow.gb") && !*release)
+    const auto read = window->Inspector()->readHeader;
+    window->Inspector()->readHeader = [read, release](const QString &rom) {
+        while (rom.endsWith(QLatin1String("/slow.gb")) && !*release)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        return read(folder, fileName);
+        return read(rom);
     };
     ClickFile(QStringLiteral("slow.gb"));
     QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("?MBit"));

@@ -1,0 +1,74 @@
+#include "RomInspector.h"
+
+#include "platform/PictureLoader.h"
+#include "platform/RomReader.h"
+
+RomInspector::RomInspector(QObject *parent)
+    : QObject(parent)
+    , readHeader([](const QString &path) {
+        std::vector<std::uint8_t> header;
+        ReadRomHeader(path, header);
+        return header;
+    })
+    , loadPicture(LoadGamePicture)
+    , picture_(pictureLane_, [this](std::optional<QImage> picture) {
+        pictureTimer_.stop();
+        emit PictureRead(picture ? *picture : QImage());
+    })
+{
+    headerTimer_.setSingleShot(true);
+    connect(&headerTimer_, &QTimer::timeout, this, &RomInspector::HandOnHeaders);
+    pictureTimer_.setSingleShot(true);
+    connect(&pictureTimer_, &QTimer::timeout, this, [this] {
+        // Too slow: the placeholder, and whatever comes later is dropped.
+        picture_.Drop();
+        emit PictureRead(QImage());
+    });
+}
+
+RomInspector::~RomInspector()
+{
+    for (const PendingHeader &pending : headers_)
+        delete pending.watcher;
+}
+
+void RomInspector::Inspect(const QString &folder, const QString &fileName)
+{
+    auto *watcher = new QFutureWatcher<std::vector<std::uint8_t>>;
+    connect(watcher, &QFutureWatcherBase::finished, this, &RomInspector::HandOnHeaders);
+    watcher->setFuture(headerLane_.Run<std::vector<std::uint8_t>>(
+        [read = readHeader, path = folder + QLatin1Char('/') + fileName] { return read(path); }));
+    headers_.push_back({watcher, QDeadlineTimer(BoundMs)});
+    HandOnHeaders();
+
+    pictureTimer_.start(PictureBoundMs);
+    picture_.Start([load = loadPicture, folder, fileName] { return load(folder, fileName); });
+}
+
+void RomInspector::HandOnHeaders()
+{
+    while (!headers_.empty()) {
+        const PendingHeader front = headers_.front();
+        std::vector<std::uint8_t> header;
+        if (front.watcher->isFinished()) {
+            if (front.watcher->future().resultCount() > 0)
+                header = front.watcher->result();
+        } else if (!front.deadline.hasExpired()) {
+            headerTimer_.start(static_cast<int>(front.deadline.remainingTime()));
+            return;
+        }
+        // Taken off the queue before anyone hears of it: a handler may click
+        // again. The watcher may be the one signalling now: it goes later, and
+        // says nothing more.
+        headers_.pop_front();
+        disconnect(front.watcher, nullptr, nullptr, nullptr);
+        front.watcher->deleteLater();
+        emit HeaderRead(header);
+    }
+    headerTimer_.stop();
+}
+
+bool RomInspector::Busy() const
+{
+    return !headers_.empty() || picture_.InFlight();
+}

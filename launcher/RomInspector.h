@@ -1,0 +1,68 @@
+#pragma once
+
+#include "platform/Background.h"
+
+#include <QDeadlineTimer>
+#include <QFutureWatcher>
+#include <QImage>
+#include <QObject>
+#include <QTimer>
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// Reads what a click on a ROM shows, in the background: the first 400 bytes
+// of the file and the game's picture, each on its own.
+//
+// Every click's header is read and handed on, in the order of the clicks, so
+// the status bar ends as the same clicks one at a time would leave it. A
+// header not read within BoundMs of its click is handed on empty (unreadable),
+// and so is one that could not be started because too many reads are stuck.
+// Only the last click's picture is wanted: a later click supersedes it, and a
+// picture not decoded within PictureBoundMs is handed on null, without taking
+// its header along.
+class RomInspector : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit RomInspector(QObject *parent = nullptr);
+    ~RomInspector() override;
+
+    // Reads the header of a ROM file; runs on a background thread. Replaceable by tests.
+    std::function<std::vector<std::uint8_t>(const QString &path)> readHeader;
+    // Finds and decodes a ROM's picture; runs on a background thread. Replaceable by tests.
+    std::function<QImage(const QString &folder, const QString &fileName)> loadPicture;
+    int BoundMs = 1500;
+    int PictureBoundMs = 1500;
+
+    // Starts reading the ROM of that name in the folder.
+    void Inspect(const QString &folder, const QString &fileName);
+    // True while a header or the picture is still to come.
+    bool Busy() const;
+
+signals:
+    // Each click's header, in click order; empty when it could not be read in time.
+    void HeaderRead(const std::vector<std::uint8_t> &header);
+    // The last click's picture; null when there is none or it took too long.
+    void PictureRead(const QImage &picture);
+
+private:
+    struct PendingHeader {
+        QFutureWatcher<std::vector<std::uint8_t>> *watcher;
+        QDeadlineTimer deadline;
+    };
+
+    // Hands on the headers at the front of the queue that are read or overdue.
+    void HandOnHeaders();
+
+    BackgroundLane headerLane_{8};
+    BackgroundLane pictureLane_{4};
+    std::deque<PendingHeader> headers_;
+    QTimer headerTimer_;
+    LatestRequest<QImage> picture_;
+    QTimer pictureTimer_;
+};
