@@ -10,8 +10,10 @@
 #include <QStringList>
 #include <QTest>
 
+#include <condition_variable>
 #include <cstring>
 #include <functional>
+#include <mutex>
 
 #include <fcntl.h>
 #include <sys/inotify.h>
@@ -200,3 +202,25 @@ inline QStringList RecordedRuns(const QString &record)
         return {};
     return text.left(end + 3).split(QStringLiteral("--\n"), Qt::SkipEmptyParts);
 }
+
+// Holds background work until the test lets it go.
+class Gate
+{
+public:
+    void Wait()
+    {
+        std::unique_lock<std::mutex> lock(mutex_);
+        open_.wait(lock, [this] { return opened_; });
+    }
+    void Open()
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        opened_ = true;
+        open_.notify_all();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable open_;
+    bool opened_ = false;
+};

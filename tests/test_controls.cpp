@@ -11,6 +11,8 @@
 
 #include <QSignalSpy>
 
+#include <atomic>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -47,6 +49,9 @@ private slots:
     void fileListClicksDoubleClicksAndEnter();
     void fileListFollowsTheDisk();
     void fileListOfUnreadableFolderIsEmpty();
+    void fileListDropsStaleListing();
+    void fileListReadsOneListingAtATime();
+    void fileListFolderMadeAgain();
     void fileListNameNotUtf8();
 
     void dirListShowsAncestorsAndSubfolders();
@@ -223,6 +228,76 @@ void TestControls::fileListOfUnreadableFolderIsEmpty()
     QCOMPARE(list.ListCount(), 0);
     QVERIFY(List(list, path(QStringLiteral("missing"))));
     QCOMPARE(list.ListCount(), 0);
+}
+
+// A listing of a folder left behind that ends after the listing of the
+// folder shown is never applied.
+void TestControls::fileListDropsStaleListing()
+{
+    QVERIFY(QDir().mkpath(path(QStringLiteral("old"))));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("new"))));
+    FileListBox list;
+    list.SetPattern(kPattern);
+    auto gate = std::make_shared<Gate>();
+    list.lister = [gate](const QString &folder, const FilePattern &, QStringList &names) {
+        if (folder.endsWith(QLatin1String("/old")))
+            gate->Wait();
+        names = QStringList{folder.section(QLatin1Char('/'), -1) + QStringLiteral(".gb")};
+        return true;
+    };
+    list.SetPath(path(QStringLiteral("old")));
+    QVERIFY(List(list, path(QStringLiteral("new"))));
+    gate->Open();
+    QVERIFY(Background::WaitIdle(5000));
+    QTest::qWait(50);
+    QCOMPARE(list.Names(), QStringList{u"new.gb"_s});
+}
+
+// A folder that keeps changing while it is read is not read twice at once:
+// the changes make one more pass once the reading is done.
+void TestControls::fileListReadsOneListingAtATime()
+{
+    FileListBox list;
+    list.SetPattern(kPattern);
+    QVERIFY(List(list, dir_->path()));
+    auto gate = std::make_shared<Gate>();
+    auto started = std::make_shared<std::atomic<int>>(0);
+    auto running = std::make_shared<std::atomic<int>>(0);
+    auto most = std::make_shared<std::atomic<int>>(0);
+    list.lister = [=](const QString &folder, const FilePattern &pattern, QStringList &names) {
+        ++*started;
+        *most = std::max(most->load(), ++*running);
+        gate->Wait();
+        --*running;
+        return ListMatchingFiles(folder, pattern, names);
+    };
+    for (int i = 0; i < 12; ++i) {
+        QVERIFY(WriteBytes(path(QStringLiteral("%1.gb").arg(i)), "rom"));
+        QTest::qWait(100);
+    }
+    QCOMPARE(started->load(), 1);
+    gate->Open();
+    QVERIFY(WaitFor([&] { return list.ListCount() == 12 && !list.Listing(); }));
+    QCOMPARE(started->load(), 2);
+    QCOMPARE(most->load(), 1);
+}
+
+// A folder removed and made again at the same place (a disk unplugged and
+// plugged in again) is listed again.
+void TestControls::fileListFolderMadeAgain()
+{
+    const QString folder = path(QStringLiteral("roms"));
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(WriteBytes(folder + QStringLiteral("/a.gb"), "rom"));
+    FileListBox list;
+    list.SetPattern(kPattern);
+    QVERIFY(List(list, folder));
+    QCOMPARE(list.ListCount(), 1);
+    QVERIFY(QDir(folder).removeRecursively());
+    QVERIFY(WaitFor([&] { return list.ListCount() == 0; }, 2000));
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(WriteBytes(folder + QStringLiteral("/b.gb"), "rom"));
+    QVERIFY(WaitFor([&] { return list.Names() == QStringList{u"b.gb"_s}; }, 3000));
 }
 
 void TestControls::fileListNameNotUtf8()

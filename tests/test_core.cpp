@@ -1,10 +1,13 @@
 #include "TestMain.h"
 
+#include <cerrno>
+
 #include "core/CreditsScroller.h"
 #include "core/FilePattern.h"
 #include "core/GameCount.h"
 #include "core/HeaderInspection.h"
 #include "core/LaunchCommand.h"
+#include "core/StartFailure.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -65,6 +68,8 @@ private slots:
     void splitAtRunsOfBlanks();
     void launchArguments_data();
     void launchArguments();
+    void startFailureWording_data();
+    void startFailureWording();
 
     void roundHalfEven_data();
     void roundHalfEven();
@@ -369,6 +374,34 @@ void TestCore::pieces()
     else if (field == QLatin1String("game"))
         options.Game = value.toStdString();
     QCOMPARE(QString::fromStdString(BuildLaunchCommand(options)), expected);
+}
+
+void TestCore::startFailureWording_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("advised");
+    const QString command = QStringLiteral("vexa  -gb /r/x.gb");
+    QTest::newRow("not on the PATH") << ENOENT << false
+        << QStringLiteral("The emulator could not be started (vexa was not found on the PATH): ") + command << true;
+    QTest::newRow("on the PATH, interpreter missing") << ENOENT << true
+        << QStringLiteral("The emulator could not be started (its interpreter or loader is missing): ") + command << false;
+    QTest::newRow("not executable") << EACCES << false
+        << QStringLiteral("The emulator could not be started (permission denied): ") + command << false;
+    QTest::newRow("anything else, in the system's words") << ENOEXEC << true
+        << QStringLiteral("The emulator could not be started (Exec format error): ") + command << false;
+}
+
+void TestCore::startFailureWording()
+{
+    QFETCH(int, error);
+    QFETCH(bool, found);
+    QFETCH(QString, message);
+    QFETCH(bool, advised);
+    const StartFailure failure = DescribeStartFailure(error, found, "Exec format error", "vexa  -gb /r/x.gb");
+    QCOMPARE(QString::fromStdString(failure.message), message);
+    QCOMPARE(!failure.advice.empty(), advised);
 }
 
 void TestCore::noGameEndsWithDelayPiece()

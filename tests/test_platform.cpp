@@ -2,6 +2,8 @@
 #include "TestMain.h"
 
 #include "core/LaunchCommand.h"
+#include "platform/Background.h"
+#include "platform/CurrentFolder.h"
 #include "platform/Drives.h"
 #include "platform/FileNames.h"
 #include "platform/FolderScan.h"
@@ -9,6 +11,7 @@
 #include "platform/ProgramStart.h"
 #include "platform/RomReader.h"
 #include "platform/Settings.h"
+#include "platform/SettingsWriter.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -16,6 +19,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstddef>
@@ -27,6 +31,8 @@
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
+
+#include <thread>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -111,6 +117,17 @@ private slots:
     void writeKeepsTheRest();
     void stuckLockFailsQuietly_data();
     void stuckLockFailsQuietly();
+    void twoWritersKeepBothKeys();
+    void writerNeverWaitsAndKeepsOrder();
+    void writerReportsEachReasonOnce();
+
+    void backgroundLatestRequestWins();
+    void backgroundReceiverGoneBeforeResult();
+    void backgroundLaneRefusesPastItsBound();
+    void fileNameBytesRoundTrip_data();
+    void fileNameBytesRoundTrip();
+    void workingFolderNotUtf8();
+    void programFoundOnPathNotUtf8();
 
     void startPassesWordsWithoutShell();
     void startFailures_data();
@@ -336,6 +353,200 @@ void TestPlatform::stuckLockFailsQuietly()
     QCOMPARE(stat(QFile::encodeName(SettingsFile()).constData(), &after), 0);
     QCOMPARE(after.st_ino, before.st_ino);
     QCOMPARE(ReadSetting(kApp, kSection, QStringLiteral("RomPath")), QStringLiteral("/before"));
+}
+
+// Two launchers storing different keys at the same moment: each re-reads
+// the store under the lock, so neither key is lost.
+void TestPlatform::twoWritersKeepBothKeys()
+{
+    auto writer = [](const QString &key) {
+        return [key] {
+            for (int i = 0; i < 100; ++i)
+                WriteSetting(kApp, kSection, key, QString::number(i));
+        };
+    };
+    std::thread first(writer(QStringLiteral("RomPath")));
+    std::thread second(writer(QStringLiteral("TotGames")));
+    first.join();
+    second.join();
+    QCOMPARE(ReadSetting(kApp, kSection, QStringLiteral("RomPath")), QStringLiteral("99"));
+    QCOMPARE(ReadSetting(kApp, kSection, QStringLiteral("TotGames")), QStringLiteral("99"));
+}
+
+// A store that takes its time holds up nothing: values given meanwhile are
+// stored after it, in order, a key given twice with its last value.
+void TestPlatform::writerNeverWaitsAndKeepsOrder()
+{
+    auto gate = std::make_shared<Gate>();
+    auto stored = std::make_shared<QStringList>();
+    auto mutex = std::make_shared<std::mutex>();
+    auto entered = std::make_shared<std::atomic<int>>(0);
+    SettingsWriter writer(
+        [gate, stored, mutex, entered](const QString &key, const QString &value, QString *) {
+            ++*entered;
+            gate->Wait();
+            const std::lock_guard<std::mutex> lock(*mutex);
+            *stored << key + QLatin1Char('=') + value;
+            return true;
+        },
+        [](const QString &) {});
+    QElapsedTimer clock;
+    clock.start();
+    writer.Write(QStringLiteral("RomPath"), QStringLiteral("/a"));
+    QVERIFY(WaitFor([&] { return *entered == 1; }));
+    writer.Write(QStringLiteral("RomPath"), QStringLiteral("/b"));
+    writer.Write(QStringLiteral("TotGames"), QStringLiteral("3"));
+    writer.Write(QStringLiteral("RomPath"), QStringLiteral("/c"));
+    QVERIFY(clock.elapsed() < 1000);
+    QVERIFY(writer.Pending());
+    QVERIFY(!writer.Flush(20));
+    gate->Open();
+    QVERIFY(writer.Flush(5000));
+    QVERIFY(!writer.Pending());
+    const std::lock_guard<std::mutex> lock(*mutex);
+    QCOMPARE(*stored, (QStringList{u"RomPath=/a"_s, u"RomPath=/c"_s, u"TotGames=3"_s}));
+}
+
+void TestPlatform::writerReportsEachReasonOnce()
+{
+    auto failing = std::make_shared<std::atomic<bool>>(true);
+    QStringList reports;
+    SettingsWriter writer(
+        [failing](const QString &, const QString &, QString *why) {
+            *why = QStringLiteral("locked");
+            return !failing->load();
+        },
+        [&reports](const QString &why) { reports << why; });
+    for (int i = 0; i < 3; ++i) {
+        writer.Write(QStringLiteral("RomPath"), QString::number(i));
+        QVERIFY(writer.Flush(5000));
+    }
+    QCOMPARE(reports, QStringList{u"locked"_s});
+    failing->store(false);
+    writer.Write(QStringLiteral("RomPath"), QStringLiteral("stored"));
+    QVERIFY(writer.Flush(5000));
+    failing->store(true);
+    writer.Write(QStringLiteral("RomPath"), QStringLiteral("again"));
+    QVERIFY(writer.Flush(5000));
+    QCOMPARE(reports, (QStringList{u"locked"_s, u"locked"_s}));
+}
+
+// A later request supersedes one still running: only the later result is
+// delivered, whenever the earlier one ends.
+void TestPlatform::backgroundLatestRequestWins()
+{
+    BackgroundLane lane(4);
+    QStringList delivered;
+    LatestRequest<QString> request(lane, [&](std::optional<QString> result) { delivered << result.value_or(u"none"_s); });
+    auto gate = std::make_shared<Gate>();
+    request.Start([gate] {
+        gate->Wait();
+        return u"first"_s;
+    });
+    request.Start([] { return u"second"_s; });
+    QVERIFY(WaitFor([&] { return !delivered.isEmpty(); }));
+    gate->Open();
+    QVERIFY(Background::WaitIdle(5000));
+    QTest::qWait(20);
+    QCOMPARE(delivered, QStringList{u"second"_s});
+    QVERIFY(!request.InFlight());
+}
+
+// The consumer is gone before its work ends: nothing is delivered to it, and
+// nothing it owned is touched (AddressSanitizer watches the run in CI).
+void TestPlatform::backgroundReceiverGoneBeforeResult()
+{
+    BackgroundLane lane(4);
+    auto gate = std::make_shared<Gate>();
+    auto delivered = std::make_shared<int>(0);
+    {
+        auto owner = std::make_unique<QObject>();
+        auto request = std::make_unique<LatestRequest<QByteArray>>(lane, [delivered](std::optional<QByteArray>) { ++*delivered; });
+        request->Start([gate] {
+            gate->Wait();
+            return QByteArray(1 << 20, 'x');
+        });
+        request.reset();
+    }
+    gate->Open();
+    QVERIFY(Background::WaitIdle(5000));
+    QTest::qWait(20);
+    QCOMPARE(*delivered, 0);
+}
+
+// Past its bound a lane starts no thread: the request gets no result, as a
+// read that failed, and the program goes on.
+void TestPlatform::backgroundLaneRefusesPastItsBound()
+{
+    BackgroundLane lane(2);
+    auto gate = std::make_shared<Gate>();
+    std::vector<QFuture<int>> futures;
+    for (int i = 0; i < 3; ++i)
+        futures.push_back(lane.Run<int>([gate, i] {
+            gate->Wait();
+            return i;
+        }));
+    QVERIFY(futures[2].isFinished());
+    QCOMPARE(futures[2].resultCount(), 0);
+    QCOMPARE(lane.Running(), 2);
+    gate->Open();
+    for (int i = 0; i < 2; ++i) {
+        futures[static_cast<std::size_t>(i)].waitForFinished();
+        QCOMPARE(futures[static_cast<std::size_t>(i)].result(), i);
+    }
+    QVERIFY(Background::WaitIdle(5000));
+    QCOMPARE(lane.Running(), 0);
+    QCOMPARE(lane.Run<int>([] { return 7; }).result(), 7);
+}
+
+void TestPlatform::fileNameBytesRoundTrip_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("plain") << QByteArray("Tetris (World).gb") << u"Tetris (World).gb"_s;
+    QTest::newRow("astral character U+1F4BE") << QByteArray("save \xF0\x9F\x92\xBE.gb") << u"save \U0001F4BE.gb"_s;
+    QTest::newRow("stray byte after an astral character")
+        << QByteArray("\xF0\x9F\x92\xBE\xBE") << u"\U0001F4BE\uFFFD"_s;
+    QTest::newRow("Latin-1 name") << QByteArray("caf\xE9.gb") << u"caf\uFFFD.gb"_s;
+    QTest::newRow("encoded surrogate") << QByteArray("\xED\xB2\xBE") << u"\uFFFD\uFFFD\uFFFD"_s;
+}
+
+// Every name turns back into exactly its bytes, and shows as the user reads it.
+void TestPlatform::fileNameBytesRoundTrip()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    const QString name = DecodeFileName(bytes);
+    QCOMPARE(EncodeFileName(name), bytes);
+    QCOMPARE(DisplayFileName(name), shown);
+}
+
+void TestPlatform::workingFolderNotUtf8()
+{
+    const QByteArray raw = QFile::encodeName(dir_->path()) + "/caf\xE9";
+    QVERIFY(mkdir(raw.constData(), 0755) == 0);
+    char *before = getcwd(nullptr, 0);
+    QVERIFY(chdir(raw.constData()) == 0);
+    const QString current = CurrentFolder();
+    const QString sub = FullFolderPath(QStringLiteral("x/../y"));
+    QVERIFY(chdir(before) == 0);
+    std::free(before);
+    QCOMPARE(EncodeFileName(current), raw);
+    QCOMPARE(EncodeFileName(sub), raw + "/y");
+}
+
+void TestPlatform::programFoundOnPathNotUtf8()
+{
+    const QByteArray bin = QFile::encodeName(dir_->path()) + "/b\xFFn";
+    QVERIFY(mkdir(bin.constData(), 0755) == 0);
+    const int fd = open((bin + "/vexa").constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0755);
+    QVERIFY(fd >= 0);
+    close(fd);
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent::" + bin);
+    const QByteArray found = FindProgram("vexa");
+    qputenv("PATH", oldPath);
+    QCOMPARE(found, bin + "/vexa");
 }
 
 void TestPlatform::startPassesWordsWithoutShell()

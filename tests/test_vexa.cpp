@@ -98,6 +98,8 @@ private slots:
     void pictureFromImagesFolder();
     void arrowKeysInspectEachFile();
     void slowReadShowsUnreadable();
+    void quickClicksEachSetTheLamps();
+    void slowPictureKeepsTheHeader();
 
     // Hover
     void hover_data();
@@ -656,6 +658,55 @@ void TestVexa::slowReadShowsUnreadable()
     *release = true;
     QTest::qWait(100);
     QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("1MBit"));
+}
+
+// Clicks that come faster than the first ROM is read: every header is
+// applied, in click order, so the lamps end as the clicks one at a time leave them.
+void TestVexa::quickClicksEachSetTheLamps()
+{
+    QVERIFY(WriteBytes(path(QStringLiteral("b.gb")), RomBytes(400, 0x00, 0x00, 0x02, 0x01)));
+    QVERIFY(WriteBytes(path(QStringLiteral("a.gb")), RomBytes(400, 0x80, 0x03, 0x01, 0x00)));
+    QVERIFY(WriteBytes(path(QStringLiteral("c.gbc")), RomBytes(400, 0xC0, 0x07, 0x03, 0x05)));
+    Vexa *window = MakeWindow();
+    auto gate = std::make_shared<Gate>();
+    const auto read = window->Inspector()->readHeader;
+    window->Inspector()->readHeader = [read, gate](const QString &rom) {
+        if (rom.endsWith(QLatin1String("/b.gb")))
+            gate->Wait();
+        return read(rom);
+    };
+    for (const QString &name : {u"b.gb"_s, u"a.gb"_s, u"c.gbc"_s})
+        QVERIFY(window->File1->Select(name));
+    QTest::qWait(50);
+    gate->Open();
+    Settle();
+    for (int panel = 1; panel <= 3; ++panel)
+        QVERIFY2(window->StatusBar1->PanelAt(panel).enabled, qPrintable(QString::number(panel)));
+    QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("2MBit"));
+}
+
+// A picture that takes too long shows the placeholder; the header read at
+// once is shown all the same, and the late picture is dropped.
+void TestVexa::slowPictureKeepsTheHeader()
+{
+    QVERIFY(WriteBytes(path(QStringLiteral("x.gb")), RomBytes(400, 0x80, 0x03, 0x05, 0x00)));
+    Vexa *window = MakeWindow();
+    window->Inspector()->PictureBoundMs = 100;
+    auto gate = std::make_shared<Gate>();
+    window->Inspector()->loadPicture = [gate](const QString &, const QString &) {
+        gate->Wait();
+        QImage red(8, 8, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        return red;
+    };
+    QVERIFY(window->File1->Select(QStringLiteral("x.gb")));
+    QVERIFY(WaitFor([&] { return window->StatusBar1->PanelAt(4).text == QLatin1String("8MBit"); }));
+    Settle();
+    QCOMPARE(window->Image1->pixmap().toImage(), window->noimage->pixmap().toImage());
+    gate->Open();
+    QVERIFY(Background::WaitIdle(5000));
+    QTest::qWait(50);
+    QCOMPARE(window->Image1->pixmap().toImage(), window->noimage->pixmap().toImage());
 }
 
 // Closing while the folder is being listed waits for the listing and counts
