@@ -2,8 +2,13 @@
 
 DriveListBox::DriveListBox(QWidget *parent)
     : QComboBox(parent)
+    , request_(lane_, [this](std::optional<std::vector<Drive>> drives) {
+        if (drives)
+            SetDrives(*drives);
+    })
 {
-    SetDrives(ListDrives());
+    SetDrives({{QStringLiteral("/"), QStringLiteral("/")}});
+    Refresh();
     connect(this, &QComboBox::activated, this, &DriveListBox::Changed);
 }
 
@@ -19,7 +24,7 @@ void DriveListBox::SetDrives(const std::vector<Drive> &drives)
 
 void DriveListBox::Refresh()
 {
-    SetDrives(ListDrives());
+    request_.Start([list = listDrives] { return list(); });
 }
 
 QString DriveListBox::DriveRoot() const

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "platform/Background.h"
 #include "platform/Drives.h"
 
 #include <QComboBox>
 
 // The list of roots the user can browse. Changed() follows the user's choice
-// of another root; SetDrive and Refresh change the shown root silently.
+// of another root; SetDrive and Refresh change the shown root silently. The
+// roots are read in the background (a machine may have thousands of mounts);
+// until they are in, the list holds "/".
 class DriveListBox : public QComboBox
 {
     Q_OBJECT
@@ -17,6 +20,11 @@ public:
     const std::vector<Drive> &Drives() const { return drives_; }
     // Reads the mounted roots afresh, keeping the shown root when it is still there.
     void Refresh();
+    // True while the roots are being read.
+    bool Reading() const { return request_.InFlight(); }
+
+    // Reads the mounted roots; runs on a background thread. Replaceable by tests.
+    std::function<std::vector<Drive>()> listDrives = ListDrives;
 
     QString DriveRoot() const;
     // Shows the root that holds path.
@@ -27,4 +35,6 @@ signals:
 
 private:
     std::vector<Drive> drives_;
+    BackgroundLane lane_{2};
+    LatestRequest<std::vector<Drive>> request_;
 };

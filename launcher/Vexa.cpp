@@ -384,7 +384,7 @@ bool Vexa::FolderCounted() const
 
 bool Vexa::Busy() const
 {
-    return !FolderCounted() || inspector_->Busy() || settings_.Pending();
+    return !FolderCounted() || inspector_->Busy() || settings_.Pending() || Drive1->Reading();
 }
 
 void Vexa::Form_Load()
