@@ -4,6 +4,7 @@
 #include "FolderScan.h"
 #include "IniText.h"
 #include "RegularFile.h"
+#include "XdgFolders.h"
 
 #include <QDeadlineTimer>
 #include <QRandomGenerator>
@@ -31,13 +32,8 @@ struct Store {
 // $XDG_CONFIG_HOME/<application>/<application>.conf, as QSettings places it.
 QByteArray StorePath(const QString &application)
 {
-    QByteArray folder = qgetenv("XDG_CONFIG_HOME");
-    if (folder.isEmpty()) {
-        const QByteArray home = qgetenv("HOME");
-        folder = (home.isEmpty() ? QByteArray("/") : home) + "/.config";
-    }
     const QByteArray name = EncodeFileName(application);
-    return folder + '/' + name + '/' + name + ".conf";
+    return QByteArray::fromStdString(XdgFolder("XDG_CONFIG_HOME", ".config")) + name + '/' + name + ".conf";
 }
 
 // Only a regular file of sane size is read: a FIFO, a device or a link to one

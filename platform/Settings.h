@@ -3,7 +3,8 @@
 #include <QString>
 
 // Per-user string values addressed by application, section and key, kept in
-// $XDG_CONFIG_HOME/<application>/<application>.conf (~/.config when unset) in
+// $XDG_CONFIG_HOME/<application>/<application>.conf (~/.config when unset or
+// not an absolute path, XdgFolder) in
 // the INI form that QSettings reads and writes. Only a regular file of at most
 // 1 MB is read; anything else there reads as an empty store and is never
 // opened, so reading never blocks.

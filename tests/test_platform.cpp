@@ -9,6 +9,7 @@
 #include "platform/ProgramStart.h"
 #include "platform/RomReader.h"
 #include "platform/Settings.h"
+#include "platform/XdgFolders.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -21,6 +22,7 @@
 #include <cstddef>
 #include <fcntl.h>
 #include <linux/filter.h>
+#include <pwd.h>
 #include <linux/seccomp.h>
 #include <sys/file.h>
 #include <sys/prctl.h>
@@ -111,6 +113,9 @@ private slots:
     void writeKeepsTheRest();
     void stuckLockFailsQuietly_data();
     void stuckLockFailsQuietly();
+    void xdgFolders_data();
+    void xdgFolders();
+    void relativeConfigHomeIsIgnored();
 
     void startPassesWordsWithoutShell();
     void startFailures_data();
@@ -336,6 +341,59 @@ void TestPlatform::stuckLockFailsQuietly()
     QCOMPARE(stat(QFile::encodeName(SettingsFile()).constData(), &after), 0);
     QCOMPARE(after.st_ino, before.st_ino);
     QCOMPARE(ReadSetting(kApp, kSection, QStringLiteral("RomPath")), QStringLiteral("/before"));
+}
+
+void TestPlatform::xdgFolders_data()
+{
+    QTest::addColumn<QByteArray>("variable");
+    QTest::addColumn<QByteArray>("value"); // null: unset
+    QTest::addColumn<QByteArray>("home");  // null: unset
+    QTest::addColumn<QByteArray>("folder"); // %p: the password entry's home
+    auto row = [](const char *tag, const char *variable, const char *value, const char *home, const char *folder) {
+        QTest::newRow(tag) << QByteArray(variable) << QByteArray(value) << QByteArray(home) << QByteArray(folder);
+    };
+    row("absolute", "XDG_CONFIG_HOME", "/x/conf", "/h", "/x/conf/");
+    row("slashes doubled and at the end", "XDG_CONFIG_HOME", "/x//conf//", "/h", "/x/conf/");
+    row("the root", "XDG_CONFIG_HOME", "/", "/h", "/");
+    row("relative", "XDG_CONFIG_HOME", "conf", "/h/", "/h/.config/");
+    row("empty", "XDG_CONFIG_HOME", "", "/h", "/h/.config/");
+    row("unset", "XDG_CONFIG_HOME", nullptr, "/h", "/h/.config/");
+    row("HOME unset", "XDG_CONFIG_HOME", nullptr, nullptr, "%p/.config/");
+    row("HOME relative", "XDG_CONFIG_HOME", nullptr, "h", "%p/.config/");
+    row("HOME is the root", "XDG_CONFIG_HOME", nullptr, "/", "/.config/");
+    row("data, relative", "XDG_DATA_HOME", "data", "/h", "/h/.local/share/");
+}
+
+void TestPlatform::xdgFolders()
+{
+    QFETCH(QByteArray, variable);
+    QFETCH(QByteArray, value);
+    QFETCH(QByteArray, home);
+    QFETCH(QByteArray, folder);
+    const passwd *entry = getpwuid(getuid());
+    QVERIFY(entry && entry->pw_dir && entry->pw_dir[0] == '/');
+    const QByteArray passwordHome = QByteArray(entry->pw_dir) + '/';
+    folder.replace("%p/", passwordHome == "//" ? QByteArray("/") : passwordHome);
+    const VariableOverride setValue(variable.constData(), value);
+    const VariableOverride setHome("HOME", home);
+    const char *under = variable == "XDG_DATA_HOME" ? ".local/share" : ".config";
+    QCOMPARE(QByteArray::fromStdString(XdgFolder(variable.constData(), under)), folder);
+}
+
+// A relative XDG_CONFIG_HOME leaves the store in ~/.config, not under the
+// folder the launcher happens to run in.
+void TestPlatform::relativeConfigHomeIsIgnored()
+{
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir_->path()));
+    const VariableOverride setHome("HOME", QFile::encodeName(dir_->path()));
+    const ConfigHomeOverride relative(QStringLiteral("relative"));
+    const bool written = WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/roms"));
+    QDir::setCurrent(previous);
+    QVERIFY(written);
+    QVERIFY(!QFileInfo::exists(path(QStringLiteral("relative"))));
+    QCOMPARE(QSettings(path(QStringLiteral(".config/Vexa/Vexa.conf")), QSettings::IniFormat).value(u"Options/RomPath"_s),
+             QVariant(u"/roms"_s));
 }
 
 void TestPlatform::startPassesWordsWithoutShell()
