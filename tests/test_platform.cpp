@@ -236,9 +236,10 @@ void TestPlatform::corruptStoreStillStarts()
 void TestPlatform::unwritableStoreFailsQuietly_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("settings folder is a file") << "file";
-    QTest::newRow("settings file is a directory") << "dir";
-    QTest::newRow("path through a dangling link") << "dangling";
+    QTest::addColumn<QString>("why"); // %h is the configuration folder
+    QTest::newRow("settings folder is a file") << "file" << "Not a directory";
+    QTest::newRow("settings file is a directory") << "dir" << "it is not a regular file";
+    QTest::newRow("path through a dangling link") << "dangling" << "cannot make Vexa.conf.lock: No such file or directory";
 }
 
 void TestPlatform::unwritableStoreFailsQuietly()
@@ -253,7 +254,9 @@ void TestPlatform::unwritableStoreFailsQuietly()
     else
         QVERIFY(MakeLink(path(QStringLiteral("gone")), home + QStringLiteral("/Vexa")));
     const ConfigHomeOverride override(home);
-    QVERIFY(!WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/x")));
+    QString why;
+    QVERIFY(!WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/x"), &why));
+    QTEST(why.replace(home, QStringLiteral("%h")), "why");
     QCOMPARE(ReadSetting(kApp, kSection, QStringLiteral("Absent"), QStringLiteral("dflt")), QStringLiteral("dflt"));
 }
 
@@ -273,7 +276,9 @@ void TestPlatform::hostileStoreIsNeverOpened()
     QCOMPARE(lstat(QFile::encodeName(SettingsFile()).constData(), &before), 0);
     QCOMPARE(ReadSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("d")), QStringLiteral("d"));
     // Not read, so not overwritten either.
-    QVERIFY(!WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/other")));
+    QString why;
+    QVERIFY(!WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/other"), &why));
+    QCOMPARE(why, kind == QLatin1String("sparse") ? u"it is larger than 1 MB"_s : u"it is not a regular file"_s);
     QVERIFY(!watch.Opened());
     struct stat after = {};
     QCOMPARE(lstat(QFile::encodeName(SettingsFile()).constData(), &after), 0);
@@ -319,8 +324,9 @@ void TestPlatform::writeKeepsTheRest()
 void TestPlatform::stuckLockFailsQuietly_data()
 {
     QTest::addColumn<bool>("folder");
-    QTest::newRow("lock is a folder") << true;
-    QTest::newRow("lock held by another writer") << false;
+    QTest::addColumn<QString>("why");
+    QTest::newRow("lock is a folder") << true << "Vexa.conf.lock is not a regular file";
+    QTest::newRow("lock held by another writer") << false << "another program holds Vexa.conf.lock";
 }
 
 void TestPlatform::stuckLockFailsQuietly()
@@ -334,7 +340,9 @@ void TestPlatform::stuckLockFailsQuietly()
     QCOMPARE(stat(QFile::encodeName(SettingsFile()).constData(), &before), 0);
     // The same value again needs no lock: nothing is written.
     QVERIFY(WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/before")));
-    QVERIFY(!WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/after")));
+    QString why;
+    QVERIFY(!WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/after"), &why));
+    QTEST(why, "why");
     if (holder >= 0)
         close(holder);
     struct stat after = {};
