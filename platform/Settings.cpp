@@ -207,6 +207,22 @@ QByteArray WriteTarget(const QByteArray &path)
     return realpath(path.constData(), resolved) ? QByteArray(resolved) : path;
 }
 
+// Why a store cannot be written, or nothing when it can. A file the user may
+// not write to is left as it is, as QSettings leaves it, although the
+// replacement would be allowed by the folder.
+QString Unwritable(const Store &store, const QByteArray &target)
+{
+    if (store.state == Store::Unusable)
+        return store.why;
+    if (store.state == Store::Absent || faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) == 0)
+        return {};
+    if (errno == EACCES)
+        return QStringLiteral("the file is read-only");
+    if (errno == EROFS)
+        return QStringLiteral("the file system is read-only");
+    return ErrorText(errno);
+}
+
 } // namespace
 
 QString ReadSetting(const QString &application, const QString &section, const QString &key,
@@ -247,9 +263,10 @@ bool WriteSetting(const QString &application, const QString &section, const QStr
     store = LoadStore(path);
     if (unchanged(store))
         return true;
-    if (store.state == Store::Unusable)
-        return fail(store.why);
     const QByteArray target = store.state == Store::Loaded ? WriteTarget(path) : path;
+    const QString reason = Unwritable(store, target);
+    if (!reason.isEmpty())
+        return fail(reason);
     if (const int error = ReplaceFile(target, SetIniString(store.text, section, key, value), store.mode))
         return fail(ErrorText(error));
     return true;

@@ -14,9 +14,10 @@ QString ReadSetting(const QString &application, const QString &section, const QS
 
 // Stores the value and writes the file before returning, replacing it
 // atomically; a value equal to the stored one writes nothing. Returns false
-// when the store could not be written: it is not a file that can be read,
-// another writer holds its lock for longer than a second, or the disk refused
-// the new file. Then why, when given, receives a short reason for the user
+// when the store could not be written: it is not a file that can be read, the
+// user may not write to it (a read-only file is left as it is), another
+// writer holds its lock for longer than a second, or the disk refused the
+// new file. Then why, when given, receives a short reason for the user
 // ("another program holds Vexa.conf.lock"); nothing is printed here. The
 // caller may ignore it, the launcher goes on either way.
 bool WriteSetting(const QString &application, const QString &section, const QString &key,

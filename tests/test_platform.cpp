@@ -113,6 +113,7 @@ private slots:
     void writeKeepsTheRest();
     void stuckLockFailsQuietly_data();
     void stuckLockFailsQuietly();
+    void readOnlyStoreIsLeftAlone();
     void xdgFolders_data();
     void xdgFolders();
     void relativeConfigHomeIsIgnored();
@@ -348,6 +349,26 @@ void TestPlatform::stuckLockFailsQuietly()
     struct stat after = {};
     QCOMPARE(stat(QFile::encodeName(SettingsFile()).constData(), &after), 0);
     QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(ReadSetting(kApp, kSection, QStringLiteral("RomPath")), QStringLiteral("/before"));
+}
+
+void TestPlatform::readOnlyStoreIsLeftAlone()
+{
+    if (geteuid() == 0)
+        QSKIP("root may write to a file whatever its permission bits say: run as an ordinary user to check "
+              "that a read-only store is left alone");
+    QVERIFY(WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/before")));
+    const QByteArray file = QFile::encodeName(SettingsFile());
+    QCOMPARE(chmod(file.constData(), 0444), 0);
+    struct stat before = {};
+    QCOMPARE(stat(file.constData(), &before), 0);
+    QString why;
+    QVERIFY(!WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/after"), &why));
+    QCOMPARE(why, QStringLiteral("the file is read-only"));
+    struct stat after = {};
+    QCOMPARE(stat(file.constData(), &after), 0);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_mode, before.st_mode);
     QCOMPARE(ReadSetting(kApp, kSection, QStringLiteral("RomPath")), QStringLiteral("/before"));
 }
 
