@@ -7,6 +7,7 @@
 #include "platform/FolderScan.h"
 #include "platform/PictureLoader.h"
 #include "platform/ProgramStart.h"
+#include "platform/RegularFile.h"
 #include "platform/RomReader.h"
 #include "platform/Settings.h"
 #include "platform/XdgFolders.h"
@@ -17,6 +18,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstddef>
@@ -29,6 +31,7 @@
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
+#include <thread>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -78,6 +81,44 @@ bool ForbidCloseRangeAndHighCloses(unsigned ceiling)
     return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
 }
 
+// Another launcher, as far as the file is concerned: it keeps writing a new
+// file beside the target and renaming it into place, without any lock, until
+// it is destroyed.
+class RenamingWriter
+{
+public:
+    explicit RenamingWriter(const QString &target) : target_(QFile::encodeName(target)), thread_([this] { Run(); }) {}
+    ~RenamingWriter()
+    {
+        stop_ = true;
+        thread_.join();
+    }
+    RenamingWriter(const RenamingWriter &) = delete;
+    RenamingWriter &operator=(const RenamingWriter &) = delete;
+    int Renames() const { return renames_; }
+
+private:
+    void Run()
+    {
+        const QByteArray fresh = target_ + ".renaming";
+        for (int round = 0; !stop_; ++round) {
+            const QByteArray text = "[Options]\nRomPath=/roms/" + QByteArray::number(round) + "\n";
+            const int fd = open(fresh.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+            const bool written = fd >= 0 && write(fd, text.constData(), static_cast<size_t>(text.size())) == text.size();
+            if (fd >= 0)
+                close(fd);
+            if (!written || rename(fresh.constData(), target_.constData()) != 0)
+                return;
+            ++renames_;
+        }
+    }
+
+    QByteArray target_;
+    std::atomic<bool> stop_{false};
+    std::atomic<int> renames_{0};
+    std::thread thread_;
+};
+
 QString ReadAllWhenDone(const QString &path)
 {
     QString text;
@@ -114,6 +155,8 @@ private slots:
     void stuckLockFailsQuietly_data();
     void stuckLockFailsQuietly();
     void readOnlyStoreIsLeftAlone();
+    void storeReplacedByRename_data();
+    void storeReplacedByRename();
     void xdgFolders_data();
     void xdgFolders();
     void relativeConfigHomeIsIgnored();
@@ -370,6 +413,48 @@ void TestPlatform::readOnlyStoreIsLeftAlone()
     QCOMPARE(after.st_ino, before.st_ino);
     QCOMPARE(after.st_mode, before.st_mode);
     QCOMPARE(ReadSetting(kApp, kSection, QStringLiteral("RomPath")), QStringLiteral("/before"));
+}
+
+// Another launcher keeps replacing the file by rename while this one reads
+// and writes it: every read finds a file, every write gets through. The loop
+// runs until the other has replaced the file so many times, or for at most so
+// many rounds.
+void TestPlatform::storeReplacedByRename_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<int>("renames");
+    QTest::addColumn<int>("rounds");
+    QTest::newRow("the file") << "file" << 1000 << 1000000;
+    QTest::newRow("a setting") << "read" << 1000 << 1000000;
+    QTest::newRow("a write") << "write" << 3000 << 3000;
+}
+
+void TestPlatform::storeReplacedByRename()
+{
+    QFETCH(QString, what);
+    QFETCH(int, renames);
+    QFETCH(int, rounds);
+    QVERIFY(WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/roms/start")));
+    const RenamingWriter writer(SettingsFile());
+    int round = 0;
+    for (; round < rounds && writer.Renames() < renames; ++round) {
+        const QString at = QStringLiteral("round %1: ").arg(round);
+        if (what == QLatin1String("file")) {
+            RegularFile file(SettingsFile());
+            QByteArray text(16, '\0');
+            QVERIFY2(file.Read(text.data(), 16) == 16, qPrintable(at + QString::number(file.Error())));
+            QCOMPARE(text, QByteArray("[Options]\nRomPat"));
+        } else if (what == QLatin1String("read")) {
+            const QString value = ReadSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("default"));
+            QVERIFY2(value.startsWith(QStringLiteral("/roms/")), qPrintable(at + value));
+        } else {
+            QString why;
+            QVERIFY2(WriteSetting(kApp, kSection, QStringLiteral("TotGames"), QString::number(round), &why),
+                     qPrintable(at + why));
+        }
+    }
+    // Unless the other was at work all along, the loop proved nothing.
+    QVERIFY2(writer.Renames() >= renames, qPrintable(u"%1 renames in %2 rounds"_s.arg(writer.Renames()).arg(round)));
 }
 
 void TestPlatform::xdgFolders_data()
