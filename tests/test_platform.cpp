@@ -5,6 +5,7 @@
 #include "platform/Drives.h"
 #include "platform/FileNames.h"
 #include "platform/FolderScan.h"
+#include "platform/IniText.h"
 #include "platform/PictureLoader.h"
 #include "platform/ProgramStart.h"
 #include "platform/RegularFile.h"
@@ -157,6 +158,8 @@ private slots:
     void readOnlyStoreIsLeftAlone();
     void storeReplacedByRename_data();
     void storeReplacedByRename();
+    void newEntryKeepsLineEnds_data();
+    void newEntryKeepsLineEnds();
     void xdgFolders_data();
     void xdgFolders();
     void relativeConfigHomeIsIgnored();
@@ -455,6 +458,26 @@ void TestPlatform::storeReplacedByRename()
     }
     // Unless the other was at work all along, the loop proved nothing.
     QVERIFY2(writer.Renames() >= renames, qPrintable(u"%1 renames in %2 rounds"_s.arg(writer.Renames()).arg(round)));
+}
+
+void TestPlatform::newEntryKeepsLineEnds_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("CR LF, in its section") << QByteArray("[Options]\r\nTotGames=5\r\n\r\n[Other]\r\nx=1\r\n")
+                                           << QByteArray("[Options]\r\nTotGames=5\r\nRomPath=/r\r\n\r\n[Other]\r\nx=1\r\n");
+    QTest::newRow("CR LF, no last line end")
+        << QByteArray("[Options]\r\nTotGames=5") << QByteArray("[Options]\r\nTotGames=5\r\nRomPath=/r\r\n");
+    QTest::newRow("CR LF, new section")
+        << QByteArray("[Other]\r\nx=1") << QByteArray("[Other]\r\nx=1\r\n\r\n[Options]\r\nRomPath=/r\r\n");
+    QTest::newRow("CR alone") << QByteArray("[Options]\rTotGames=5\r") << QByteArray("[Options]\rTotGames=5\rRomPath=/r\r");
+    QTest::newRow("one line") << QByteArray("; mine") << QByteArray("; mine\n\n[Options]\nRomPath=/r\n");
+}
+
+void TestPlatform::newEntryKeepsLineEnds()
+{
+    QFETCH(QByteArray, text);
+    QTEST(SetIniString(text, kSection, QStringLiteral("RomPath"), QStringLiteral("/r")), "expected");
 }
 
 void TestPlatform::xdgFolders_data()
