@@ -926,16 +926,24 @@ void TestPlatform::drivesFromMountInfo_data()
 {
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QStringList>("roots");
-    auto row = [](const char *tag, const char *point, const char *type, std::initializer_list<const char *> roots) {
-        QStringList list;
+    QTest::addColumn<QStringList>("labels"); // empty: the roots as they are
+    auto row = [](const char *tag, const char *point, const char *type, std::initializer_list<const char *> roots,
+                  std::initializer_list<const char *> labels = {}) {
+        QStringList rootList;
         for (const char *root : roots)
-            list << QString::fromUtf8(root);
+            rootList << QString::fromUtf8(root);
+        QStringList labelList;
+        for (const char *label : labels)
+            labelList << QString::fromUtf8(label);
         QTest::newRow(tag) << QByteArray("36 25 8:1 / ") + point + " rw,relatime shared:1 - " + type + " /dev/sdb1 rw"
-                           << list;
+                           << rootList << labelList;
     };
     row("usb stick", "/media/me/USB", "vfat", {"/", "/media/me/USB"});
     row("escaped blank", "/mnt/usb\\040stick", "ext4", {"/", "/mnt/usb stick"});
-    row("escaped backslash and tab", "/mnt/a\\134b\\011c", "ext4", {"/", "/mnt/a\\b\tc"});
+    row("escaped backslash and tab", "/mnt/a\\134b\\011c", "ext4", {"/", "/mnt/a\\b\tc"}, {"/", "/mnt/a\\b\\011c"});
+    row("escaped newline", "/mnt/two\\012lines", "ext4", {"/", "/mnt/two\nlines"}, {"/", "/mnt/two\\012lines"});
+    row("line separator", "/mnt/a\u2028b", "ext4", {"/", "/mnt/a\u2028b"}, {"/", "/mnt/a\\u2028b"});
+    row("terminal escape", "/mnt/a\x1b[2Jb", "ext4", {"/", "/mnt/a\x1b[2Jb"}, {"/", "/mnt/a\\033[2Jb"});
     row("network share", "/mnt/share", "cifs", {"/", "/mnt/share"});
     row("fuse share", "/home/me/remote", "fuse.sshfs", {"/", "/home/me/remote"});
     row("udisks under /run/media", "/run/media/me/DISK", "ext4", {"/", "/run/media/me/DISK"});
@@ -949,21 +957,26 @@ void TestPlatform::drivesFromMountInfo_data()
     row("snap", "/snap/core/1", "squashfs", {"/"});
     row("/usr", "/usr", "ext4", {"/"});
     QTest::newRow("optional fields") << QByteArray("36 25 8:1 / /data rw master:2 shared:3 - ext4 /dev/sdc rw")
-                                     << QStringList{u"/"_s, u"/data"_s};
+                                     << QStringList{u"/"_s, u"/data"_s} << QStringList();
     QTest::newRow("mounted twice over") << QByteArray("1 0 8:1 / /data rw - ext4 a rw\n2 1 8:2 / /data rw - ext4 b rw")
-                                        << QStringList{u"/"_s, u"/data"_s};
-    QTest::newRow("cut short") << QByteArray("36 25 8:1 / /data rw") << QStringList{u"/"_s};
-    QTest::newRow("empty") << QByteArray() << QStringList{u"/"_s};
+                                        << QStringList{u"/"_s, u"/data"_s} << QStringList();
+    QTest::newRow("cut short") << QByteArray("36 25 8:1 / /data rw") << QStringList{u"/"_s} << QStringList();
+    QTest::newRow("empty") << QByteArray() << QStringList{u"/"_s} << QStringList();
 }
 
 void TestPlatform::drivesFromMountInfo()
 {
     QFETCH(QByteArray, line);
     QFETCH(QStringList, roots);
+    QFETCH(QStringList, labels);
     QStringList found;
-    for (const Drive &drive : DrivesFromMountInfo(line))
+    QStringList shown;
+    for (const Drive &drive : DrivesFromMountInfo(line)) {
         found << drive.root;
+        shown << drive.label;
+    }
     QCOMPARE(found, roots);
+    QCOMPARE(shown, labels.isEmpty() ? roots : labels);
 }
 
 VEXA_TEST_MAIN(TestPlatform)
