@@ -1,34 +1,16 @@
 #include "DataFolder.h"
 
 #include "FolderScan.h"
+#include "XdgFolders.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-std::string HomeFolder()
-{
-    const char *home = std::getenv("HOME");
-    if (home && *home)
-        return home;
-    const passwd *entry = getpwuid(getuid());
-    return entry && entry->pw_dir ? entry->pw_dir : "/";
-}
-
-} // namespace
-
 std::string DataFolderPath()
 {
-    const char *dataHome = std::getenv("XDG_DATA_HOME");
-    std::string base = dataHome && dataHome[0] == '/' ? dataHome : HomeFolder() + "/.local/share";
-    while (base.size() > 1 && base.back() == '/')
-        base.pop_back();
-    return (base == "/" ? "" : base) + "/vexa";
+    return XdgFolder("XDG_DATA_HOME", ".local/share") + "vexa";
 }
 
 bool EnterDataFolder(std::string &why)

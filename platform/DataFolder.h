@@ -3,7 +3,7 @@
 #include <string>
 
 // The per-user data folder: $XDG_DATA_HOME/vexa, or ~/.local/share/vexa when
-// XDG_DATA_HOME is unset, empty or not an absolute path.
+// XDG_DATA_HOME is unset, empty or not an absolute path (XdgFolder).
 std::string DataFolderPath();
 
 // Makes the data folder (and its parents, private to the user) when missing

@@ -7,8 +7,8 @@
 
 // A root the user can browse, as the drive list shows it.
 struct Drive {
-    QString root;
-    QString label;
+    QString root;  // the real path, for going there
+    QString label; // the path on one line: a newline in it shows as \012
 };
 
 // "/" first, then the mounted volumes a user keeps files on (other disks,

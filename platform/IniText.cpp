@@ -354,6 +354,19 @@ bool TakePlainString(QString &item)
     return !item.endsWith(u')');
 }
 
+// The text's own line end, as its first line break has it: "\r\n", "\n" or
+// "\r"; "\n" for a text of one line.
+QByteArray LineEnd(const QByteArray &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n')
+            return "\n";
+        if (text[i] == '\r')
+            return i + 1 < text.size() && text[i + 1] == '\n' ? "\r\n" : "\r";
+    }
+    return "\n";
+}
+
 } // namespace
 
 bool FindIniString(const QByteArray &text, const QString &section, const QString &key, QString &value)
@@ -376,6 +389,7 @@ QByteArray SetIniString(const QByteArray &text, const QString &section, const QS
     const Place place = Locate(text, section, key);
     const QByteArray escaped = EscapeValue(value.startsWith(u'@') ? u'@' + value : value);
     const QByteArray entry = EscapeKey(key) + '=' + escaped;
+    const QByteArray end = LineEnd(text);
     QByteArray result = text;
     if (place.found) {
         result.replace(place.valueStart, place.valueEnd - place.valueStart, escaped);
@@ -383,16 +397,16 @@ QByteArray SetIniString(const QByteArray &text, const QString &section, const QS
         qsizetype at = place.sectionEnd;
         while (at < result.size() && !IsLineBreak(result[at]))
             ++at;
-        result.insert(at, at == result.size() ? '\n' + entry + '\n' : '\n' + entry);
+        result.insert(at, at == result.size() ? end + entry + end : end + entry);
     } else {
         if (!result.isEmpty())
-            result += result.endsWith('\n') ? "\n" : "\n\n";
-        result += SectionHeader(section) + '\n' + entry + '\n';
+            result += IsLineBreak(result.back()) ? end : end + end;
+        result += SectionHeader(section) + end + entry + end;
     }
     // A text broken so that the entry would not read back (a quote left open
     // before it) is replaced by one that holds the entry alone.
     QString stored;
     if (!FindIniString(result, section, key, stored) || stored != value)
-        return SectionHeader(section) + '\n' + entry + '\n';
+        return SectionHeader(section) + end + entry + end;
     return result;
 }

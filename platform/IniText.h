@@ -16,8 +16,9 @@
 bool FindIniString(const QByteArray &text, const QString &section, const QString &key, QString &value);
 
 // The text with the key set to value: its value replaced where it stands, or a
-// new line at the end of its section, or a new section at the end. Everything
-// else is kept byte for byte, unless the text is so broken that the entry
+// new line at the end of its section, or a new section at the end, with the
+// text's own line ends (CR LF in a file written on Windows). Everything else
+// is kept byte for byte, unless the text is so broken that the entry
 // would not read back: then the result holds the entry alone.
 QByteArray SetIniString(const QByteArray &text, const QString &section, const QString &key,
                         const QString &value);

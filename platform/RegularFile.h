@@ -6,9 +6,11 @@
 
 // A regular file opened for reading. The path is examined before anything is
 // opened: a FIFO, socket, device or directory is refused without being opened
-// (so a FIFO's waiting writer is never released and no device is touched),
-// and the file opened is confirmed to be the one examined. Opening never
-// blocks. The file is closed when the object goes.
+// (so a FIFO's waiting writer is never released and no device is touched).
+// What was opened is checked again: a regular file renamed into place in the
+// meantime is taken, as the file the path now names; anything else is closed
+// and the path looked at afresh, a few times at most. Opening never blocks.
+// The file is closed when the object goes.
 class RegularFile
 {
 public:
@@ -22,7 +24,8 @@ public:
     // Why the file is not open, as an errno value: ENOENT when nothing is
     // there, EINVAL when it is not a regular file.
     int Error() const { return error_; }
-    // The type and permission bits of what the path named, 0 when nothing.
+    // The type and permission bits of the file opened, or of what the path
+    // named when it was refused; 0 when nothing.
     unsigned Mode() const { return mode_; }
 
     // Reads until size bytes are in or the file ends. Returns the count read,

@@ -4,6 +4,7 @@
 #include "FolderScan.h"
 #include "IniText.h"
 #include "RegularFile.h"
+#include "XdgFolders.h"
 
 #include <QDeadlineTimer>
 #include <QRandomGenerator>
@@ -11,6 +12,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -26,18 +28,24 @@ struct Store {
     enum State { Absent, Loaded, Unusable } state = Unusable;
     QByteArray text;
     mode_t mode = 0;
+    QString why; // when Unusable
 };
+
+QString ErrorText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString FileName(const QByteArray &path)
+{
+    return DecodeFileName(path.mid(path.lastIndexOf('/') + 1));
+}
 
 // $XDG_CONFIG_HOME/<application>/<application>.conf, as QSettings places it.
 QByteArray StorePath(const QString &application)
 {
-    QByteArray folder = qgetenv("XDG_CONFIG_HOME");
-    if (folder.isEmpty()) {
-        const QByteArray home = qgetenv("HOME");
-        folder = (home.isEmpty() ? QByteArray("/") : home) + "/.config";
-    }
     const QByteArray name = EncodeFileName(application);
-    return folder + '/' + name + '/' + name + ".conf";
+    return QByteArray::fromStdString(XdgFolder("XDG_CONFIG_HOME", ".config")) + name + '/' + name + ".conf";
 }
 
 // Only a regular file of sane size is read: a FIFO, a device or a link to one
@@ -49,13 +57,20 @@ Store LoadStore(const QByteArray &path)
     if (!file.IsOpen()) {
         if (file.Error() == ENOENT)
             store.state = Store::Absent;
+        else
+            store.why = file.Error() == EINVAL ? QStringLiteral("it is not a regular file") : ErrorText(file.Error());
         return store;
     }
-    if (file.Size() > kMaxStoreBytes)
+    if (file.Size() > kMaxStoreBytes) {
+        store.why = QStringLiteral("it is larger than 1 MB");
         return store;
+    }
     store.text.resize(static_cast<qsizetype>(file.Size()));
-    if (file.Read(store.text.data(), file.Size()) != file.Size())
+    const std::int64_t read = file.Read(store.text.data(), file.Size());
+    if (read != file.Size()) {
+        store.why = read < 0 ? ErrorText(errno) : QStringLiteral("it changed while it was read");
         return store;
+    }
     store.mode = file.Mode() & 07777;
     store.state = Store::Loaded;
     return store;
@@ -64,26 +79,31 @@ Store LoadStore(const QByteArray &path)
 // The writers' lock beside the store, held the way Qt's lock files are: the
 // file exists and is locked while a writer works, and goes when it is done.
 // A lock that is not a regular file, or that another writer keeps for longer
-// than kLockWaitMs, is not taken.
+// than kLockWaitMs, is not taken; Why() then says why.
 class StoreLock
 {
 public:
     explicit StoreLock(const QByteArray &path) : path_(path)
     {
+        const QString notAFile = QStringLiteral("%1 is not a regular file").arg(FileName(path));
         const QDeadlineTimer deadline(kLockWaitMs);
         while (!deadline.hasExpired()) {
             struct stat named = {};
-            if (lstat(path.constData(), &named) == 0 && !S_ISREG(named.st_mode))
+            if (lstat(path.constData(), &named) == 0 && !S_ISREG(named.st_mode)) {
+                why_ = notAFile;
                 return;
+            }
             const int fd = open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
             if (fd < 0) {
                 if (errno == EINTR)
                     continue;
+                why_ = QStringLiteral("cannot make %1: %2").arg(FileName(path), ErrorText(errno));
                 return;
             }
             struct stat opened = {};
             if (fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
                 close(fd);
+                why_ = notAFile;
                 return;
             }
             if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
@@ -98,11 +118,14 @@ public:
             }
             const int error = errno;
             close(fd);
-            if (error != EWOULDBLOCK && error != EINTR)
+            if (error != EWOULDBLOCK && error != EINTR) {
+                why_ = QStringLiteral("cannot lock %1: %2").arg(FileName(path), ErrorText(error));
                 return;
+            }
             const timespec pause = {0, 10000000L};
             nanosleep(&pause, nullptr);
         }
+        why_ = QStringLiteral("another program holds %1").arg(FileName(path));
     }
     ~StoreLock()
     {
@@ -115,10 +138,12 @@ public:
     StoreLock &operator=(const StoreLock &) = delete;
 
     bool Held() const { return fd_ >= 0; }
+    const QString &Why() const { return why_; }
 
 private:
     QByteArray path_;
     int fd_ = -1;
+    QString why_;
 };
 
 bool WriteAll(int fd, const QByteArray &bytes)
@@ -137,8 +162,9 @@ bool WriteAll(int fd, const QByteArray &bytes)
 
 // Writes the text to a new file beside the target, syncs it, renames it over
 // the target and syncs the folder: a reader sees the old or the new file,
-// never a part, and the new one is on the disk before this returns.
-bool ReplaceFile(const QByteArray &target, const QByteArray &text, mode_t mode)
+// never a part, and the new one is on the disk before this returns. Returns
+// 0, or the errno value of what failed.
+int ReplaceFile(const QByteArray &target, const QByteArray &text, mode_t mode)
 {
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray folder = slash <= 0 ? QByteArray("/") : target.left(slash);
@@ -148,22 +174,30 @@ bool ReplaceFile(const QByteArray &target, const QByteArray &text, mode_t mode)
         temporary = target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         fd = open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
-            return false;
+            return errno;
     }
     if (fd < 0)
-        return false;
+        return EEXIST;
     bool ok = (mode == 0 || fchmod(fd, mode) == 0) && WriteAll(fd, text) && fsync(fd) == 0;
-    ok = close(fd) == 0 && ok;
-    if (!ok || rename(temporary.constData(), target.constData()) != 0) {
+    int error = ok ? 0 : errno;
+    if (close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && rename(temporary.constData(), target.constData()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
         unlink(temporary.constData());
-        return false;
+        return error != 0 ? error : EIO;
     }
     const int folderFd = open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folderFd >= 0) {
         fsync(folderFd);
         close(folderFd);
     }
-    return true;
+    return 0;
 }
 
 // A store that is a link to a regular file is written through the link.
@@ -171,6 +205,22 @@ QByteArray WriteTarget(const QByteArray &path)
 {
     char resolved[PATH_MAX];
     return realpath(path.constData(), resolved) ? QByteArray(resolved) : path;
+}
+
+// Why a store cannot be written, or nothing when it can. A file the user may
+// not write to is left as it is, as QSettings leaves it, although the
+// replacement would be allowed by the folder.
+QString Unwritable(const Store &store, const QByteArray &target)
+{
+    if (store.state == Store::Unusable)
+        return store.why;
+    if (store.state == Store::Absent || faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) == 0)
+        return {};
+    if (errno == EACCES)
+        return QStringLiteral("the file is read-only");
+    if (errno == EROFS)
+        return QStringLiteral("the file system is read-only");
+    return ErrorText(errno);
 }
 
 } // namespace
@@ -188,6 +238,11 @@ QString ReadSetting(const QString &application, const QString &section, const QS
 bool WriteSetting(const QString &application, const QString &section, const QString &key,
                   const QString &value, QString *why)
 {
+    const auto fail = [why](const QString &reason) {
+        if (why)
+            *why = reason;
+        return false;
+    };
     const QByteArray path = StorePath(application);
     auto unchanged = [&](const Store &store) {
         QString stored;
@@ -196,20 +251,23 @@ bool WriteSetting(const QString &application, const QString &section, const QStr
     Store store = LoadStore(path);
     if (unchanged(store))
         return true;
-    if (store.state == Store::Unusable || MakeFolders(path.left(path.lastIndexOf('/')).toStdString(), 0777) != 0)
-        return false;
+    if (store.state == Store::Unusable)
+        return fail(store.why);
+    std::string failed;
+    if (const int error = MakeFolders(path.left(path.lastIndexOf('/')).toStdString(), 0777, &failed))
+        return fail(QStringLiteral("cannot make %1: %2").arg(DecodeFileName(QByteArray::fromStdString(failed)), ErrorText(error)));
     const StoreLock lock(path + ".lock");
-    if (!lock.Held()) {
-        if (why)
-            *why = QStringLiteral("its lock is held by another program");
-        return false;
-    }
+    if (!lock.Held())
+        return fail(lock.Why());
     // Another launcher may have written while this one waited.
     store = LoadStore(path);
     if (unchanged(store))
         return true;
-    if (store.state == Store::Unusable)
-        return false;
     const QByteArray target = store.state == Store::Loaded ? WriteTarget(path) : path;
-    return ReplaceFile(target, SetIniString(store.text, section, key, value), store.mode);
+    const QString reason = Unwritable(store, target);
+    if (!reason.isEmpty())
+        return fail(reason);
+    if (const int error = ReplaceFile(target, SetIniString(store.text, section, key, value), store.mode))
+        return fail(ErrorText(error));
+    return true;
 }

@@ -103,6 +103,25 @@ private:
     QByteArray saved_;
 };
 
+// Sets an environment variable, or unsets it when value is null, while it
+// lives.
+class VariableOverride
+{
+public:
+    VariableOverride(const char *name, const QByteArray &value)
+        : name_(name), saved_(qEnvironmentVariableIsSet(name) ? qgetenv(name) : QByteArray())
+    {
+        value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    }
+    ~VariableOverride() { saved_.isNull() ? qunsetenv(name_) : qputenv(name_, saved_); }
+    VariableOverride(const VariableOverride &) = delete;
+    VariableOverride &operator=(const VariableOverride &) = delete;
+
+private:
+    const char *name_;
+    QByteArray saved_;
+};
+
 // What may be found where a regular file is expected: one table for every
 // reader of files (settings, ROM headers, pictures).
 inline void AddHostileFileRows()

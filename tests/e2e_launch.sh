@@ -7,12 +7,14 @@
 # Usage: e2e_launch.sh path/to/vexa-launcher
 set -euo pipefail
 launcher="$(realpath "$1")"
-for tool in xvfb-run xdotool; do
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
+source "$here/x_server.sh"
 
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+trap 'stop_x_server; rm -rf "$work"' EXIT
 mkdir -p "$work/roms" "$work/bin" "$work/config/Vexa"
 rom="$work/roms/Tetris DX (World) (Rev 1).gb"
 python3 - "$rom" <<'PY'
@@ -68,7 +70,9 @@ cd "$work"
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work" VEXA_RECORD="$work/record" LAUNCHER="$launcher"
 export PATH="$work/bin:$PATH"
 unset QT_QPA_PLATFORM
-xvfb-run -a -n "$((100 + RANDOM % 9000))" -s "-screen 0 800x600x24 -noreset" "$work/drive.sh"
+start_x_server
+"$work/drive.sh"
+stop_x_server
 
 switches="-rtsdir rsave/  -savdir saves/  -cgb  -sound 1 -stereo 1  -crc  -delay"
 one_run="$(printf '%s\n' $switches "$rom"; echo --)"

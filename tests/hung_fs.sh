@@ -15,7 +15,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 skip() { echo "SKIP: $*"; exit 77; }
 
 if [ -z "${VEXA_HUNG_FS_INSIDE:-}" ]; then
-    for need in xvfb-run:xvfb xdotool:xdotool unshare:util-linux setpriv:util-linux fusermount3:fuse3; do
+    for need in Xvfb:xvfb xdotool:xdotool unshare:util-linux setpriv:util-linux fusermount3:fuse3; do
         [ -x "$(command -v "${need%%:*}")" ] || skip "${need%%:*} is not installed (package ${need#*:})"
     done
     [ -c /dev/fuse ] && [ -r /dev/fuse ] && [ -w /dev/fuse ] || skip "/dev/fuse is missing or not usable"
@@ -30,15 +30,10 @@ if [ -z "${VEXA_HUNG_FS_INSIDE:-}" ]; then
     unshare -m --propagation private true 2>/dev/null \
         || skip "cannot make a private mount namespace (unshare -m needs root)"
     export VEXA_HUNG_FS_INSIDE=1 VEXA_HUNG_FS_PYTHON="$python"
-    # The display number starts at a random place: xvfb-run -a takes a number
-    # whose lock file is gone while the server that held it may still serve.
-    # -noreset: each case starts a launcher just after the last one ended, and
-    # a server that resets when its last client leaves can refuse a client
-    # that connects during the reset.
-    exec unshare -m --propagation private \
-        xvfb-run -a -n "$((100 + RANDOM % 9000))" -s "-screen 0 800x600x24 -noreset" bash "${BASH_SOURCE[0]}" "$launcher"
+    exec unshare -m --propagation private bash "${BASH_SOURCE[0]}" "$launcher"
 fi
 
+source "$here/x_server.sh"
 work="$(mktemp -d)"
 server=""
 pid=""
@@ -58,7 +53,8 @@ stop_all() {
         if grep -q " $mount " /proc/self/mountinfo; then umount -l "$mount"; fi
     done
 }
-trap 'stop_all; rm -rf --one-file-system "$work"' EXIT
+trap 'stop_all; stop_x_server; rm -rf --one-file-system "$work"' EXIT
+start_x_server
 
 fail() {
     echo "FAIL ($case): $*"

@@ -7,11 +7,14 @@
 #include "platform/Drives.h"
 #include "platform/FileNames.h"
 #include "platform/FolderScan.h"
+#include "platform/IniText.h"
 #include "platform/PictureLoader.h"
 #include "platform/ProgramStart.h"
+#include "platform/RegularFile.h"
 #include "platform/RomReader.h"
 #include "platform/Settings.h"
 #include "platform/SettingsWriter.h"
+#include "platform/XdgFolders.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -25,12 +28,14 @@
 #include <cstddef>
 #include <fcntl.h>
 #include <linux/filter.h>
+#include <pwd.h>
 #include <linux/seccomp.h>
 #include <sys/file.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
+#include <thread>
 
 #include <thread>
 
@@ -82,6 +87,44 @@ bool ForbidCloseRangeAndHighCloses(unsigned ceiling)
     return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
 }
 
+// Another launcher, as far as the file is concerned: it keeps writing a new
+// file beside the target and renaming it into place, without any lock, until
+// it is destroyed.
+class RenamingWriter
+{
+public:
+    explicit RenamingWriter(const QString &target) : target_(QFile::encodeName(target)), thread_([this] { Run(); }) {}
+    ~RenamingWriter()
+    {
+        stop_ = true;
+        thread_.join();
+    }
+    RenamingWriter(const RenamingWriter &) = delete;
+    RenamingWriter &operator=(const RenamingWriter &) = delete;
+    int Renames() const { return renames_; }
+
+private:
+    void Run()
+    {
+        const QByteArray fresh = target_ + ".renaming";
+        for (int round = 0; !stop_; ++round) {
+            const QByteArray text = "[Options]\nRomPath=/roms/" + QByteArray::number(round) + "\n";
+            const int fd = open(fresh.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+            const bool written = fd >= 0 && write(fd, text.constData(), static_cast<size_t>(text.size())) == text.size();
+            if (fd >= 0)
+                close(fd);
+            if (!written || rename(fresh.constData(), target_.constData()) != 0)
+                return;
+            ++renames_;
+        }
+    }
+
+    QByteArray target_;
+    std::atomic<bool> stop_{false};
+    std::atomic<int> renames_{0};
+    std::thread thread_;
+};
+
 QString ReadAllWhenDone(const QString &path)
 {
     QString text;
@@ -128,6 +171,14 @@ private slots:
     void fileNameBytesRoundTrip();
     void workingFolderNotUtf8();
     void programFoundOnPathNotUtf8();
+    void readOnlyStoreIsLeftAlone();
+    void storeReplacedByRename_data();
+    void storeReplacedByRename();
+    void newEntryKeepsLineEnds_data();
+    void newEntryKeepsLineEnds();
+    void xdgFolders_data();
+    void xdgFolders();
+    void relativeConfigHomeIsIgnored();
 
     void startPassesWordsWithoutShell();
     void startFailures_data();
@@ -248,9 +299,10 @@ void TestPlatform::corruptStoreStillStarts()
 void TestPlatform::unwritableStoreFailsQuietly_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("settings folder is a file") << "file";
-    QTest::newRow("settings file is a directory") << "dir";
-    QTest::newRow("path through a dangling link") << "dangling";
+    QTest::addColumn<QString>("why"); // %h is the configuration folder
+    QTest::newRow("settings folder is a file") << "file" << "Not a directory";
+    QTest::newRow("settings file is a directory") << "dir" << "it is not a regular file";
+    QTest::newRow("path through a dangling link") << "dangling" << "cannot make Vexa.conf.lock: No such file or directory";
 }
 
 void TestPlatform::unwritableStoreFailsQuietly()
@@ -265,7 +317,9 @@ void TestPlatform::unwritableStoreFailsQuietly()
     else
         QVERIFY(MakeLink(path(QStringLiteral("gone")), home + QStringLiteral("/Vexa")));
     const ConfigHomeOverride override(home);
-    QVERIFY(!WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/x")));
+    QString why;
+    QVERIFY(!WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/x"), &why));
+    QTEST(why.replace(home, QStringLiteral("%h")), "why");
     QCOMPARE(ReadSetting(kApp, kSection, QStringLiteral("Absent"), QStringLiteral("dflt")), QStringLiteral("dflt"));
 }
 
@@ -285,7 +339,9 @@ void TestPlatform::hostileStoreIsNeverOpened()
     QCOMPARE(lstat(QFile::encodeName(SettingsFile()).constData(), &before), 0);
     QCOMPARE(ReadSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("d")), QStringLiteral("d"));
     // Not read, so not overwritten either.
-    QVERIFY(!WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/other")));
+    QString why;
+    QVERIFY(!WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/other"), &why));
+    QCOMPARE(why, kind == QLatin1String("sparse") ? u"it is larger than 1 MB"_s : u"it is not a regular file"_s);
     QVERIFY(!watch.Opened());
     struct stat after = {};
     QCOMPARE(lstat(QFile::encodeName(SettingsFile()).constData(), &after), 0);
@@ -331,8 +387,9 @@ void TestPlatform::writeKeepsTheRest()
 void TestPlatform::stuckLockFailsQuietly_data()
 {
     QTest::addColumn<bool>("folder");
-    QTest::newRow("lock is a folder") << true;
-    QTest::newRow("lock held by another writer") << false;
+    QTest::addColumn<QString>("why");
+    QTest::newRow("lock is a folder") << true << "Vexa.conf.lock is not a regular file";
+    QTest::newRow("lock held by another writer") << false << "another program holds Vexa.conf.lock";
 }
 
 void TestPlatform::stuckLockFailsQuietly()
@@ -346,7 +403,9 @@ void TestPlatform::stuckLockFailsQuietly()
     QCOMPARE(stat(QFile::encodeName(SettingsFile()).constData(), &before), 0);
     // The same value again needs no lock: nothing is written.
     QVERIFY(WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/before")));
-    QVERIFY(!WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/after")));
+    QString why;
+    QVERIFY(!WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/after"), &why));
+    QTEST(why, "why");
     if (holder >= 0)
         close(holder);
     struct stat after = {};
@@ -547,6 +606,141 @@ void TestPlatform::programFoundOnPathNotUtf8()
     const QByteArray found = FindProgram("vexa");
     qputenv("PATH", oldPath);
     QCOMPARE(found, bin + "/vexa");
+}
+
+void TestPlatform::readOnlyStoreIsLeftAlone()
+{
+    if (geteuid() == 0)
+        QSKIP("root may write to a file whatever its permission bits say: run as an ordinary user to check "
+              "that a read-only store is left alone");
+    QVERIFY(WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/before")));
+    const QByteArray file = QFile::encodeName(SettingsFile());
+    QCOMPARE(chmod(file.constData(), 0444), 0);
+    struct stat before = {};
+    QCOMPARE(stat(file.constData(), &before), 0);
+    QString why;
+    QVERIFY(!WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/after"), &why));
+    QCOMPARE(why, QStringLiteral("the file is read-only"));
+    struct stat after = {};
+    QCOMPARE(stat(file.constData(), &after), 0);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(ReadSetting(kApp, kSection, QStringLiteral("RomPath")), QStringLiteral("/before"));
+}
+
+// Another launcher keeps replacing the file by rename while this one reads
+// and writes it: every read finds a file, every write gets through. The loop
+// runs until the other has replaced the file so many times, or for at most so
+// many rounds.
+void TestPlatform::storeReplacedByRename_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<int>("renames");
+    QTest::addColumn<int>("rounds");
+    QTest::newRow("the file") << "file" << 1000 << 1000000;
+    QTest::newRow("a setting") << "read" << 1000 << 1000000;
+    QTest::newRow("a write") << "write" << 3000 << 3000;
+}
+
+void TestPlatform::storeReplacedByRename()
+{
+    QFETCH(QString, what);
+    QFETCH(int, renames);
+    QFETCH(int, rounds);
+    QVERIFY(WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/roms/start")));
+    const RenamingWriter writer(SettingsFile());
+    int round = 0;
+    for (; round < rounds && writer.Renames() < renames; ++round) {
+        const QString at = QStringLiteral("round %1: ").arg(round);
+        if (what == QLatin1String("file")) {
+            RegularFile file(SettingsFile());
+            QByteArray text(16, '\0');
+            QVERIFY2(file.Read(text.data(), 16) == 16, qPrintable(at + QString::number(file.Error())));
+            QCOMPARE(text, QByteArray("[Options]\nRomPat"));
+        } else if (what == QLatin1String("read")) {
+            const QString value = ReadSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("default"));
+            QVERIFY2(value.startsWith(QStringLiteral("/roms/")), qPrintable(at + value));
+        } else {
+            QString why;
+            QVERIFY2(WriteSetting(kApp, kSection, QStringLiteral("TotGames"), QString::number(round), &why),
+                     qPrintable(at + why));
+        }
+    }
+    // Unless the other was at work all along, the loop proved nothing.
+    QVERIFY2(writer.Renames() >= renames, qPrintable(u"%1 renames in %2 rounds"_s.arg(writer.Renames()).arg(round)));
+}
+
+void TestPlatform::newEntryKeepsLineEnds_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("CR LF, in its section") << QByteArray("[Options]\r\nTotGames=5\r\n\r\n[Other]\r\nx=1\r\n")
+                                           << QByteArray("[Options]\r\nTotGames=5\r\nRomPath=/r\r\n\r\n[Other]\r\nx=1\r\n");
+    QTest::newRow("CR LF, no last line end")
+        << QByteArray("[Options]\r\nTotGames=5") << QByteArray("[Options]\r\nTotGames=5\r\nRomPath=/r\r\n");
+    QTest::newRow("CR LF, new section")
+        << QByteArray("[Other]\r\nx=1") << QByteArray("[Other]\r\nx=1\r\n\r\n[Options]\r\nRomPath=/r\r\n");
+    QTest::newRow("CR alone") << QByteArray("[Options]\rTotGames=5\r") << QByteArray("[Options]\rTotGames=5\rRomPath=/r\r");
+    QTest::newRow("one line") << QByteArray("; mine") << QByteArray("; mine\n\n[Options]\nRomPath=/r\n");
+}
+
+void TestPlatform::newEntryKeepsLineEnds()
+{
+    QFETCH(QByteArray, text);
+    QTEST(SetIniString(text, kSection, QStringLiteral("RomPath"), QStringLiteral("/r")), "expected");
+}
+
+void TestPlatform::xdgFolders_data()
+{
+    QTest::addColumn<QByteArray>("variable");
+    QTest::addColumn<QByteArray>("value"); // null: unset
+    QTest::addColumn<QByteArray>("home");  // null: unset
+    QTest::addColumn<QByteArray>("folder"); // %p: the password entry's home
+    auto row = [](const char *tag, const char *variable, const char *value, const char *home, const char *folder) {
+        QTest::newRow(tag) << QByteArray(variable) << QByteArray(value) << QByteArray(home) << QByteArray(folder);
+    };
+    row("absolute", "XDG_CONFIG_HOME", "/x/conf", "/h", "/x/conf/");
+    row("slashes doubled and at the end", "XDG_CONFIG_HOME", "/x//conf//", "/h", "/x/conf/");
+    row("the root", "XDG_CONFIG_HOME", "/", "/h", "/");
+    row("relative", "XDG_CONFIG_HOME", "conf", "/h/", "/h/.config/");
+    row("empty", "XDG_CONFIG_HOME", "", "/h", "/h/.config/");
+    row("unset", "XDG_CONFIG_HOME", nullptr, "/h", "/h/.config/");
+    row("HOME unset", "XDG_CONFIG_HOME", nullptr, nullptr, "%p/.config/");
+    row("HOME relative", "XDG_CONFIG_HOME", nullptr, "h", "%p/.config/");
+    row("HOME is the root", "XDG_CONFIG_HOME", nullptr, "/", "/.config/");
+    row("data, relative", "XDG_DATA_HOME", "data", "/h", "/h/.local/share/");
+}
+
+void TestPlatform::xdgFolders()
+{
+    QFETCH(QByteArray, variable);
+    QFETCH(QByteArray, value);
+    QFETCH(QByteArray, home);
+    QFETCH(QByteArray, folder);
+    const passwd *entry = getpwuid(getuid());
+    QVERIFY(entry && entry->pw_dir && entry->pw_dir[0] == '/');
+    const QByteArray passwordHome = QByteArray(entry->pw_dir) + '/';
+    folder.replace("%p/", passwordHome == "//" ? QByteArray("/") : passwordHome);
+    const VariableOverride setValue(variable.constData(), value);
+    const VariableOverride setHome("HOME", home);
+    const char *under = variable == "XDG_DATA_HOME" ? ".local/share" : ".config";
+    QCOMPARE(QByteArray::fromStdString(XdgFolder(variable.constData(), under)), folder);
+}
+
+// A relative XDG_CONFIG_HOME leaves the store in ~/.config, not under the
+// folder the launcher happens to run in.
+void TestPlatform::relativeConfigHomeIsIgnored()
+{
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir_->path()));
+    const VariableOverride setHome("HOME", QFile::encodeName(dir_->path()));
+    const ConfigHomeOverride relative(QStringLiteral("relative"));
+    const bool written = WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/roms"));
+    QDir::setCurrent(previous);
+    QVERIFY(written);
+    QVERIFY(!QFileInfo::exists(path(QStringLiteral("relative"))));
+    QCOMPARE(QSettings(path(QStringLiteral(".config/Vexa/Vexa.conf")), QSettings::IniFormat).value(u"Options/RomPath"_s),
+             QVariant(u"/roms"_s));
 }
 
 void TestPlatform::startPassesWordsWithoutShell()
@@ -942,16 +1136,24 @@ void TestPlatform::drivesFromMountInfo_data()
 {
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QStringList>("roots");
-    auto row = [](const char *tag, const char *point, const char *type, std::initializer_list<const char *> roots) {
-        QStringList list;
+    QTest::addColumn<QStringList>("labels"); // empty: the roots as they are
+    auto row = [](const char *tag, const char *point, const char *type, std::initializer_list<const char *> roots,
+                  std::initializer_list<const char *> labels = {}) {
+        QStringList rootList;
         for (const char *root : roots)
-            list << QString::fromUtf8(root);
+            rootList << QString::fromUtf8(root);
+        QStringList labelList;
+        for (const char *label : labels)
+            labelList << QString::fromUtf8(label);
         QTest::newRow(tag) << QByteArray("36 25 8:1 / ") + point + " rw,relatime shared:1 - " + type + " /dev/sdb1 rw"
-                           << list;
+                           << rootList << labelList;
     };
     row("usb stick", "/media/me/USB", "vfat", {"/", "/media/me/USB"});
     row("escaped blank", "/mnt/usb\\040stick", "ext4", {"/", "/mnt/usb stick"});
-    row("escaped backslash and tab", "/mnt/a\\134b\\011c", "ext4", {"/", "/mnt/a\\b\tc"});
+    row("escaped backslash and tab", "/mnt/a\\134b\\011c", "ext4", {"/", "/mnt/a\\b\tc"}, {"/", "/mnt/a\\b\\011c"});
+    row("escaped newline", "/mnt/two\\012lines", "ext4", {"/", "/mnt/two\nlines"}, {"/", "/mnt/two\\012lines"});
+    row("line separator", "/mnt/a\u2028b", "ext4", {"/", "/mnt/a\u2028b"}, {"/", "/mnt/a\\u2028b"});
+    row("terminal escape", "/mnt/a\x1b[2Jb", "ext4", {"/", "/mnt/a\x1b[2Jb"}, {"/", "/mnt/a\\033[2Jb"});
     row("network share", "/mnt/share", "cifs", {"/", "/mnt/share"});
     row("fuse share", "/home/me/remote", "fuse.sshfs", {"/", "/home/me/remote"});
     row("udisks under /run/media", "/run/media/me/DISK", "ext4", {"/", "/run/media/me/DISK"});
@@ -965,21 +1167,26 @@ void TestPlatform::drivesFromMountInfo_data()
     row("snap", "/snap/core/1", "squashfs", {"/"});
     row("/usr", "/usr", "ext4", {"/"});
     QTest::newRow("optional fields") << QByteArray("36 25 8:1 / /data rw master:2 shared:3 - ext4 /dev/sdc rw")
-                                     << QStringList{u"/"_s, u"/data"_s};
+                                     << QStringList{u"/"_s, u"/data"_s} << QStringList();
     QTest::newRow("mounted twice over") << QByteArray("1 0 8:1 / /data rw - ext4 a rw\n2 1 8:2 / /data rw - ext4 b rw")
-                                        << QStringList{u"/"_s, u"/data"_s};
-    QTest::newRow("cut short") << QByteArray("36 25 8:1 / /data rw") << QStringList{u"/"_s};
-    QTest::newRow("empty") << QByteArray() << QStringList{u"/"_s};
+                                        << QStringList{u"/"_s, u"/data"_s} << QStringList();
+    QTest::newRow("cut short") << QByteArray("36 25 8:1 / /data rw") << QStringList{u"/"_s} << QStringList();
+    QTest::newRow("empty") << QByteArray() << QStringList{u"/"_s} << QStringList();
 }
 
 void TestPlatform::drivesFromMountInfo()
 {
     QFETCH(QByteArray, line);
     QFETCH(QStringList, roots);
+    QFETCH(QStringList, labels);
     QStringList found;
-    for (const Drive &drive : DrivesFromMountInfo(line))
+    QStringList shown;
+    for (const Drive &drive : DrivesFromMountInfo(line)) {
         found << drive.root;
+        shown << drive.label;
+    }
     QCOMPARE(found, roots);
+    QCOMPARE(shown, labels.isEmpty() ? roots : labels);
 }
 
 VEXA_TEST_MAIN(TestPlatform)

@@ -1,0 +1,37 @@
+# Sourced by the shell tests that drive the real launcher under Xvfb.
+# start_x_server starts an X server on a display number the server picks
+# itself (-displayfd: the first number whose sockets it can bind, so it never
+# shares a display with another program's server, whatever lock files say)
+# and exports DISPLAY; stop_x_server ends it.
+# -noreset: a test starts a launcher just after the last one ended, and a
+# server that resets when its last client leaves can refuse a client that
+# connects during the reset.
+x_server_pid=""
+
+start_x_server() {
+    local folder number=""
+    folder="$(mktemp -d)"
+    mkfifo "$folder/display"
+    Xvfb -displayfd 3 -screen 0 800x600x24 -noreset -nolisten tcp 3>"$folder/display" 2>"$folder/log" &
+    x_server_pid=$!
+    # The server writes the number once it listens; a server that dies first
+    # closes the pipe, and the read ends.
+    read -r -t 30 number <"$folder/display" || true
+    if [ -z "$number" ]; then
+        echo "Xvfb did not start:"
+        cat "$folder/log"
+        rm -rf "$folder"
+        stop_x_server
+        return 1
+    fi
+    rm -rf "$folder"
+    export DISPLAY=":$number"
+}
+
+stop_x_server() {
+    if [ -n "$x_server_pid" ]; then
+        kill "$x_server_pid" 2>/dev/null || true
+        wait "$x_server_pid" 2>/dev/null || true
+    fi
+    x_server_pid=""
+}
