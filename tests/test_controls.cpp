@@ -456,6 +456,7 @@ void TestControls::dirListShowsNamesNotUtf8()
 void TestControls::driveListFollowsPath()
 {
     DriveListBox drives;
+    QVERIFY(WaitFor([&] { return !drives.Reading(); }));
     drives.SetDrives({{u"/"_s, u"/"_s}, {dir_->path(), u"tmp [T]"_s}});
     QSignalSpy changes(&drives, &DriveListBox::Changed);
     drives.SetDrive(path(QStringLiteral("roms/deep")));
