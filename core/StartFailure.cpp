@@ -21,3 +21,48 @@ StartFailure DescribeStartFailure(int error, bool programFound, const std::strin
     }
     return {"The emulator could not be started (" + reason + "): " + command, advice};
 }
+
+namespace {
+
+// The last whole lines of text, at most limit bytes, blank lines and
+// trailing blanks dropped; bytes that are not printable ASCII or part of a
+// multi-byte character shown as '?'.
+std::string LastLines(const std::string &text, std::size_t limit)
+{
+    std::string clean;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        clean += (c == '\n' || (byte >= 0x20 && byte != 0x7F)) ? c : '?';
+    }
+    while (!clean.empty() && (clean.back() == '\n' || clean.back() == ' '))
+        clean.pop_back();
+    if (clean.size() > limit) {
+        clean.erase(0, clean.size() - limit);
+        const std::size_t newline = clean.find('\n');
+        if (newline != std::string::npos)
+            clean.erase(0, newline + 1); // the first line was cut: drop it
+    }
+    std::string lines;
+    std::size_t start = 0;
+    while (start <= clean.size()) {
+        std::size_t end = clean.find('\n', start);
+        if (end == std::string::npos)
+            end = clean.size();
+        const std::string line = clean.substr(start, end - start);
+        if (line.find_first_not_of(' ') != std::string::npos)
+            lines += (lines.empty() ? "" : "\n") + line;
+        start = end + 1;
+    }
+    return lines;
+}
+
+} // namespace
+
+StartFailure DescribeEarlyEnd(int exitCode, int signal, const std::string &errorTail, const std::string &command)
+{
+    const std::string how = exitCode >= 0 ? "with status " + std::to_string(exitCode)
+                                          : "by signal " + std::to_string(signal);
+    const std::string said = LastLines(errorTail, 300);
+    return {"The emulator stopped " + how + " right after it started: " + command,
+            said.empty() ? std::string("It wrote nothing on its error output.") : "It said:\n" + said};
+}

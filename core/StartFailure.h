@@ -13,3 +13,9 @@ struct StartFailure {
 // own wording of error; command: the command line as shown.
 StartFailure DescribeStartFailure(int error, bool programFound, const std::string &systemText,
                                   const std::string &command);
+
+// What the user is told when the emulator ended with a failure right after
+// it started: exitCode (or -1 when signal ended it) and the last bytes it
+// wrote on its standard error. Only whole lines of those bytes are shown, and
+// only as much as fits a message (a few hundred bytes).
+StartFailure DescribeEarlyEnd(int exitCode, int signal, const std::string &errorTail, const std::string &command);

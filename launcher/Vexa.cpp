@@ -18,6 +18,7 @@
 #include "platform/FileNames.h"
 #include "platform/Fonts.h"
 #include "platform/PictureLoader.h"
+#include "platform/ProgramEndWatch.h"
 #include "platform/ProgramStart.h"
 #include "platform/Settings.h"
 #include "platform/SettingNames.h"
@@ -153,9 +154,10 @@ Vexa::Vexa(QWidget *parent)
     connect(inspector_, &RomInspector::HeaderRead, this, &Vexa::ApplyHeader);
     connect(inspector_, &RomInspector::PictureRead, this, &Vexa::ApplyPicture);
     showStartFailure = [this](const QString &message, const QString &advice) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Vexa"), message, QMessageBox::Ok, this);
-        box.setInformativeText(advice);
-        box.exec();
+        auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vexa"), message, QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setInformativeText(advice);
+        box->open();
     };
     showUnreadableFolder = [this](const QString &message) {
         auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vexa"), message, QMessageBox::Ok, this);
@@ -591,11 +593,23 @@ void Vexa::RunDown_Click()
     // The command is shown as text; the ROM path reaches the emulator whole.
     const QString command = QString::fromStdString(SwitchesCommand(options)) + Game;
     int error = 0;
-    if (StartProgram(LaunchArguments(options), 1, &error) < 0) {
+    ProgramWatch watch;
+    watch.windowMs = EmulatorWatchMs;
+    if (StartProgram(LaunchArguments(options), 1, &error, &watch) < 0) {
         ReportStartFailure(command, error);
         return;
     }
     Text1->setText(command);
+    // An emulator that gives up at once (a ROM it cannot open) says why on
+    // its error output, which nobody sees after a start from the menu.
+    auto *ended = new ProgramEndWatch(watch.fd, this);
+    connect(ended, &ProgramEndWatch::Failed, this, [this, command](const ProgramEnd &end) {
+        const StartFailure failure = DescribeEarlyEnd(end.exitCode, end.signal,
+                                                      std::string(end.tail, static_cast<std::size_t>(end.length)),
+                                                      DisplayFileName(command).toStdString());
+        showStartFailure(QString::fromStdString(failure.message), QString::fromStdString(failure.advice));
+    });
+    connect(ended, &ProgramEndWatch::Done, ended, &QObject::deleteLater);
 }
 
 void Vexa::ReportStartFailure(const QString &command, int error)

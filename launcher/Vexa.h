@@ -49,8 +49,12 @@ public:
 
     // Reads what a click on a ROM shows: its header and its picture.
     RomInspector *Inspector() const { return inspector_; }
-    // Tells the user that the emulator could not be started. Replaceable by tests.
+    // Tells the user that the emulator could not be started, or stopped with
+    // a failure right after it started. Replaceable by tests.
     std::function<void(const QString &message, const QString &advice)> showStartFailure;
+    // An emulator that ends with a failure within this many milliseconds of
+    // its start is reported.
+    int EmulatorWatchMs = 5000;
     // Tells the user that the chosen folder cannot be read. Replaceable by tests.
     std::function<void(const QString &message)> showUnreadableFolder;
 

@@ -6,6 +6,9 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <ctime>
+#include <poll.h>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -56,9 +59,18 @@ bool CloseRange(unsigned first, unsigned last)
 #endif
 }
 
-// Closes the open descriptors above 2 but keep, as /proc/self/fd lists them.
-// Returns false when there is no such list.
-bool CloseListed(int keep)
+bool Kept(int fd, const int *keep, int kept)
+{
+    for (int i = 0; i < kept; ++i) {
+        if (keep[i] == fd)
+            return true;
+    }
+    return false;
+}
+
+// Closes the open descriptors above 2 but those kept, as /proc/self/fd lists
+// them. Returns false when there is no such list.
+bool CloseListed(const int *keep, int kept)
 {
     const int dir = open("/proc/self/fd", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0)
@@ -79,7 +91,7 @@ bool CloseListed(int keep)
             const char *digit = entry->d_name;
             for (; *digit >= '0' && *digit <= '9'; ++digit)
                 fd = fd * 10 + (*digit - '0');
-            if (*digit != '\0' || digit == entry->d_name || fd <= 2 || fd == dir || fd == keep)
+            if (*digit != '\0' || digit == entry->d_name || fd <= 2 || fd == dir || Kept(fd, keep, kept))
                 continue;
             close(fd);
             closed = true;
@@ -92,25 +104,32 @@ bool CloseListed(int keep)
     return complete;
 }
 
-// Leaves standard input, output and error and the report descriptor.
-void CloseOtherDescriptors(int keep)
+// Leaves standard input, output and error and the descriptors kept.
+void CloseOtherDescriptors(const int *keep, int kept)
 {
-    const auto kept = static_cast<unsigned>(keep);
-    if (keep < 3 ? CloseRange(3, ~0U) : CloseRange(3, kept - 1) && CloseRange(kept + 1, ~0U))
+    if (kept == 0 && CloseRange(3, ~0U))
         return;
-    if (CloseListed(keep))
+    if (kept == 1 && (keep[0] < 3 ? CloseRange(3, ~0U)
+                                  : CloseRange(3, static_cast<unsigned>(keep[0]) - 1)
+                                        && CloseRange(static_cast<unsigned>(keep[0]) + 1, ~0U)))
+        return;
+    if (CloseListed(keep, kept))
         return;
     // Neither close_range nor /proc: only the numbers below the limit can be open.
     const long limit = sysconf(_SC_OPEN_MAX);
     for (long fd = 3; fd < (limit > 0 ? limit : 1024); ++fd) {
-        if (fd != keep)
+        if (!Kept(static_cast<int>(fd), keep, kept))
             close(static_cast<int>(fd));
     }
 }
 
-[[noreturn]] void RunProgram(int reportFd, const char *path, char *const argv[])
+[[noreturn]] void RunProgram(int reportFd, int errorFd, const char *path, char *const argv[])
 {
-    CloseOtherDescriptors(reportFd);
+    if (errorFd >= 0) {
+        dup2(errorFd, 2);
+        close(errorFd);
+    }
+    CloseOtherDescriptors(&reportFd, 1);
     sigset_t none;
     sigemptyset(&none);
     sigprocmask(SIG_SETMASK, &none, nullptr);
@@ -119,10 +138,80 @@ void CloseOtherDescriptors(int keep)
     _exit(127);
 }
 
+// Reads what the program writes on its standard error, passes it on to the
+// launcher's and keeps the last kTailBytes of it, until the program ends.
+// Tells the launcher through watchFd when it ended within watchMs with a
+// failure; closes watchFd once that time is over.
+[[noreturn]] void WatchProgram(pid_t program, int errorFd, int watchFd, int watchMs)
+{
+    timespec start = {};
+    clock_gettime(CLOCK_MONOTONIC, &start);
+    auto elapsedMs = [&start] {
+        timespec now = {};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        return (now.tv_sec - start.tv_sec) * 1000 + (now.tv_nsec - start.tv_nsec) / 1000000;
+    };
+    ProgramEnd end;
+    char tail[sizeof end.tail];
+    std::size_t length = 0;
+    char buffer[4096];
+    while (true) {
+        pollfd wanted = {errorFd, POLLIN, 0};
+        const long left = watchFd >= 0 ? watchMs - elapsedMs() : -1;
+        if (watchFd >= 0 && left <= 0) {
+            close(watchFd); // the time for telling is over
+            watchFd = -1;
+        }
+        const int ready = poll(&wanted, 1, watchFd >= 0 ? static_cast<int>(left) : -1);
+        if (ready <= 0)
+            continue;
+        const ssize_t got = read(errorFd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break; // the program and all that share its error stream are done with it
+        for (ssize_t done = 0; done < got;) {
+            const ssize_t n = write(2, buffer + done, static_cast<std::size_t>(got - done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            done += n;
+        }
+        const auto bytes = static_cast<std::size_t>(got);
+        if (bytes >= sizeof tail) {
+            memcpy(tail, buffer + bytes - sizeof tail, sizeof tail);
+            length = sizeof tail;
+        } else {
+            const std::size_t keep = length + bytes > sizeof tail ? sizeof tail - bytes : length;
+            memmove(tail, tail + (length - keep), keep);
+            memcpy(tail + keep, buffer, bytes);
+            length = keep + bytes;
+        }
+    }
+    int status = 0;
+    while (waitpid(program, &status, 0) < 0 && errno == EINTR) {
+    }
+    const bool failed = WIFSIGNALED(status) || (WIFEXITED(status) && WEXITSTATUS(status) != 0);
+    if (watchFd >= 0 && failed && elapsedMs() < watchMs) {
+        end.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        end.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+        end.length = static_cast<int>(length);
+        memcpy(end.tail, tail, length);
+        ssize_t n = 0;
+        do {
+            n = write(watchFd, &end, sizeof end);
+        } while (n < 0 && errno == EINTR);
+    }
+    _exit(0);
+}
+
 // The first child: leaves the launcher's session and starts the program in a
 // child of its own, then ends, so the program is re-parented and never left
 // as the launcher's zombie. Signals stay blocked until the program is started.
-[[noreturn]] void RunIntermediate(int reportFd, const char *path, char *const argv[])
+// When the program is watched, a second child of the first starts it and
+// stays to watch it: that one is re-parented instead, and reaps the program.
+[[noreturn]] void RunIntermediate(int reportFd, int watchFd, int watchMs, const char *path, char *const argv[])
 {
     struct sigaction byDefault = {};
     byDefault.sa_handler = SIG_DFL;
@@ -132,19 +221,57 @@ void CloseOtherDescriptors(int keep)
             sigaction(signal, &byDefault, nullptr);
     }
     setsid();
+    if (watchFd >= 0) {
+        const pid_t watcher = ForkChild();
+        if (watcher < 0) {
+            WriteReport(reportFd, Report::ForkFailed, errno);
+            _exit(0);
+        }
+        if (watcher > 0)
+            _exit(0);
+    }
+    int errorPipe[2] = {-1, -1};
+    if (watchFd >= 0 && pipe2(errorPipe, O_CLOEXEC) != 0) {
+        WriteReport(reportFd, Report::ForkFailed, errno);
+        _exit(0);
+    }
     const pid_t pid = ForkChild();
-    if (pid == 0)
-        RunProgram(reportFd, path, argv);
+    if (pid == 0) {
+        if (errorPipe[0] >= 0)
+            close(errorPipe[0]);
+        RunProgram(reportFd, errorPipe[1], path, argv);
+    }
     if (pid < 0)
         WriteReport(reportFd, Report::ForkFailed, errno);
     else
         WriteReport(reportFd, Report::Started, pid);
-    _exit(0);
+    if (watchFd < 0 || pid < 0)
+        _exit(0);
+    close(reportFd);
+    close(errorPipe[1]);
+    const int keep[] = {errorPipe[0], watchFd};
+    CloseOtherDescriptors(keep, 2);
+    // The watcher may write to pipes nobody reads any more: the launcher gone.
+    struct sigaction ignore = {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    sigaction(SIGPIPE, &ignore, nullptr);
+    WatchProgram(pid, errorPipe[0], watchFd, watchMs);
 }
 
 } // namespace
 
-qint64 StartProgram(const std::vector<std::string> &words, int windowStyle, int *error)
+bool ReadProgramEnd(int fd, ProgramEnd &end)
+{
+    ssize_t got = 0;
+    do {
+        got = read(fd, &end, sizeof end);
+    } while (got < 0 && errno == EINTR);
+    return got == static_cast<ssize_t>(sizeof end) && end.length >= 0
+           && end.length <= static_cast<int>(sizeof end.tail);
+}
+
+qint64 StartProgram(const std::vector<std::string> &words, int windowStyle, int *error, ProgramWatch *watch)
 {
     Q_UNUSED(windowStyle);
     int unused = 0;
@@ -169,6 +296,14 @@ qint64 StartProgram(const std::vector<std::string> &words, int windowStyle, int 
         reason = errno;
         return -1;
     }
+    int watchFds[2] = {-1, -1};
+    if (watch && pipe2(watchFds, O_CLOEXEC) != 0) {
+        reason = errno;
+        close(fds[0]);
+        close(fds[1]);
+        return -1;
+    }
+    const int watchMs = watch ? watch->windowMs : 0;
     // No handler of the launcher may run in a child before its dispositions
     // are back to the defaults.
     sigset_t all;
@@ -178,13 +313,24 @@ qint64 StartProgram(const std::vector<std::string> &words, int windowStyle, int 
     const pid_t intermediate = fork();
     if (intermediate == 0) {
         close(fds[0]);
-        RunIntermediate(fds[1], path.constData(), argv.data());
+        if (watchFds[0] >= 0)
+            close(watchFds[0]);
+        RunIntermediate(fds[1], watchFds[1], watchMs, path.constData(), argv.data());
     }
     const int forkError = errno;
     pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     close(fds[1]);
+    if (watchFds[1] >= 0)
+        close(watchFds[1]);
+    // The watch is handed over only for a program that was started.
+    auto dropWatch = [&] {
+        if (watchFds[0] >= 0)
+            close(watchFds[0]);
+        watchFds[0] = -1;
+    };
     if (intermediate < 0) {
         close(fds[0]);
+        dropWatch();
         reason = forkError;
         return -1;
     }
@@ -208,16 +354,20 @@ qint64 StartProgram(const std::vector<std::string> &words, int windowStyle, int 
     }
     close(fds[0]);
     if (count == 0) {
+        dropWatch();
         reason = EIO;
         return -1;
     }
     for (int i = 0; i < count; ++i) {
         if (reports[i].kind != Report::Started) {
+            dropWatch();
             reason = reports[i].value;
             return -1;
         }
     }
     reason = 0;
+    if (watch)
+        watch->fd = watchFds[0];
     return reports[0].value;
 }
 

@@ -70,6 +70,8 @@ private slots:
     void launchArguments();
     void startFailureWording_data();
     void startFailureWording();
+    void earlyEndWording_data();
+    void earlyEndWording();
 
     void roundHalfEven_data();
     void roundHalfEven();
@@ -402,6 +404,38 @@ void TestCore::startFailureWording()
     const StartFailure failure = DescribeStartFailure(error, found, "Exec format error", "vexa  -gb /r/x.gb");
     QCOMPARE(QString::fromStdString(failure.message), message);
     QCOMPARE(!failure.advice.empty(), advised);
+}
+
+void TestCore::earlyEndWording_data()
+{
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<QByteArray>("tail");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("advice");
+    const QString stopped = QStringLiteral("The emulator stopped %1 right after it started: vexa  -gb /r/x.gb");
+    QTest::newRow("a status and its last lines")
+        << 1 << 0 << QByteArray("loading\ncannot open ROM: bad header\n\n") << stopped.arg(u"with status 1"_s)
+        << u"It said:\nloading\ncannot open ROM: bad header"_s;
+    QTest::newRow("a signal, nothing said") << -1 << 11 << QByteArray() << stopped.arg(u"by signal 11"_s)
+                                            << u"It wrote nothing on its error output."_s;
+    QTest::newRow("control bytes shown as ?") << 2 << 0 << QByteArray("bad\x1b[31m\tname\r") << stopped.arg(u"with status 2"_s)
+                                              << u"It said:\nbad?[31m?name?"_s;
+    QTest::newRow("a long tail keeps whole last lines")
+        << 3 << 0 << QByteArray(350, 'a') + "\n" + QByteArray(250, 'b') + "\nend\n" << stopped.arg(u"with status 3"_s)
+        << u"It said:\n"_s + QString(250, QLatin1Char('b')) + u"\nend"_s;
+}
+
+void TestCore::earlyEndWording()
+{
+    QFETCH(int, exitCode);
+    QFETCH(int, signal);
+    QFETCH(QByteArray, tail);
+    QFETCH(QString, message);
+    QFETCH(QString, advice);
+    const StartFailure failure = DescribeEarlyEnd(exitCode, signal, tail.toStdString(), "vexa  -gb /r/x.gb");
+    QCOMPARE(QString::fromStdString(failure.message), message);
+    QCOMPARE(QString::fromStdString(failure.advice), advice);
 }
 
 void TestCore::noGameEndsWithDelayPiece()

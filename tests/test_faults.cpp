@@ -8,6 +8,7 @@
 #include "controls/StatusBar.h"
 #include "controls/ComboBox.h"
 #include "launcher/Vexa.h"
+#include "platform/ProgramEndWatch.h"
 #include "platform/SettingNames.h"
 
 #include <QLineEdit>
@@ -194,10 +195,14 @@ void TestFaults::thousandLaunchesLeaveNothingBehind()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(WaitFor([&] { return !window.Busy(); }));
     window.RunDown->show();
+    // Each start is watched until its emulator has ended.
+    auto watched = [&] { return !window.findChildren<ProgramEndWatch *>().isEmpty(); };
     QTest::mouseClick(window.RunDown, Qt::LeftButton);
+    QVERIFY(WaitFor([&] { return !watched(); }));
     const int descriptors = OpenDescriptors();
     for (int i = 0; i < 1000; ++i)
         QTest::mouseClick(window.RunDown, Qt::LeftButton);
+    QVERIFY(WaitFor([&] { return !watched(); }, 20000));
     QCOMPARE(OpenDescriptors(), descriptors);
     QVERIFY(waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD);
     QVERIFY(window.Text1->text().startsWith(QStringLiteral("vexa  -rtsdir")));

@@ -184,6 +184,8 @@ private slots:
     void startFailures_data();
     void startFailures();
     void startLeavesNoZombies();
+    void watchedProgramEnd_data();
+    void watchedProgramEnd();
     void childInheritsNoDescriptor();
     void childClosesListedDescriptorsWithoutCloseRange();
     void childStartsWithDefaultSignals();
@@ -799,6 +801,52 @@ void TestPlatform::startFailures()
     const qint64 pid = StartProgram(SplitCommandLine(command.toStdString()), 1);
     qputenv("PATH", oldPath);
     QCOMPARE(pid, qint64(-1));
+    QVERIFY(NoChildLeft());
+}
+
+void TestPlatform::watchedProgramEnd_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<int>("windowMs");
+    QTest::addColumn<bool>("told");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<QByteArray>("tailEnd");
+    QTest::newRow("gives up at once") << QByteArray("echo 'cannot open ROM: bad header' >&2; exit 1") << 5000
+                                      << true << 1 << 0 << QByteArray("cannot open ROM: bad header\n");
+    QTest::newRow("killed by a signal") << QByteArray("kill -9 $$") << 5000 << true << -1 << 9 << QByteArray();
+    QTest::newRow("ends well") << QByteArray("echo bye >&2; exit 0") << 5000 << false << 0 << 0 << QByteArray();
+    QTest::newRow("fails after the watch") << QByteArray("sleep 1; exit 1") << 200 << false << 0 << 0 << QByteArray();
+    QTest::newRow("floods its error output")
+        << QByteArray("head -c 100000 /dev/zero | tr '\\0' x >&2; echo >&2; echo last >&2; exit 2") << 5000 << true << 2
+        << 0 << QByteArray("x\nlast\n");
+}
+
+// A watched program that fails right after its start is reported with the
+// end of what it wrote on its error output; one that ends well or fails
+// later is not; none is left a zombie.
+void TestPlatform::watchedProgramEnd()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(int, windowMs);
+    QFETCH(bool, told);
+    QFETCH(int, exitCode);
+    QFETCH(int, signal);
+    QFETCH(QByteArray, tailEnd);
+    ProgramWatch watch;
+    watch.windowMs = windowMs;
+    QVERIFY(StartProgram({"/bin/sh", "-c", script.toStdString()}, 1, nullptr, &watch) > 0);
+    QVERIFY(watch.fd >= 0);
+    ProgramEnd end;
+    const bool read = ReadProgramEnd(watch.fd, end);
+    close(watch.fd);
+    QCOMPARE(read, told);
+    if (told) {
+        QCOMPARE(end.exitCode, exitCode);
+        QCOMPARE(end.signal, signal);
+        QVERIFY(end.length <= int(sizeof end.tail));
+        QVERIFY(QByteArray(end.tail, end.length).endsWith(tailEnd));
+    }
     QVERIFY(NoChildLeft());
 }
 

@@ -118,6 +118,7 @@ private slots:
     void noRomClickedYet();
     void failedStartLeavesText1_data();
     void failedStartLeavesText1();
+    void emulatorThatGivesUpIsReported();
     void twoClicksStartTwo();
     void enterAndDoubleClickLaunch_data();
     void enterAndDoubleClickLaunch();
@@ -1264,6 +1265,21 @@ void TestVexa::failedStartLeavesText1_data()
     QTest::newRow("no vexa on PATH") << "missing" << "vexa was not found on the PATH";
     QTest::newRow("vexa not executable") << "noexec" << "permission denied";
     QTest::newRow("bad interpreter") << "badinterp" << "its interpreter or loader is missing";
+}
+
+// An emulator that ends with a failure right after its start: the user sees
+// its status and what it said, not only the launcher's error output.
+void TestVexa::emulatorThatGivesUpIsReported()
+{
+    QVERIFY(WriteScript(path(QStringLiteral("bin/vexa")), "echo 'cannot open ROM: bad header' >&2\nexit 1\n"));
+    QVERIFY(WriteBytes(path(QStringLiteral("x.gb")), RomBytes(400, 0x80, 0x03, 0x05, 0x00)));
+    Vexa *window = MakeWindow();
+    ClickFile(QStringLiteral("x.gb"));
+    ClickRun();
+    QCOMPARE(window->Text1->text(), kFreshCommand + path(QStringLiteral("x.gb")));
+    QVERIFY(WaitFor([&] { return !failures_.isEmpty(); }));
+    QCOMPARE(failures_, QStringList{QStringLiteral("The emulator stopped with status 1 right after it started: ") + kFreshCommand
+                                    + path(QStringLiteral("x.gb")) + u"|It said:\ncannot open ROM: bad header"_s});
 }
 
 void TestVexa::failedStartLeavesText1()
