@@ -447,6 +447,13 @@ void Vexa::OpenRom(const QString &path)
     });
 }
 
+void Vexa::OfferFolder(const QString &folder)
+{
+    offeredFolder_ = FullFolderPath(folder);
+    Command3_Click();
+    Dir1->SetPath(offeredFolder_);
+}
+
 void Vexa::SelectPendingRom()
 {
     if (pendingRom_.isEmpty() || File1->Listing() || File1->Path() != pendingRomFolder_)
@@ -508,8 +515,10 @@ void Vexa::Dir1_Change()
     // later starts would open on an empty list.
     if (Dir1->Unreadable() && Dir1->isVisible())
         showUnreadableFolder(QStringLiteral("The folder %1 cannot be read.").arg(DisplayFileName(Dir1->Path())));
-    else if (!Dir1->Unreadable())
+    else if (!Dir1->Unreadable() && Dir1->Path() != offeredFolder_)
         settings_.Write(SettingNames::RomPath, Dir1->Path());
+    if (Dir1->Path() != offeredFolder_)
+        offeredFolder_.clear();
     // The drive list shows the root the folder now lies on.
     Drive1->SetDrive(Dir1->Path());
 }

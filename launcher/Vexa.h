@@ -46,6 +46,10 @@ public:
     // Shows the folder of a ROM file (stored like any change of folder) and,
     // once it is listed, selects the ROM as a click on it would.
     void OpenRom(const QString &path);
+    // Shows the drive and folder lists, as "Rom Path" does, opened on folder,
+    // for a user who has no ROM folder yet. The folder is remembered only
+    // once the user opens another one.
+    void OfferFolder(const QString &folder);
 
     // Reads what a click on a ROM shows: its header and its picture.
     RomInspector *Inspector() const { return inspector_; }
@@ -130,6 +134,7 @@ private:
     RomInspector *inspector_ = nullptr;
     SettingsWriter settings_;
     QHash<QString, QString> folderOnDrive_;
+    QString offeredFolder_;
     QString pendingRom_;
     QString pendingRomFolder_;
     bool centred_ = false;

@@ -25,5 +25,13 @@ bool EnterDataFolder(std::string &why)
         why = "cannot change into " + folder + ": " + std::strerror(errno);
         return false;
     }
+    // The emulator is told to keep its saves here: the folders are there
+    // from the first game on.
+    for (const char *saves : {"saves", "rsave"}) {
+        if (mkdir(saves, 0777) != 0 && errno != EEXIST) {
+            why = folder + "/" + saves + ": " + std::strerror(errno);
+            return false;
+        }
+    }
     return true;
 }

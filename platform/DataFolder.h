@@ -7,6 +7,7 @@
 std::string DataFolderPath();
 
 // Makes the data folder (and its parents, private to the user) when missing
-// and changes into it. Needs no application object. On failure the working
+// and changes into it; makes saves/ and rsave/ there, where the emulator is
+// told to keep its saves. Needs no application object. On failure the working
 // folder stays as it was and why says what went wrong.
 bool EnterDataFolder(std::string &why);

@@ -11,6 +11,8 @@ bool IsAbsolute(const char *path)
     return path && path[0] == '/';
 }
 
+} // namespace
+
 std::string HomeFolder()
 {
     const char *home = std::getenv("HOME");
@@ -19,6 +21,8 @@ std::string HomeFolder()
     const passwd *entry = getpwuid(getuid());
     return entry && IsAbsolute(entry->pw_dir) ? entry->pw_dir : "/";
 }
+
+namespace {
 
 // Runs of slashes become one and the folder ends with one.
 std::string WithOneSlashAtEnd(const std::string &path)

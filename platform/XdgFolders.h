@@ -11,3 +11,7 @@
 // at its end ("/home/me/.config/", "/" for the root), so a name can be
 // appended as it is. Needs no application object.
 std::string XdgFolder(const char *variable, const char *fallbackUnderHome);
+
+// The home folder, by the same rule: $HOME when absolute, else the password
+// entry's, else "/".
+std::string HomeFolder();

@@ -130,6 +130,9 @@ void TestCommandLine::entersDataFolder()
     QVERIFY(EnterDataFolder(why));
     QCOMPARE(QDir::currentPath(), folder);
     QCOMPARE(QString::fromStdString(DataFolderPath()), folder);
+    // Where the emulator is told to keep its saves.
+    QVERIFY(QFileInfo(QStringLiteral("saves")).isDir());
+    QVERIFY(QFileInfo(QStringLiteral("rsave")).isDir());
 }
 
 void TestCommandLine::dataFolderUnusable()

@@ -158,6 +158,7 @@ private slots:
     void storedValuesAreOnlyStrings_data();
     void storedValuesAreOnlyStrings();
     void writeKeepsTheRest();
+    void keyGivenTwiceTakesTheLast();
     void stuckLockFailsQuietly_data();
     void stuckLockFailsQuietly();
     void twoWritersKeepBothKeys();
@@ -384,6 +385,18 @@ void TestPlatform::writeKeepsTheRest()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("; by hand\n[General]\nx=1\n\n[Options]\nTotGames=6;counted\n"
                                         "Size=@Size(2 3)\nRomPath=/roms\n\n[Other]\nRomPath=\"a, b\"\n"));
+}
+
+// A file edited by hand may give a key twice: the last one counts, as for
+// QSettings, and a new value replaces that one.
+void TestPlatform::keyGivenTwiceTakesTheLast()
+{
+    QVERIFY(QDir().mkpath(QFileInfo(SettingsFile()).path()));
+    QVERIFY(WriteBytes(SettingsFile(), "[Options]\nRomPath=/first\nRomPath=/last\n"));
+    QCOMPARE(ReadSetting(kApp, kSection, QStringLiteral("RomPath")), QStringLiteral("/last"));
+    QVERIFY(WriteSetting(kApp, kSection, QStringLiteral("RomPath"), QStringLiteral("/new")));
+    QCOMPARE(ReadSetting(kApp, kSection, QStringLiteral("RomPath")), QStringLiteral("/new"));
+    QCOMPARE(QSettings(SettingsFile(), QSettings::IniFormat).value(u"Options/RomPath"_s).toString(), u"/new"_s);
 }
 
 void TestPlatform::stuckLockFailsQuietly_data()

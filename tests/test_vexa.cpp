@@ -85,6 +85,8 @@ private slots:
     void folderChangeStoresAtOnce();
     void driveChangeGoesToRememberedFolder();
     void folderChangeKeepsGame();
+    void offeredFolderIsStoredOnlyWhenLeft();
+    void unreadableFolderIsNotStored();
 
     // Header inspection
     void inspectsHeader_data();
@@ -708,6 +710,51 @@ void TestVexa::slowPictureKeepsTheHeader()
     QVERIFY(Background::WaitIdle(5000));
     QTest::qWait(50);
     QCOMPARE(window->Image1->pixmap().toImage(), window->noimage->pixmap().toImage());
+}
+
+// A first start from the menu opens the lists on the home folder, and stores
+// nothing until the user opens a folder of their own.
+void TestVexa::offeredFolderIsStoredOnlyWhenLeft()
+{
+    const QString roms = path(QStringLiteral("roms"));
+    Vexa *window = MakeWindow();
+    window->OfferFolder(work_->path());
+    Settle();
+    QVERIFY(window->Dir1->isVisible());
+    QVERIFY(window->Drive1->isVisible());
+    QCOMPARE(window->Dir1->Path(), work_->path());
+    QCOMPARE(window->File1->Path(), work_->path());
+    QCOMPARE(StoredOnDisk(SettingNames::RomPath), QString());
+    window->Dir1->SetPath(roms);
+    Settle();
+    QCOMPARE(StoredOnDisk(SettingNames::RomPath), roms);
+}
+
+// A folder this user may not read shows empty, says so, and is not stored:
+// later starts would open on an empty list.
+void TestVexa::unreadableFolderIsNotStored()
+{
+    const QString locked = path(QStringLiteral("roms/locked"));
+    QVERIFY(QDir().mkpath(locked + QStringLiteral("/sub")));
+    QVERIFY(chmod(QFile::encodeName(locked).constData(), 0) == 0);
+    if (QDir(locked).entryList(QDir::Dirs | QDir::NoDotAndDotDot).contains(QStringLiteral("sub"))) {
+        chmod(QFile::encodeName(locked).constData(), 0755);
+        QSKIP("permission bits do not stop this user (root): run as an ordinary user to check this");
+    }
+    Vexa *window = MakeWindow();
+    QStringList told;
+    window->showUnreadableFolder = [&told](const QString &message) { told << message; };
+    QTest::mouseClick(window->Command3, Qt::LeftButton);
+    window->Dir1->SetPath(path(QStringLiteral("roms")));
+    Settle();
+    window->Dir1->SetPath(locked);
+    Settle();
+    chmod(QFile::encodeName(locked).constData(), 0755);
+    QCOMPARE(window->Dir1->Path(), locked);
+    QCOMPARE(window->Dir1->count(), window->Dir1->CurrentFolderRow() + 1);
+    QCOMPARE(window->File1->ListCount(), 0);
+    QCOMPARE(told, QStringList{QStringLiteral("The folder %1 cannot be read.").arg(locked)});
+    QCOMPARE(StoredOnDisk(SettingNames::RomPath), path(QStringLiteral("roms")));
 }
 
 // Closing while the folder is being listed waits for the listing and counts
