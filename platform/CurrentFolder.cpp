@@ -12,7 +12,7 @@ QString CurrentFolder()
     char *folder = getcwd(nullptr, 0);
     if (!folder)
         return QString();
-    const QString decoded = DecodeFileName(QByteArray(folder));
+    QString decoded = DecodeFileName(QByteArray(folder));
     std::free(folder);
     return decoded;
 }

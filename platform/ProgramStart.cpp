@@ -380,7 +380,7 @@ QByteArray FindProgram(const QByteArray &word, int *error)
     // PATH, the system's own folders are searched.
     const QByteArray path = qEnvironmentVariableIsSet("PATH") ? qgetenv("PATH") : QByteArray("/bin:/usr/bin");
     for (const QByteArray &entry : path.split(':')) {
-        const QByteArray candidate = (entry.isEmpty() ? QByteArray(".") : entry) + '/' + word;
+        QByteArray candidate = (entry.isEmpty() ? QByteArray(".") : entry) + '/' + word;
         struct stat info = {};
         if (stat(candidate.constData(), &info) != 0 || S_ISDIR(info.st_mode))
             continue;
