@@ -80,4 +80,8 @@ env -u XDG_DATA_HOME -u QT_QPA_PLATFORM HOME="$work/home" XDG_CONFIG_HOME="$work
     || fail "the installed launcher did not show its window: $(cat "$work/log")"
 [ "$(cat "$work/cwd")" = "$work/home/.local/share/vexa" ] || fail "started in $(cat "$work/cwd")"
 grep -q "= \"vexa-launcher\", \"$id\"$" "$work/class" || fail "window class: $(cat "$work/class")"
-echo "PASS: the menu entry starts the installed launcher in ~/.local/share/vexa, window class $id"
+# The home folder holds the settings and the data folder, nothing else (the
+# README says what a removal leaves there).
+stray="$(cd "$work/home" && find . -mindepth 1 | grep -Ev '^\./(\.config|\.config/Vexa(/.*)?|\.local|\.local/share|\.local/share/vexa(/.*)?)$' || true)"
+[ -z "$stray" ] || fail "the launcher left in the home folder: $stray"
+echo "PASS: the menu entry starts the installed launcher in ~/.local/share/vexa, window class $id; the home folder holds its settings and data folder only"
