@@ -2,10 +2,12 @@
 """Draws the launcher's pictures with ImageMagick.
 
 Run from anywhere: python3 resources/draw-pictures.py [group ...]
-where a group is one of: launcher (the pictures the windows carry), demo (the
-game pictures of the demo collection, in demo/images/). Without a group it
-draws both. Needs ImageMagick (convert) and fonts-liberation. The results are
-committed, so building the launcher does not need either.
+where a group is one of: icons (the program's icon as a scalable SVG and as
+PNGs of every size the desktop asks for), launcher (the other pictures the
+windows carry), demo (the game pictures of the demo collection, in
+demo/images/). Without a group it draws all three. Needs ImageMagick (convert),
+rsvg-convert (librsvg2-bin) and fonts-liberation. The results are committed,
+so building the launcher needs none of them.
 """
 import os
 import random
@@ -19,7 +21,10 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 DEMO_IMAGES = os.path.join(HERE, "..", "demo", "images")
 # ImageMagick's own convert, not another program of that name earlier on PATH.
 CONVERT = "/usr/bin/convert" if os.path.exists("/usr/bin/convert") else shutil.which("convert")
+RSVG = shutil.which("rsvg-convert")
 BOLD = "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf"
+# The icon's sizes in the desktop's icon theme, in pixels.
+ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
 
 # The classic 16-colour palette the icon is drawn in.
 PALETTE16 = [
@@ -88,9 +93,43 @@ def write_icon():
     entry = struct.pack("<BBBBHHII", 32, 32, 16, 0, 1, 4, len(image), 6 + 16)
     with open(out("vexa.ico"), "wb") as f:
         f.write(icondir + entry + image)
-    # The same picture for icon themes, and a larger rendering of the drawing.
-    convert(out("vexa.ico"), "-strip", "PNG32:" + out("vexa-32.png"))
-    convert("-size", "128x128", "xc:none", "-draw", console_mvg(4), "-strip", "PNG32:" + out("vexa-128.png"))
+
+
+def console_svg(outline):
+    """The console of console_mvg as SVG on the same 32-unit grid, its outline
+    `outline` units wide and kept inside the case."""
+    inset = outline / 2
+    return "\n".join([
+        '<?xml version="1.0" encoding="UTF-8"?>',
+        '<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">',
+        f'  <rect x="{6 + inset:g}" y="{1 + inset:g}" width="{20 - outline:g}" height="{30 - outline:g}"'
+        f' rx="2" fill="#ffffff" stroke="#000000" stroke-width="{outline:g}"/>',
+        '  <rect x="8" y="3" width="16" height="13" fill="#800080"/>',
+        '  <rect x="10" y="5" width="12" height="9" fill="#808000"/>',
+        '  <path d="M11 18h1v1h1v1h1v2h-1v1h-1v1h-1v-1h-1v-1h-1v-2h1v-1h1z" fill="#000000"/>',
+        '  <circle cx="19.5" cy="22.5" r="1.5" fill="#ff0000"/>',
+        '  <circle cx="23" cy="20" r="1.5" fill="#ff0000"/>',
+        '  <rect x="14" y="27" width="2" height="1" fill="#808080"/>',
+        '  <rect x="17" y="27" width="2" height="1" fill="#808080"/>',
+        '</svg>',
+        ""])
+
+
+def write_icons():
+    """vexa.svg for the scalable icon, and vexa-SIZE.png rendered from the same
+    drawing with an outline of at least one pixel at every size."""
+    if not RSVG:
+        sys.exit("rsvg-convert is missing (package librsvg2-bin)")
+    with open(out("vexa.svg"), "w") as f:
+        f.write(console_svg(0.5))
+    with tempfile.TemporaryDirectory() as tmp:
+        for size in ICON_SIZES:
+            outline = max(1, round(size / 64)) * 32 / size
+            drawing = os.path.join(tmp, f"{size}.svg")
+            with open(drawing, "w") as f:
+                f.write(console_svg(outline))
+            subprocess.run([RSVG, "-w", str(size), "-h", str(size), "-o", out(f"vexa-{size}.png"), drawing],
+                           check=True)
 
 
 def write_console():
@@ -312,7 +351,7 @@ def write_launcher_pictures():
 
 
 if __name__ == "__main__":
-    groups = {"launcher": write_launcher_pictures, "demo": write_demo_pictures}
+    groups = {"icons": write_icons, "launcher": write_launcher_pictures, "demo": write_demo_pictures}
     chosen = sys.argv[1:] or list(groups)
     for group in chosen:
         if group not in groups:

@@ -9,7 +9,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ python3 qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core)
 if [ "${1:-run}" = "test" ]; then
     packages+=(clang libclang-rt-14-dev clang-tidy xvfb xauth xdotool x11-utils
-               desktop-file-utils appstream dpkg-dev file lintian fuse3 python3-fusepy libxcb1-dev)
+               desktop-file-utils appstream dpkg-dev debhelper file lintian librsvg2-bin fuse3 python3-fusepy
+               libxcb1-dev)
 fi
 missing=()
 for package in "${packages[@]}"; do

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Runs clang-tidy with the checks of .clang-tidy over the program's own
-# sources, using the compile commands of a build folder (default build/).
-# Fails on any finding.
+# sources, using the compile commands of a build folder (default build-test/,
+# the test command's). Fails on any finding.
 set -uo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="${1:-$root/build}"
+build="${1:-$root/build-test}"
 cd "$root"
 files=$(ls core/*.cpp platform/*.cpp controls/*.cpp launcher/*.cpp about/*.cpp)
 report="$(mktemp)"

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The desktop entry and the AppStream metainfo pass their validators and agree
-# on the program's desktop name.
-# Usage: desktop_files.sh packaging-folder desktop-id
+# on the program's desktop name; the metainfo's screenshot is one the source
+# ships, at its own size.
+# Usage: desktop_files.sh source-folder desktop-id
 set -euo pipefail
-packaging="$1"
+source="$1"
+packaging="$source/packaging"
 id="$2"
 for tool in desktop-file-validate appstreamcli; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
@@ -23,6 +25,21 @@ key() { sed -n "s/^$1=//p" "$entry"; }
 [ "$(key Icon)" = "$id" ] || fail "Icon is not $id"
 grep -q "<id>$id</id>" "$metainfo" || fail "metainfo id is not $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "launchable"
+# The screenshot's address is the home page and the picture's path in the source.
+homepage="$(sed -n 's|.*<url type="homepage">\(.*\)</url>.*|\1|p' "$metainfo")"
+shots="$(grep -c '<image' "$metainfo")"
+[ "$shots" -ge 1 ] || fail "the metainfo shows no screenshot"
+while read -r width height address; do
+    path="${address#"$homepage"}"
+    [ "$path" != "$address" ] || fail "screenshot $address is not under the home page $homepage"
+    picture="$source/$path"
+    [ -f "$picture" ] || fail "screenshot $address: no $path in the source"
+    size="$(od -An -tu1 -j16 -N8 "$picture" | awk '{ print $2 * 65536 + $3 * 256 + $4 " " $6 * 65536 + $7 * 256 + $8 }')"
+    [ "$size" = "$width $height" ] || fail "$path is ${size/ /x}, the metainfo says ${width}x$height"
+    grep -q "^install(FILES .*\b$path\b" "$source/CMakeLists.txt" || fail "$path is not installed"
+done < <(sed -n 's|.*<image[^>]* width="\([0-9]*\)" height="\([0-9]*\)"[^>]*>\(.*\)</image>.*|\1 \2 \3|p' "$metainfo")
+[ "$(sed -n 's|.*<image[^>]* width="\([0-9]*\)" height="\([0-9]*\)"[^>]*>\(.*\)</image>.*|x|p' "$metainfo" | wc -l)" = "$shots" ] \
+    || fail "a screenshot lacks its width and height"
 # The MIME types are the shared MIME database's own.
 mime=/usr/share/mime/packages/freedesktop.org.xml
 for type in $(key MimeType | tr ';' ' '); do

@@ -7,7 +7,8 @@
 #     hang leaves the window responsive, and it still closes normally;
 #  c) a ROM named on the command line lies on the hung share: the window maps;
 #  d) an unrelated mount whose statfs never answers: the window maps.
-# Skips (77) where FUSE, a mount namespace, Xvfb or xdotool is missing.
+# Skips (77) where FUSE, a mount namespace, Xvfb or xdotool is missing, and
+# when not run as root.
 # Usage: hung_fs.sh path/to/vexa-launcher
 set -euo pipefail
 launcher="$(realpath "$1")"
@@ -15,6 +16,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 skip() { echo "SKIP: $*"; exit 77; }
 
 if [ -z "${VEXA_HUNG_FS_INSIDE:-}" ]; then
+    [ "$(id -u)" -eq 0 ] || skip "needs root, for a private mount namespace (ctest -L root runs it)"
     for need in Xvfb:xvfb xdotool:xdotool unshare:util-linux setpriv:util-linux fusermount3:fuse3; do
         [ -x "$(command -v "${need%%:*}")" ] || skip "${need%%:*} is not installed (package ${need#*:})"
     done
