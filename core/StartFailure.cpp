@@ -10,7 +10,8 @@ StartFailure DescribeStartFailure(int error, bool programFound, const std::strin
     if (error == ENOENT && !programFound) {
         reason = "vexa was not found on the PATH";
         advice = "Install the vexa emulator, or put a program or script named vexa "
-                 "on the PATH that starts your emulator (see the README).";
+                 "on the PATH that starts your emulator (see \"Using another emulator\" in "
+                 "/usr/share/doc/vexa-launcher/README.md).";
     } else if (error == ENOENT) {
         // The program is there: what is missing is what it needs to run.
         reason = "its interpreter or loader is missing";
