@@ -12,16 +12,23 @@ RomInspector::RomInspector(QObject *parent)
     })
     , loadPicture(LoadGamePicture)
     , picture_(pictureLane_, [this](std::optional<QImage> picture) {
+        if (pictureWaiting_) {
+            StartPicture(); // a later click's picture is wanted instead
+            return;
+        }
         pictureTimer_.stop();
         emit PictureRead(picture ? *picture : QImage());
     })
 {
     headerTimer_.setSingleShot(true);
     connect(&headerTimer_, &QTimer::timeout, this, &RomInspector::HandOnHeaders);
+    pictureTurn_.setSingleShot(true);
+    connect(&pictureTurn_, &QTimer::timeout, this, &RomInspector::StartPicture);
     pictureTimer_.setSingleShot(true);
     connect(&pictureTimer_, &QTimer::timeout, this, [this] {
         // Too slow: the placeholder, and whatever comes later is dropped.
         picture_.Drop();
+        pictureWaiting_ = false;
         emit PictureRead(QImage());
     });
 }
@@ -41,8 +48,25 @@ void RomInspector::Inspect(const QString &folder, const QString &fileName)
     headers_.push_back({watcher, QDeadlineTimer(BoundMs)});
     HandOnHeaders();
 
+    nextFolder_ = folder;
+    nextFileName_ = fileName;
+    pictureWaiting_ = true;
     pictureTimer_.start(PictureBoundMs);
-    picture_.Start([load = loadPicture, folder, fileName] { return load(folder, fileName); });
+    StartPicture();
+}
+
+void RomInspector::StartPicture()
+{
+    if (!pictureWaiting_)
+        return;
+    if (picture_.InFlight() && !pictureDeadline_.hasExpired()) {
+        pictureTurn_.start(static_cast<int>(pictureDeadline_.remainingTime()));
+        return;
+    }
+    pictureTurn_.stop();
+    pictureWaiting_ = false;
+    pictureDeadline_ = QDeadlineTimer(PictureBoundMs);
+    picture_.Start([load = loadPicture, folder = nextFolder_, fileName = nextFileName_] { return load(folder, fileName); });
 }
 
 void RomInspector::HandOnHeaders()
@@ -70,5 +94,5 @@ void RomInspector::HandOnHeaders()
 
 bool RomInspector::Busy() const
 {
-    return !headers_.empty() || picture_.InFlight();
+    return !headers_.empty() || picture_.InFlight() || pictureWaiting_;
 }

@@ -21,9 +21,11 @@
 // the status bar ends as the same clicks one at a time would leave it. A
 // header not read within BoundMs of its click is handed on empty (unreadable),
 // and so is one that could not be started because too many reads are stuck.
-// Only the last click's picture is wanted: a later click supersedes it, and a
-// picture not decoded within PictureBoundMs is handed on null, without taking
-// its header along.
+// Only the last click's picture is wanted: one picture is decoded at a time,
+// and clicks that come meanwhile leave only the last one waiting for its turn
+// (a decode past its bound, stuck on a dead share, gives its turn up at once).
+// A picture not shown within PictureBoundMs of its click is handed on null,
+// without taking its header along.
 class RomInspector : public QObject
 {
     Q_OBJECT
@@ -58,11 +60,18 @@ private:
 
     // Hands on the headers at the front of the queue that are read or overdue.
     void HandOnHeaders();
+    // Starts decoding the picture waiting, when no decode is under way in time.
+    void StartPicture();
 
     BackgroundLane headerLane_{8};
     BackgroundLane pictureLane_{4};
     std::deque<PendingHeader> headers_;
     QTimer headerTimer_;
     LatestRequest<QImage> picture_;
+    QDeadlineTimer pictureDeadline_;
+    QString nextFolder_;
+    QString nextFileName_;
+    bool pictureWaiting_ = false;
     QTimer pictureTimer_;
+    QTimer pictureTurn_; // the decode under way runs out of time: the waiting one starts
 };

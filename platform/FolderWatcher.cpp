@@ -2,6 +2,7 @@
 
 #include <QSocketNotifier>
 
+#include <fcntl.h>
 #include <sys/inotify.h>
 #include <unistd.h>
 
@@ -27,10 +28,20 @@ FolderWatch::~FolderWatch()
 
 FolderWatcher::FolderWatcher(QObject *parent)
     : QObject(parent)
+    , mounts_(open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC))
 {
+    if (mounts_ < 0)
+        return;
+    mountNotifier_ = new QSocketNotifier(mounts_, QSocketNotifier::Exception, this);
+    connect(mountNotifier_, &QSocketNotifier::activated, this, &FolderWatcher::Changed);
 }
 
-FolderWatcher::~FolderWatcher() = default;
+FolderWatcher::~FolderWatcher()
+{
+    delete mountNotifier_;
+    if (mounts_ >= 0)
+        close(mounts_);
+}
 
 void FolderWatcher::Follow(std::shared_ptr<const FolderWatch> watch)
 {

@@ -29,8 +29,10 @@ private:
 };
 
 // Tells when the entries of the followed folder change, when the folder
-// itself goes (removed, moved, unmounted) and when changes were too many to
-// queue: each of them is a reason to read the folder again.
+// itself goes (removed, moved, unmounted), when changes were too many to
+// queue, and when anything is mounted or unmounted (a disk plugged in again
+// over the folder gives the watched folder itself no event): each of them is a
+// reason to read the folder again.
 class FolderWatcher : public QObject
 {
     Q_OBJECT
@@ -51,4 +53,6 @@ private:
 
     std::shared_ptr<const FolderWatch> watch_;
     QSocketNotifier *notifier_ = nullptr;
+    int mounts_ = -1; // the mount table, which reports its changes as priority events
+    QSocketNotifier *mountNotifier_ = nullptr;
 };

@@ -102,6 +102,7 @@ private slots:
     void slowReadShowsUnreadable();
     void quickClicksEachSetTheLamps();
     void slowPictureKeepsTheHeader();
+    void quickClicksShowTheLastPicture();
 
     // Hover
     void hover_data();
@@ -755,6 +756,30 @@ void TestVexa::unreadableFolderIsNotStored()
     QCOMPARE(window->File1->ListCount(), 0);
     QCOMPARE(told, QStringList{QStringLiteral("The folder %1 cannot be read.").arg(locked)});
     QCOMPARE(StoredOnDisk(SettingNames::RomPath), path(QStringLiteral("roms")));
+}
+
+// Clicks faster than pictures decode: the decodes of pictures no longer
+// wanted neither pile up nor keep the last click's picture from its turn.
+void TestVexa::quickClicksShowTheLastPicture()
+{
+    for (int i = 0; i < 10; ++i)
+        QVERIFY(WriteBytes(path(QStringLiteral("%1.gb").arg(i)), RomBytes(400, 0x80, 0x03, 0x05, 0x00)));
+    Vexa *window = MakeWindow();
+    auto running = std::make_shared<std::atomic<int>>(0);
+    auto most = std::make_shared<std::atomic<int>>(0);
+    window->Inspector()->loadPicture = [running, most](const QString &, const QString &fileName) {
+        *most = std::max(most->load(), ++*running);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        --*running;
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(QColor(fileName.left(1).toInt() * 20, 0, 0));
+        return picture;
+    };
+    for (int i = 0; i < 10; ++i)
+        QVERIFY(window->File1->Select(QStringLiteral("%1.gb").arg(i)));
+    Settle();
+    QCOMPARE(window->Image1->pixmap().toImage().pixelColor(0, 0), QColor(180, 0, 0));
+    QCOMPARE(most->load(), 1);
 }
 
 // Closing while the folder is being listed waits for the listing and counts
