@@ -41,11 +41,8 @@ RomInspector::~RomInspector()
 
 void RomInspector::Inspect(const QString &folder, const QString &fileName)
 {
-    auto *watcher = new QFutureWatcher<std::vector<std::uint8_t>>;
-    connect(watcher, &QFutureWatcherBase::finished, this, &RomInspector::HandOnHeaders);
-    watcher->setFuture(headerLane_.Run<std::vector<std::uint8_t>>(
-        [read = readHeader, path = folder + QLatin1Char('/') + fileName] { return read(path); }));
-    headers_.push_back({watcher, QDeadlineTimer(BoundMs)});
+    headers_.push_back({folder + QLatin1Char('/') + fileName, nullptr, QDeadlineTimer(BoundMs)});
+    StartHeaders();
     HandOnHeaders();
 
     nextFolder_ = folder;
@@ -69,12 +66,27 @@ void RomInspector::StartPicture()
     picture_.Start([load = loadPicture, folder = nextFolder_, fileName = nextFileName_] { return load(folder, fileName); });
 }
 
+void RomInspector::StartHeaders()
+{
+    for (auto pending = headers_.rbegin(); pending != headers_.rend() && headerLane_.HasRoom(); ++pending) {
+        if (pending->watcher || pending->deadline.hasExpired())
+            continue;
+        pending->watcher = new QFutureWatcher<std::vector<std::uint8_t>>;
+        connect(pending->watcher, &QFutureWatcherBase::finished, this, &RomInspector::HandOnHeaders);
+        pending->watcher->setFuture(headerLane_.Run<std::vector<std::uint8_t>>(
+            [read = readHeader, path = pending->path] { return read(path); }));
+        pending->deadline = QDeadlineTimer(BoundMs);
+    }
+}
+
 void RomInspector::HandOnHeaders()
 {
+    // A read that ended has made room for one waiting.
+    StartHeaders();
     while (!headers_.empty()) {
         const PendingHeader front = headers_.front();
         std::vector<std::uint8_t> header;
-        if (front.watcher->isFinished()) {
+        if (front.watcher && front.watcher->isFinished()) {
             if (front.watcher->future().resultCount() > 0)
                 header = front.watcher->result();
         } else if (!front.deadline.hasExpired()) {
@@ -85,8 +97,10 @@ void RomInspector::HandOnHeaders()
         // again. The watcher may be the one signalling now: it goes later, and
         // says nothing more.
         headers_.pop_front();
-        disconnect(front.watcher, nullptr, nullptr, nullptr);
-        front.watcher->deleteLater();
+        if (front.watcher) {
+            disconnect(front.watcher, nullptr, nullptr, nullptr);
+            front.watcher->deleteLater();
+        }
         emit HeaderRead(header);
     }
     headerTimer_.stop();

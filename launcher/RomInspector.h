@@ -19,8 +19,10 @@
 //
 // Every click's header is read and handed on, in the order of the clicks, so
 // the status bar ends as the same clicks one at a time would leave it. A
-// header not read within BoundMs of its click is handed on empty (unreadable),
-// and so is one that could not be started because too many reads are stuck.
+// header not read within BoundMs of the start of its read is handed on empty
+// (unreadable). When too many reads are under way (a slow share), a click's
+// read waits for its turn, the latest click's first, and is handed on empty
+// when it cannot start within BoundMs of its click (a dead share).
 // Only the last click's picture is wanted: one picture is decoded at a time,
 // and clicks that come meanwhile leave only the last one waiting for its turn
 // (a decode past its bound, stuck on a dead share, gives its turn up at once).
@@ -54,10 +56,13 @@ signals:
 
 private:
     struct PendingHeader {
-        QFutureWatcher<std::vector<std::uint8_t>> *watcher;
+        QString path;
+        QFutureWatcher<std::vector<std::uint8_t>> *watcher; // null while waiting for its turn
         QDeadlineTimer deadline;
     };
 
+    // Starts the reads waiting for their turn, latest first, while there is room.
+    void StartHeaders();
     // Hands on the headers at the front of the queue that are read or overdue.
     void HandOnHeaders();
     // Starts decoding the picture waiting, when no decode is under way in time.

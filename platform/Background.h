@@ -45,6 +45,8 @@ public:
     QFuture<T> Run(Work work);
 
     int Running() const { return running_->load(); }
+    // Whether Run would start a thread now.
+    bool HasRoom() const { return running_->load() < limit_; }
 
 private:
     std::shared_ptr<std::atomic<int>> running_;

@@ -103,6 +103,7 @@ private slots:
     void quickClicksEachSetTheLamps();
     void slowPictureKeepsTheHeader();
     void quickClicksShowTheLastPicture();
+    void quickClicksOnASlowShare();
 
     // Hover
     void hover_data();
@@ -780,6 +781,26 @@ void TestVexa::quickClicksShowTheLastPicture()
     Settle();
     QCOMPARE(window->Image1->pixmap().toImage().pixelColor(0, 0), QColor(180, 0, 0));
     QCOMPARE(most->load(), 1);
+}
+
+// More clicks than reads may run at once, on a share that is slow but
+// answers: the last click's header waits for its turn and is shown.
+void TestVexa::quickClicksOnASlowShare()
+{
+    for (int i = 0; i < 12; ++i)
+        QVERIFY(WriteBytes(path(QStringLiteral("%1.gb").arg(i, 2, 10, QLatin1Char('0'))),
+                           RomBytes(400, 0x80, 0x03, i == 11 ? 0x05 : 0x01, 0x00)));
+    Vexa *window = MakeWindow();
+    window->Inspector()->BoundMs = 1000;
+    const auto read = window->Inspector()->readHeader;
+    window->Inspector()->readHeader = [read](const QString &rom) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        return read(rom);
+    };
+    for (int i = 0; i < 12; ++i)
+        QVERIFY(window->File1->Select(QStringLiteral("%1.gb").arg(i, 2, 10, QLatin1Char('0'))));
+    Settle();
+    QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("8MBit"));
 }
 
 // Closing while the folder is being listed waits for the listing and counts
