@@ -235,7 +235,10 @@ void CloseOtherDescriptors(const int *keep, int kept)
         WriteReport(reportFd, Report::ForkFailed, errno);
         _exit(0);
     }
-    const pid_t pid = ForkChild();
+    // The watcher is a single thread whose signals are all at their defaults,
+    // so its program's child can share its memory until the exec, sparing
+    // the copy of a large process's page tables on the way to the start.
+    const pid_t pid = watchFd >= 0 ? vfork() : ForkChild();
     if (pid == 0) {
         if (errorPipe[0] >= 0)
             close(errorPipe[0]);
