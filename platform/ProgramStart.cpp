@@ -238,7 +238,8 @@ void CloseOtherDescriptors(const int *keep, int kept)
     // The watcher is a single thread whose signals are all at their defaults,
     // so its program's child can share its memory until the exec, sparing
     // the copy of a large process's page tables on the way to the start.
-    const pid_t pid = watchFd >= 0 ? vfork() : ForkChild();
+    // The child only execs or ends: the parent is held up no longer than that.
+    const pid_t pid = watchFd >= 0 ? vfork() : ForkChild(); // NOLINT(clang-analyzer-security.insecureAPI.vfork)
     if (pid == 0) {
         if (errorPipe[0] >= 0)
             close(errorPipe[0]);
