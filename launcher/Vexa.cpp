@@ -411,6 +411,7 @@ void Vexa::Form_Load()
     // listed by the time the window is up; should the folder list refuse it,
     // the file list moves on to the folder that is shown instead.
     const QString stored = ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::RomPath);
+    folderStored_ = !stored.isEmpty();
     if (!stored.isEmpty())
         File1->SetPath(FullFolderPath(stored));
     Dir1->SetPath(stored, [this] {

@@ -50,6 +50,8 @@ public:
     // for a user who has no ROM folder yet. The folder is remembered only
     // once the user opens another one.
     void OfferFolder(const QString &folder);
+    // Whether the store held a ROM folder when the window was made.
+    bool FolderStored() const { return folderStored_; }
 
     // Reads what a click on a ROM shows: its header and its picture.
     RomInspector *Inspector() const { return inspector_; }
@@ -135,6 +137,7 @@ private:
     SettingsWriter settings_;
     QHash<QString, QString> folderOnDrive_;
     QString offeredFolder_;
+    bool folderStored_ = false;
     QString pendingRom_;
     QString pendingRomFolder_;
     bool centred_ = false;

@@ -7,8 +7,6 @@
 #include "platform/Fonts.h"
 #include "platform/FileNames.h"
 #include "platform/QuitSignals.h"
-#include "platform/SettingNames.h"
-#include "platform/Settings.h"
 #include "platform/XdgFolders.h"
 #include "platform/StandardStreams.h"
 
@@ -101,8 +99,7 @@ int main(int argc, char *argv[])
         }
         // A first start from the menu opens on the user's home folder, the
         // lists shown, so the first thing seen is where to pick ROMs.
-        if (line.dataFolder && !line.rom
-            && ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::RomPath).isEmpty())
+        if (line.dataFolder && !line.rom && !window.FolderStored())
             window.OfferFolder(DecodeFileName(QByteArray::fromStdString(HomeFolder())));
         window.show();
         status = QApplication::exec();

@@ -39,13 +39,6 @@ void Ended()
         threads.ended.notify_all();
 }
 
-int Running()
-{
-    Threads &threads = AllThreads();
-    const std::lock_guard<std::mutex> lock(threads.mutex);
-    return threads.running;
-}
-
 bool WaitIdle(int ms)
 {
     Threads &threads = AllThreads();

@@ -24,8 +24,6 @@ namespace Background {
 // Counts a thread from its start until everything its work held is gone.
 void Started();
 void Ended();
-// Threads whose work has not ended yet.
-int Running();
 // Waits at most ms milliseconds for every thread's work to end; true when none is left.
 bool WaitIdle(int ms);
 

@@ -43,7 +43,6 @@ public:
 
     // Follows that watch from now on, the one before dropped; null follows nothing.
     void Follow(std::shared_ptr<const FolderWatch> watch);
-    bool Following() const { return watch_ != nullptr; }
 
 signals:
     void Changed();
