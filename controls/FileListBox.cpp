@@ -18,17 +18,11 @@ constexpr int kRetryMs = 1000;
 
 } // namespace
 
-QVariant FileListBox::NameModel::data(const QModelIndex &index, int role) const
-{
-    const QVariant value = QStringListModel::data(index, role == Qt::DisplayRole ? Qt::EditRole : role);
-    return role == Qt::DisplayRole ? QVariant(DisplayFileName(value.toString())) : value;
-}
-
 FileListBox::FileListBox(QWidget *parent)
     : QListView(parent)
     , lister(ListMatchingFiles)
     , path_(CurrentFolder())
-    , request_(lane_, [this](std::optional<FolderListing> listing) { Apply(listing ? *listing : FolderListing()); })
+    , request_(lane_, [this](std::optional<FolderListing> listing) { Apply(listing ? std::move(*listing) : FolderListing()); })
 {
     setModel(&model_);
     setUniformItemSizes(true);
@@ -62,7 +56,7 @@ void FileListBox::SetPath(const QString &path)
     if (started_ && path == path_)
         return;
     path_ = path;
-    model_.setStringList({});
+    model_.SetNames({});
     Refresh();
 }
 
@@ -85,9 +79,17 @@ QString FileListBox::FileName() const
     return selected.isEmpty() ? QString() : selected.first().data(Qt::EditRole).toString();
 }
 
+QStringList FileListBox::Names() const
+{
+    QStringList names;
+    for (int row = 0; row < model_.rowCount(); ++row)
+        names.append(model_.index(row).data(Qt::EditRole).toString());
+    return names;
+}
+
 bool FileListBox::Select(const QString &name)
 {
-    const int row = static_cast<int>(model_.stringList().indexOf(name));
+    const int row = model_.Row(name);
     if (row < 0)
         return false;
     setCurrentIndex(model_.index(row));
@@ -116,15 +118,14 @@ void FileListBox::ReadAgain()
         Refresh();
 }
 
-void FileListBox::Apply(const FolderListing &listing)
+void FileListBox::Apply(FolderListing listing)
 {
-    const QStringList &names = listing.names;
     // A folder read again keeps its selection while the selected file is there.
     const QString selected = FileName();
     const int scroll = verticalScrollBar()->value();
     restoring_ = true;
-    model_.setStringList(names);
-    const int row = selected.isEmpty() ? -1 : static_cast<int>(names.indexOf(selected));
+    model_.SetNames(std::move(listing.names));
+    const int row = selected.isEmpty() ? -1 : model_.Row(selected);
     if (row >= 0)
         setCurrentIndex(model_.index(row));
     verticalScrollBar()->setValue(scroll);

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "NameListModel.h"
+
 #include "core/FilePattern.h"
 #include "platform/Background.h"
 #include "platform/FolderWatcher.h"
 
 #include <QListView>
-#include <QStringListModel>
 #include <QTimer>
 
 // A list of the regular files of one folder whose names match a pattern text
@@ -36,13 +37,13 @@ public:
     // Selects the entry of that name, as a click on it would; false when the list has none.
     bool Select(const QString &name);
     int ListCount() const { return model_.rowCount(); }
-    QStringList Names() const { return model_.stringList(); }
+    QStringList Names() const;
     // True while the shown folder is being read.
     bool Listing() const { return request_.InFlight(); }
 
     // Reads the matching names of a folder; false when it cannot be read. Runs
     // on a background thread. Replaceable by tests.
-    std::function<bool(const QString &path, const FilePattern &pattern, QStringList &names)> lister;
+    std::function<bool(const QString &path, const FilePattern &pattern, NameList &names)> lister;
 
 signals:
     void Click();
@@ -62,15 +63,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    // Holds the names as the program keeps them; shows them as DisplayFileName does.
-    class NameModel : public QStringListModel
-    {
-    public:
-        QVariant data(const QModelIndex &index, int role) const override;
-    };
-
     struct FolderListing {
-        QStringList names;
+        NameList names;
         bool read = false;
         std::shared_ptr<const FolderWatch> watch;
     };
@@ -79,9 +73,9 @@ private:
     void Refresh();
     // Reads the shown folder again once the reading under way is done.
     void ReadAgain();
-    void Apply(const FolderListing &listing);
+    void Apply(FolderListing listing);
 
-    NameModel model_;
+    NameListModel model_;
     QString path_;
     QString patternText_ = QStringLiteral("*.*");
     FilePattern pattern_;

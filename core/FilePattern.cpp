@@ -33,6 +33,19 @@ bool GlobMatch(std::string_view name, std::string_view glob)
     return g == glob.size();
 }
 
+// Whether the name ends with the suffix, which is folded already.
+bool EndsWithFolded(std::string_view name, std::string_view suffix)
+{
+    if (name.size() < suffix.size())
+        return false;
+    const char *end = name.data() + name.size() - suffix.size();
+    for (std::size_t i = 0; i < suffix.size(); ++i) {
+        if (Fold(end[i]) != suffix[i])
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 FilePattern::FilePattern(std::string_view text)
@@ -48,12 +61,19 @@ FilePattern::FilePattern(std::string_view text)
         std::string glob(part);
         for (char &c : glob)
             c = Fold(c);
-        globs_.push_back(std::move(glob));
+        if (glob.size() > 1 && glob[0] == '*' && glob.find_first_of("*?", 1) == std::string::npos)
+            suffixes_.push_back(glob.substr(1));
+        else
+            globs_.push_back(std::move(glob));
     }
 }
 
 bool FilePattern::Matches(std::string_view name) const
 {
+    for (const std::string &suffix : suffixes_) {
+        if (EndsWithFolded(name, suffix))
+            return true;
+    }
     for (const std::string &glob : globs_) {
         if (GlobMatch(name, glob))
             return true;

@@ -15,5 +15,9 @@ public:
     bool Matches(std::string_view name) const;
 
 private:
+    // Patterns of the form "*suffix" without further wildcards, the usual
+    // kind, are matched as a folded compare of the name's end; the rest by
+    // the general wildcard match.
+    std::vector<std::string> suffixes_;
     std::vector<std::string> globs_;
 };

@@ -3,8 +3,10 @@
 #include "FileNames.h"
 
 #include "core/FilePattern.h"
+#include "core/NameList.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -53,23 +55,41 @@ QString Decode(const char *name)
     return DecodeFileName(QByteArray::fromRawData(name, static_cast<qsizetype>(std::strlen(name))));
 }
 
-// The name with letters folded, as UTF-8: names sort by it without regard to
-// case. Plain ASCII names, the common case, are folded byte by byte.
-std::string FoldedKey(const char *name)
+char FoldAscii(char c)
 {
-    std::string key(name);
-    bool ascii = true;
-    for (char &c : key) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            ascii = false;
-            break;
-        }
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// A matching name as it is sorted: by its letters folded, then by its bytes.
+// Plain ASCII names, the common case, are folded as they are compared; other
+// names are folded once, as UTF-8, into a block of keys. The first eight
+// folded bytes, read as a big-endian number, settle most comparisons without
+// leaving the entry.
+struct SortEntry {
+    std::uint64_t prefix = 0;
+    std::uint32_t name = 0;
+    std::uint32_t key = kAsciiKey; // start in the key block, or kAsciiKey
+    static constexpr std::uint32_t kAsciiKey = UINT32_MAX;
+};
+
+std::uint64_t Prefix(const char *folded, bool foldNow)
+{
+    std::uint64_t prefix = 0;
+    int i = 0;
+    for (; i < 8 && folded[i]; ++i)
+        prefix = prefix << 8 | static_cast<unsigned char>(foldNow ? FoldAscii(folded[i]) : folded[i]);
+    return prefix << (8 * (8 - i));
+}
+
+// Compares two keys from their ninth byte on; each is folded already or folded here.
+int CompareRest(const char *a, bool foldA, const char *b, bool foldB)
+{
+    for (std::size_t i = 8;; ++i) {
+        const auto x = static_cast<unsigned char>(foldA ? FoldAscii(a[i]) : a[i]);
+        const auto y = static_cast<unsigned char>(foldB ? FoldAscii(b[i]) : b[i]);
+        if (x != y || x == 0)
+            return x < y ? -1 : x > y ? 1 : 0;
     }
-    if (ascii)
-        return key;
-    return Decode(name).toCaseFolded().toStdString();
 }
 
 } // namespace
@@ -85,26 +105,50 @@ bool ListSubfolders(const QString &path, QStringList &folders)
         });
 }
 
-bool ListMatchingFiles(const QString &path, const FilePattern &pattern, QStringList &names)
+bool ListMatchingFiles(const QString &path, const FilePattern &pattern, NameList &names)
 {
-    names.clear();
-    struct Match {
-        std::string key; // the name folded, to sort by
-        std::string name;
-    };
-    std::vector<Match> matches;
+    names = NameList();
+    std::vector<SortEntry> entries;
+    std::string keys; // folded keys of names beyond ASCII, each followed by a zero byte
+    bool full = false;
     const bool read = EachEntry(
         path, [&pattern](const char *name) { return pattern.Matches(name); },
-        [&matches](const char *name, unsigned char type) {
-            if (type == DT_REG)
-                matches.push_back({FoldedKey(name), name});
+        [&](const char *name, unsigned char type) {
+            SortEntry entry;
+            if (type != DT_REG || full || !names.Store(name, entry.name)) {
+                full = full || type == DT_REG;
+                return;
+            }
+            bool ascii = true;
+            for (const char *c = name; *c && ascii; ++c)
+                ascii = static_cast<unsigned char>(*c) < 0x80;
+            if (ascii) {
+                entry.prefix = Prefix(name, true);
+            } else {
+                const std::string folded = Decode(name).toCaseFolded().toStdString();
+                entry.key = static_cast<std::uint32_t>(keys.size());
+                keys.append(folded).push_back('\0');
+                entry.prefix = Prefix(folded.c_str(), false);
+            }
+            entries.push_back(entry);
         });
-    std::sort(matches.begin(), matches.end(), [](const Match &a, const Match &b) {
-        return a.key != b.key ? a.key < b.key : a.name < b.name;
+    const auto key = [&](const SortEntry &entry) {
+        return entry.key == SortEntry::kAsciiKey ? names.Stored(entry.name).data() : keys.data() + entry.key;
+    };
+    std::sort(entries.begin(), entries.end(), [&](const SortEntry &a, const SortEntry &b) {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix;
+        // Equal prefixes with a zero last byte are equal keys shorter than eight bytes.
+        const int folded = (a.prefix & 0xFF) == 0
+            ? 0
+            : CompareRest(key(a), a.key == SortEntry::kAsciiKey, key(b), b.key == SortEntry::kAsciiKey);
+        return folded != 0 ? folded < 0 : std::strcmp(names.Stored(a.name).data(), names.Stored(b.name).data()) < 0;
     });
-    names.reserve(static_cast<qsizetype>(matches.size()));
-    for (const Match &match : matches)
-        names.append(Decode(match.name.c_str()));
+    std::vector<std::uint32_t> order;
+    order.reserve(entries.size());
+    for (const SortEntry &entry : entries)
+        order.push_back(entry.name);
+    names.SetOrder(std::move(order));
     return read;
 }
 

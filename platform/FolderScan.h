@@ -6,6 +6,7 @@
 #include <string>
 
 class FilePattern;
+class NameList;
 
 // The visible subfolders of a folder (and links to folders), unsorted; names
 // starting with a dot are hidden and left out. Only the folders' names are
@@ -13,9 +14,9 @@ class FilePattern;
 bool ListSubfolders(const QString &path, QStringList &folders);
 
 // The visible regular files of a folder (and links to them) whose names match
-// the pattern, sorted by name without regard to case. Only matching names are
-// decoded. Returns false, with nothing listed, when the folder cannot be read.
-bool ListMatchingFiles(const QString &path, const FilePattern &pattern, QStringList &names);
+// the pattern, sorted by name without regard to case, then by their bytes. The names are
+// kept as bytes. Returns false, with nothing listed, when the folder cannot be read.
+bool ListMatchingFiles(const QString &path, const FilePattern &pattern, NameList &names);
 
 // Whether the path names a folder (or a link to one).
 bool IsFolder(const QString &path);

@@ -104,12 +104,19 @@ void TestControls::fileListShowsMatchingRegularFiles()
 
 void TestControls::fileListSortsWithoutCase()
 {
-    for (const char *name : {"b.gb", "A.gb", "c.GB", "B2.gb", "a1.gb"})
-        QVERIFY(WriteBytes(path(QLatin1String(name)), "rom"));
+    // Long names that differ past their eighth letter; names beyond ASCII
+    // after the ASCII ones; names equal but for case by their bytes.
+    const QStringList names{u"b.gb"_s, u"A.gb"_s, u"c.GB"_s, u"B2.gb"_s, u"a1.gb"_s, u"Game Boy Zeta.gb"_s,
+                            u"GAME BOY alpha.gb"_s, u"game boy Alpha.gb"_s, u"\u00e9mile long name.gb"_s,
+                            u"\u00c9mile long name.gb"_s, u"z.gb"_s};
+    for (const QString &name : names)
+        QVERIFY(WriteBytes(path(name), "rom"));
     FileListBox list;
     list.SetPattern(kPattern);
     QVERIFY(List(list, dir_->path()));
-    QCOMPARE(list.Names(), (QStringList{u"A.gb"_s, u"a1.gb"_s, u"b.gb"_s, u"B2.gb"_s, u"c.GB"_s}));
+    QCOMPARE(list.Names(), (QStringList{u"A.gb"_s, u"a1.gb"_s, u"b.gb"_s, u"B2.gb"_s, u"c.GB"_s, u"GAME BOY alpha.gb"_s,
+                                        u"game boy Alpha.gb"_s, u"Game Boy Zeta.gb"_s, u"z.gb"_s,
+                                        u"\u00c9mile long name.gb"_s, u"\u00e9mile long name.gb"_s}));
 }
 
 void TestControls::fileListClearsSelectionOnFolderChange()
@@ -239,10 +246,10 @@ void TestControls::fileListDropsStaleListing()
     FileListBox list;
     list.SetPattern(kPattern);
     auto gate = std::make_shared<Gate>();
-    list.lister = [gate](const QString &folder, const FilePattern &, QStringList &names) {
+    list.lister = [gate](const QString &folder, const FilePattern &, NameList &names) {
         if (folder.endsWith(QLatin1String("/old")))
             gate->Wait();
-        names = QStringList{folder.section(QLatin1Char('/'), -1) + QStringLiteral(".gb")};
+        names.Append((folder.section(QLatin1Char('/'), -1) + QStringLiteral(".gb")).toStdString());
         return true;
     };
     list.SetPath(path(QStringLiteral("old")));
@@ -264,7 +271,7 @@ void TestControls::fileListReadsOneListingAtATime()
     auto started = std::make_shared<std::atomic<int>>(0);
     auto running = std::make_shared<std::atomic<int>>(0);
     auto most = std::make_shared<std::atomic<int>>(0);
-    list.lister = [=](const QString &folder, const FilePattern &pattern, QStringList &names) {
+    list.lister = [=](const QString &folder, const FilePattern &pattern, NameList &names) {
         ++*started;
         *most = std::max(most->load(), ++*running);
         gate->Wait();

@@ -56,6 +56,8 @@ private slots:
     void pictureCandidates();
     void filePattern_data();
     void filePattern();
+    void suffixPatternAgreesWithGlob_data();
+    void suffixPatternAgreesWithGlob();
     void storedGameCount_data();
     void storedGameCount();
 
@@ -254,6 +256,36 @@ void TestCore::filePattern()
     QCOMPARE(FilePattern("*.gb; *.sgb; *cgb; *.gbc").Matches(bytes), matches);
     QCOMPARE(FilePattern("*.gb;*.sgb;*cgb;*.gbc").Matches(bytes), matches);
     QCOMPARE(FilePattern(" *.GB ;  *.Sgb; *CGB ;*.gbC ").Matches(bytes), matches);
+}
+
+// "*.gb" is matched by the suffix compare, "**.gb" by the general wildcard
+// match; both must say the same, and say it right.
+void TestCore::suffixPatternAgreesWithGlob_data()
+{
+    QTest::addColumn<QByteArray>("pattern");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<bool>("matches");
+    QTest::newRow("plain") << QByteArray("*.gb") << QByteArray("x.gb") << true;
+    QTest::newRow("name is the suffix") << QByteArray("*.gb") << QByteArray(".gb") << true;
+    QTest::newRow("name shorter") << QByteArray("*.gbc") << QByteArray("gbc") << false;
+    QTest::newRow("name folded") << QByteArray("*.gbc") << QByteArray("X.GbC") << true;
+    QTest::newRow("pattern folded") << QByteArray("*.GBC") << QByteArray("x.gbc") << true;
+    QTest::newRow("last byte differs") << QByteArray("*.gb") << QByteArray("x.gc") << false;
+    QTest::newRow("first byte differs") << QByteArray("*.gb") << QByteArray("xxgb") << false;
+    QTest::newRow("suffix inside only") << QByteArray("*.gb") << QByteArray("x.gb.txt") << false;
+    QTest::newRow("bytes above ASCII kept") << QByteArray("*\xC3\xA9") << QByteArray("caf\xC3\xA9") << true;
+    QTest::newRow("no folding above ASCII") << QByteArray("*\xC3\xA9") << QByteArray("CAF\xC3\x89") << false;
+    QTest::newRow("blanks inside kept") << QByteArray("*a b") << QByteArray("xa b") << true;
+}
+
+void TestCore::suffixPatternAgreesWithGlob()
+{
+    QFETCH(QByteArray, pattern);
+    QFETCH(QByteArray, name);
+    QFETCH(bool, matches);
+    const std::string bytes = name.toStdString();
+    QCOMPARE(FilePattern(pattern.toStdString()).Matches(bytes), matches);
+    QCOMPARE(FilePattern("*" + pattern.toStdString()).Matches(bytes), matches);
 }
 
 void TestCore::storedGameCount_data()
