@@ -20,7 +20,8 @@ fi
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 rows="$(mktemp)"
 trap 'rm -f "$rows"' EXIT
-"$build/bench/bench_startup" "$build/vexa-launcher" "$build/bench/startup_bare" "$build/bench/startup_label" "${2:-25}" | grep '^ROW' >> "$rows"
+"$build/bench/bench_startup" "$build/vexa-launcher" "$build/bench/startup_bare" "$build/bench/startup_label" \
+    "$build/bench/list_folder" "${2:-25}" | grep '^ROW' >> "$rows"
 for bench in bench_browse bench_launch; do
     "$build/bench/$bench" | grep '^ROW' >> "$rows"
 done
