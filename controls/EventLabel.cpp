@@ -1,5 +1,7 @@
 #include "EventLabel.h"
 
+#include "platform/PictureLoader.h"
+
 #include <QMouseEvent>
 
 EventLabel::EventLabel(QWidget *parent)
@@ -30,4 +32,21 @@ void EventLabel::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
     if (click)
         emit Click();
+}
+
+void EventLabel::SetPictureWhenShown(const QString &resource)
+{
+    pending_ = resource;
+    QPixmap blank(size());
+    blank.fill(Qt::transparent);
+    setPixmap(blank);
+}
+
+void EventLabel::showEvent(QShowEvent *event)
+{
+    if (!pending_.isEmpty()) {
+        setPixmap(ResourcePicture(pending_));
+        pending_.clear();
+    }
+    QLabel::showEvent(event);
 }

@@ -11,6 +11,10 @@ class EventLabel : public QLabel
 public:
     explicit EventLabel(QWidget *parent = nullptr);
 
+    // The picture of that resource, decoded when the label is first shown
+    // rather than at start; until then a blank one of the label's size.
+    void SetPictureWhenShown(const QString &resource);
+
 signals:
     void Click();
     void MouseMove();
@@ -19,7 +23,9 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    QString pending_;
     bool pressed_ = false;
 };

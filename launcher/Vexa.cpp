@@ -105,7 +105,8 @@ EventLabel *MakePicture(QWidget *parent, const char *name, const QString &resour
 {
     auto *label = new EventLabel(parent);
     label->setObjectName(QLatin1String(name));
-    label->setPixmap(ResourcePicture(resource));
+    if (!resource.isEmpty())
+        label->setPixmap(ResourcePicture(resource));
     label->setGeometry(rect);
     return label;
 }
@@ -253,8 +254,10 @@ void Vexa::BuildOptionFrames()
 
 void Vexa::BuildRunButton()
 {
-    RunUp = MakePicture(this, "RunUp", QStringLiteral(":/runup.jpg"), Twips(4125, 3900, 1065, 285));
-    RunDown = MakePicture(this, "RunDown", QStringLiteral(":/rundown.jpg"), Twips(4125, 3900, 1065, 285));
+    RunUp = MakePicture(this, "RunUp", QStringLiteral(":/runup.png"), Twips(4125, 3900, 1065, 285));
+    // The lit picture is decoded when the pointer first comes onto the Run picture.
+    RunDown = MakePicture(this, "RunDown", QString(), Twips(4125, 3900, 1065, 285));
+    RunDown->SetPictureWhenShown(QStringLiteral(":/rundown.png"));
     RunUp->setAccessibleName(QStringLiteral("Run"));
     RunDown->setAccessibleName(QStringLiteral("Run"));
     RunDown->hide();
@@ -279,7 +282,8 @@ void Vexa::BuildHiddenControls()
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(Twips(150, 5025, 4740, 390));
     Text1->setAccessibleName(QStringLiteral("Path"));
-    noimage = MakePicture(this, "noimage", QStringLiteral(":/noimage.bmp"), Twips(6180, 6000, 2940, 1815));
+    // Its picture is decoded when a game picture is first missing.
+    noimage = MakePicture(this, "noimage", QString(), Twips(6180, 6000, 2940, 1815));
     noimage->setAccessibleName(QStringLiteral("No Image Found"));
 }
 
@@ -544,9 +548,16 @@ void Vexa::ApplyHeader(const std::vector<std::uint8_t> &header)
     StatusBar1->SetPanelText(4, QString::fromStdString(facts.RomSizeText));
 }
 
+QPixmap Vexa::PlaceholderPicture()
+{
+    if (noimage->pixmap().isNull())
+        noimage->setPixmap(ResourcePicture(QStringLiteral(":/noimage.bmp")));
+    return noimage->pixmap();
+}
+
 void Vexa::ApplyPicture(const QImage &picture)
 {
-    Image1->setPixmap(picture.isNull() ? noimage->pixmap() : QPixmap::fromImage(picture));
+    Image1->setPixmap(picture.isNull() ? PlaceholderPicture() : QPixmap::fromImage(picture));
 }
 
 void Vexa::File1_DblClick()

@@ -66,6 +66,8 @@ public:
 
     // True while a folder, a listing, a ROM or a setting is still being read or written.
     bool Busy() const;
+    // The placeholder for a missing game picture, which noimage holds once it is first needed.
+    QPixmap PlaceholderPicture();
 
     Frame *Frame1 = nullptr;              // "Picture Of The Game": Image1, Drive1, Dir1
     Frame *Frame2 = nullptr;              // "Pick Your Gameboy Rom": File1

@@ -12,8 +12,11 @@ void MapWindowsFonts()
 
 QFont WindowsFont(const QString &face)
 {
+    // The first substitute alone: naming the second as well makes the font
+    // engine look up fall-back faces for both at start. Without the first
+    // face installed, fontconfig picks the nearest it has all the same.
     const QStringList substitutes = QFont::substitutes(face);
     QFont font;
-    font.setFamilies(substitutes.isEmpty() ? QStringList{face} : substitutes);
+    font.setFamily(substitutes.isEmpty() ? face : substitutes.first());
     return font;
 }

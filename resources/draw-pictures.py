@@ -168,16 +168,16 @@ def write_console():
 
 
 def write_run_buttons():
-    for name, top, bottom, text in (("runup.jpg", "#d01010", "#700000", "white"),
-                                    ("rundown.jpg", "#ff5040", "#b01008", "yellow")):
+    # PNG, which the toolkit reads without loading a plug-in at start.
+    for name, top, bottom, text in (("runup.png", "#d01010", "#700000", "white"),
+                                    ("rundown.png", "#ff5040", "#b01008", "yellow")):
         convert("-size", "71x19", f"gradient:{top}-{bottom}",
                 "-fill", "none", "-stroke", "#400000", "-draw", "rectangle 0,0 70,18",
                 "-stroke", "#ff9080", "-draw", "line 1,1 69,1", "-draw", "line 1,1 1,17",
                 "-font", BOLD, "-pointsize", "13", "-stroke", "none",
                 "-fill", "#300000", "-gravity", "center", "-annotate", "+1+1", "Run",
                 "-fill", text, "-annotate", "+0+0", "Run",
-                "-strip", "-interlace", "none", "-sampling-factor", "2x2", "-quality", "85",
-                "JPEG:" + out(name))
+                "-strip", "-define", "png:exclude-chunks=date,time", "PNG24:" + out(name))
 
 
 def write_noimage():

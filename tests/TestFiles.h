@@ -2,10 +2,13 @@
 
 #include "platform/SettingNames.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
+#include <QImageWriter>
 #include <QString>
 #include <QStringList>
 #include <QTest>
@@ -75,6 +78,25 @@ inline QByteArray RomBytes(int length, unsigned char cgb, unsigned char sgb, uns
     put(0x148, size);
     put(0x14A, destination);
     return bytes;
+}
+
+// The picture in the format asked for, as a file of it would hold it.
+inline QByteArray Encoded(const QImage &image, const char *format, bool progressive = false)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
+    return buffer.data();
+}
+
+// A small baseline JPEG, as a game picture may be.
+inline QByteArray SampleJpeg()
+{
+    QImage image(71, 19, QImage::Format_RGB32);
+    image.fill(Qt::darkRed);
+    return Encoded(image, "jpeg");
 }
 
 inline bool MakeFifo(const QString &path)

@@ -51,16 +51,6 @@ bool NoChildLeft()
     return waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD;
 }
 
-QByteArray Encoded(const QImage &image, const char *format, bool progressive = false)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    writer.setProgressiveScanWrite(progressive);
-    writer.write(image);
-    return buffer.data();
-}
-
 // Two by two pixels, a red row over a blue one, stored from the top down
 // (height -2).
 QByteArray TopDownBitmap()
@@ -1040,7 +1030,7 @@ void TestPlatform::pictures()
     if (kind == QLatin1String("bmp"))
         QVERIFY(WriteBytes(picture, resource("console.bmp")));
     else if (kind == QLatin1String("jpg"))
-        QVERIFY(WriteBytes(picture, resource("runup.jpg")));
+        QVERIFY(WriteBytes(picture, SampleJpeg()));
     else if (kind == QLatin1String("gif"))
         QVERIFY(WriteBytes(picture, resource("about-frame.gif")));
     else if (kind == QLatin1String("corrupt"))
@@ -1050,7 +1040,7 @@ void TestPlatform::pictures()
     else if (kind == QLatin1String("truncbmp"))
         QVERIFY(WriteBytes(picture, resource("console.bmp").left(30000)));
     else if (kind == QLatin1String("truncjpg"))
-        QVERIFY(WriteBytes(picture, resource("runup.jpg").left(500)));
+        QVERIFY(WriteBytes(picture, SampleJpeg().left(500)));
     else if (kind == QLatin1String("png"))
         QVERIFY(WriteBytes(picture, Encoded(QImage(8, 8, QImage::Format_RGB32), "png")));
     else if (kind == QLatin1String("topdown"))
@@ -1059,7 +1049,7 @@ void TestPlatform::pictures()
         QVERIFY(WriteBytes(picture, Encoded(QImage(8, 8, QImage::Format_RGB32), "ppm")));
     else if (kind == QLatin1String("embeddedend")) {
         // A comment holding an end marker, as an embedded thumbnail would.
-        const QByteArray jpeg = resource("runup.jpg");
+        const QByteArray jpeg = SampleJpeg();
         QVERIFY(WriteBytes(picture, jpeg.left(2) + QByteArray("\xFF\xFE\x00\x04\xFF\xD9", 6)
                                         + jpeg.mid(2, jpeg.size() / 2)));
     } else if (kind == QLatin1String("progressive") || kind == QLatin1String("scans")) {

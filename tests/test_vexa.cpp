@@ -452,8 +452,9 @@ void TestVexa::picturesAtStart()
     QCOMPARE(window->Image1->pixmap().size(), QSize(160, 144));
     QVERIFY(window->Image1->hasScaledContents());
     QCOMPARE(window->Image1->contentsRect().size(), QSize(160, 144));
-    QCOMPARE(window->noimage->pixmap().size(), QSize(196, 121));
+    QCOMPARE(window->PlaceholderPicture().size(), QSize(196, 121));
     QCOMPARE(window->RunUp->pixmap().size(), QSize(71, 19));
+    window->RunDown->show();
     QCOMPARE(window->RunDown->pixmap().size(), QSize(71, 19));
     QVERIFY(window->RunUp->pixmap().toImage() != window->RunDown->pixmap().toImage());
 }
@@ -654,7 +655,7 @@ void TestVexa::slowReadShowsUnreadable()
     };
     ClickFile(QStringLiteral("slow.gb"));
     QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("?MBit"));
-    QCOMPARE(window->Image1->pixmap().toImage(), window->noimage->pixmap().toImage());
+    QCOMPARE(window->Image1->pixmap().toImage(), window->PlaceholderPicture().toImage());
     QCOMPARE(window->StatusBar1->PanelAt(1).enabled, true); // flags kept
     QTest::mouseClick(window->Command3, Qt::LeftButton);
     QVERIFY(window->Dir1->isVisible());
@@ -707,11 +708,11 @@ void TestVexa::slowPictureKeepsTheHeader()
     QVERIFY(window->File1->Select(QStringLiteral("x.gb")));
     QVERIFY(WaitFor([&] { return window->StatusBar1->PanelAt(4).text == QLatin1String("8MBit"); }));
     Settle();
-    QCOMPARE(window->Image1->pixmap().toImage(), window->noimage->pixmap().toImage());
+    QCOMPARE(window->Image1->pixmap().toImage(), window->PlaceholderPicture().toImage());
     gate->Open();
     QVERIFY(Background::WaitIdle(5000));
     QTest::qWait(50);
-    QCOMPARE(window->Image1->pixmap().toImage(), window->noimage->pixmap().toImage());
+    QCOMPARE(window->Image1->pixmap().toImage(), window->PlaceholderPicture().toImage());
 }
 
 // A first start from the menu opens the lists on the home folder, and stores
@@ -1046,7 +1047,7 @@ void TestVexa::unreadableRoms()
     QVERIFY(timer.elapsed() < 1000);
     QCOMPARE(window->Game, rom);
     QCOMPARE(window->Text1->text(), rom);
-    QCOMPARE(window->Image1->pixmap().toImage(), window->noimage->pixmap().toImage());
+    QCOMPARE(window->Image1->pixmap().toImage(), window->PlaceholderPicture().toImage());
     QVERIFY(window->StatusBar1->PanelAt(4).enabled);
     if (kind == QLatin1String("sparse")) {
         QVERIFY(window->StatusBar1->PanelAt(1).enabled);
@@ -1104,9 +1105,9 @@ void TestVexa::pictureFromImagesFolder()
     QVERIFY(WriteBytes(path(rom), RomBytes(400, 0x80, 0x03, 0x05, 0x00)));
     QVERIFY(QDir().mkpath(path(QStringLiteral("images"))));
     const QString target = path(QStringLiteral("images/") + picture);
-    QFile resource(content == QLatin1String("jpg") ? QStringLiteral(":/runup.jpg") : QStringLiteral(":/console.bmp"));
+    QFile resource(QStringLiteral(":/console.bmp"));
     QVERIFY(resource.open(QIODevice::ReadOnly));
-    QByteArray bytes = resource.readAll();
+    QByteArray bytes = content == QLatin1String("jpg") ? SampleJpeg() : resource.readAll();
     if (content == QLatin1String("corrupt"))
         bytes = "BM" + QByteArray(500, '\x01');
     else if (content == QLatin1String("truncated"))
@@ -1123,7 +1124,7 @@ void TestVexa::pictureFromImagesFolder()
     Vexa *window = MakeWindow();
     ClickFile(rom);
     const QImage image = window->Image1->pixmap().toImage();
-    QCOMPARE(image == window->noimage->pixmap().toImage(), !shown);
+    QCOMPARE(image == window->PlaceholderPicture().toImage(), !shown);
     QCOMPARE(window->Image1->size(), QSize(164, 148));
     QCOMPARE(window->size(), QSize(349, 298));
     QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("8MBit"));
