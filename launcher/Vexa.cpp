@@ -23,6 +23,7 @@
 #include "platform/Settings.h"
 #include "platform/SettingNames.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -166,11 +167,17 @@ Vexa::Vexa(QWidget *parent)
         box->open();
     };
 
+    // A line edit lays out its first text in the application's font before it
+    // takes its own. With the window's font as the application's while the
+    // controls are made, start-up loads one font face instead of two.
+    const QFont applicationFont = QApplication::font();
+    QApplication::setFont(font());
     BuildRomFrame();
     BuildPictureFrame();
     BuildOptionFrames();
     BuildRunButton();
     BuildHiddenControls();
+    QApplication::setFont(applicationFont);
     ArrangeStackingAndTabs();
     ConnectHandlers();
     Form_Load();
