@@ -1,6 +1,7 @@
 #include "PictureLoader.h"
 
 #include "FileNames.h"
+#include "PictureFolder.h"
 #include "RegularFile.h"
 
 #include "core/HeaderInspection.h"
@@ -8,6 +9,10 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QtEndian>
+
+#include <map>
+#include <memory>
+#include <mutex>
 
 namespace {
 
@@ -95,9 +100,10 @@ bool LooksComplete(const QByteArray &bytes, const QByteArray &format)
 
 } // namespace
 
-QImage LoadPicture(const QString &path)
+namespace {
+
+QImage Decode(RegularFile &file)
 {
-    RegularFile file(path);
     if (!file.IsOpen() || file.Size() == 0 || file.Size() > kMaxPictureFileBytes)
         return {};
     QByteArray bytes(static_cast<qsizetype>(file.Size()), Qt::Uninitialized);
@@ -119,12 +125,47 @@ QImage LoadPicture(const QString &path)
     return reader.read();
 }
 
+// The picture folders looked in, kept for the program's life (threads stuck
+// on a dead share may still use them at exit): images/ of the working folder,
+// and of the last few ROM folders.
+std::shared_ptr<PictureFolder> FolderOfPictures(const QByteArray &path)
+{
+    constexpr std::size_t kKept = 8;
+    static auto *mutex = new std::mutex;
+    static auto *folders = new std::map<QByteArray, std::shared_ptr<PictureFolder>>;
+    const std::lock_guard<std::mutex> lock(*mutex);
+    const auto found = folders->find(path);
+    if (found != folders->end())
+        return found->second;
+    if (folders->size() >= kKept)
+        folders->clear();
+    return (*folders)[path] = std::make_shared<PictureFolder>(path);
+}
+
+} // namespace
+
+QImage LoadPicture(const QString &path)
+{
+    RegularFile file(path);
+    return Decode(file);
+}
+
 QImage LoadGamePicture(const QString &romFolder, const QString &fileName)
 {
-    const QString romImages = romFolder + QStringLiteral("/images/");
+    // Each folder is opened once for all the names tried in it.
+    std::unique_ptr<PictureFolder::Look> folders[2];
     for (const PictureCandidate &candidate : PictureCandidates(EncodeFileName(fileName).toStdString())) {
-        const QString name = DecodeFileName(QByteArray::fromStdString(candidate.name));
-        QImage picture = LoadPicture((candidate.inRomFolder ? romImages : QStringLiteral("images/")) + name);
+        std::unique_ptr<PictureFolder::Look> &folder = folders[candidate.inRomFolder ? 1 : 0];
+        if (!folder) {
+            folder = FolderOfPictures(candidate.inRomFolder ? EncodeFileName(romFolder) + "/images"
+                                                            : QByteArrayLiteral("images"))
+                         ->Open();
+        }
+        const std::string name = folder->Find(candidate.name);
+        if (name.empty())
+            continue;
+        RegularFile file(folder->Descriptor(), QByteArray::fromStdString(name));
+        QImage picture = Decode(file);
         if (!picture.isNull())
             return picture;
     }

@@ -3,56 +3,60 @@
 #include "FileNames.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-// How many times a path that changes between the look and the open is looked
-// at again before it is given up.
-constexpr int kOpenAttempts = 8;
-
-} // namespace
-
 RegularFile::RegularFile(const QString &path)
+    : RegularFile(AT_FDCWD, EncodeFileName(path))
 {
-    const QByteArray name = EncodeFileName(path);
-    for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
-        struct stat named = {};
-        if (stat(name.constData(), &named) != 0) {
-            error_ = errno;
-            return;
-        }
-        mode_ = named.st_mode;
-        if (!S_ISREG(named.st_mode)) {
-            error_ = EINVAL;
-            return;
-        }
-        // Non-blocking: should a FIFO have taken the file's place since the
-        // look, opening it does not wait for a writer.
-        const int fd = open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-        if (fd < 0) {
-            error_ = errno;
-            if (error_ == ENOENT || error_ == EINTR)
-                continue; // gone between the look and the open
-            return;
-        }
-        // A file renamed into place since the look is simply the file now:
-        // what counts is what was opened.
+}
+
+RegularFile::RegularFile(int folder, const QByteArray &name)
+{
+    // The name is looked up once, and what it names is looked at through a
+    // descriptor that opens nothing (O_PATH): no FIFO, socket or device is
+    // ever opened, and the file read is the very one looked at.
+    const int look = openat(folder, name.constData(), O_PATH | O_CLOEXEC);
+    if (look < 0) {
+        error_ = errno;
+        return;
+    }
+    struct stat info = {};
+    if (fstat(look, &info) != 0) {
+        error_ = errno;
+        close(look);
+        return;
+    }
+    mode_ = info.st_mode;
+    if (!S_ISREG(info.st_mode)) {
+        error_ = EINVAL;
+        close(look);
+        return;
+    }
+    // Opened again through the descriptor, which asks the file system for no
+    // second lookup: on a share every call is a round trip.
+    const int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    char descriptor[32];
+    std::snprintf(descriptor, sizeof descriptor, "/proc/self/fd/%d", look);
+    int fd = open(descriptor, flags);
+    if (fd < 0 && errno == ENOENT) {
+        // No /proc: opened by name, and taken only when it is still a regular file.
+        fd = openat(folder, name.constData(), flags);
         struct stat opened = {};
-        const bool known = fstat(fd, &opened) == 0;
-        error_ = known ? 0 : errno;
-        if (known) {
-            mode_ = opened.st_mode;
-            if (S_ISREG(opened.st_mode)) {
-                fd_ = fd;
-                size_ = opened.st_size;
-                return;
-            }
-            error_ = EINVAL;
+        if (fd >= 0 && (fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode))) {
+            close(fd);
+            fd = -1;
+            errno = EINVAL;
         }
-        close(fd);
+        info = opened;
+    }
+    error_ = fd < 0 ? errno : 0;
+    close(look);
+    if (fd >= 0) {
+        fd_ = fd;
+        size_ = info.st_size;
     }
 }
 

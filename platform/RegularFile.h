@@ -1,20 +1,23 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
 
-// A regular file opened for reading. The path is examined before anything is
-// opened: a FIFO, socket, device or directory is refused without being opened
-// (so a FIFO's waiting writer is never released and no device is touched).
-// What was opened is checked again: a regular file renamed into place in the
-// meantime is taken, as the file the path now names; anything else is closed
-// and the path looked at afresh, a few times at most. Opening never blocks.
-// The file is closed when the object goes.
+// A regular file opened for reading. What the path names is examined before
+// anything is opened: a FIFO, socket, device or directory is refused without
+// being opened (so a FIFO's waiting writer is never released and no device is
+// touched), and the file opened is the one examined, even when another takes
+// its name meanwhile. Opening never blocks. On a share, opening costs one
+// lookup of each part of the path, one look at the file and one open. The
+// file is closed when the object goes.
 class RegularFile
 {
 public:
     explicit RegularFile(const QString &path);
+    // The file of that name in an open folder (AT_FDCWD: the working folder).
+    RegularFile(int folder, const QByteArray &name);
     ~RegularFile();
     RegularFile(const RegularFile &) = delete;
     RegularFile &operator=(const RegularFile &) = delete;

@@ -2,7 +2,7 @@
 """A read-only mirror of a folder in which chosen calls never answer, like a
 network share whose server has gone away.
 
-Usage: hungfs.py [--log FILE] [--hang OPS:PATH[@FLAG]]... SOURCE MOUNTPOINT
+Usage: hungfs.py [--log FILE] [--delay MS] [--hang OPS:PATH[@FLAG]]... SOURCE MOUNTPOINT
        hungfs.py --probe
 
 OPS is a comma-separated list of getattr, access, readlink, opendir, readdir,
@@ -10,7 +10,8 @@ open, read, statfs, or "all". PATH is a path inside the mount ("/" for the
 whole mount): a call on it or on anything under it blocks for ever. With
 @FLAG it blocks only while the file FLAG exists (the share dies later),
 otherwise always. The log gets one line per call ("readdir /roms") and one per
-call that blocks ("hang read /roms/a.gb"). Runs in the foreground until
+call that blocks ("hang read /roms/a.gb"). --delay makes every call take
+that many milliseconds more, like a share across a network. Runs in the foreground until
 killed; --probe only checks that fusepy and libfuse can be loaded.
 """
 import argparse
@@ -19,6 +20,7 @@ import errno
 import os
 import sys
 import threading
+import time
 
 try:
     import fusepy as fuse  # Debian's python3-fusepy
@@ -48,10 +50,11 @@ class Rule:
 
 
 class HungMirror(fuse.Operations):
-    def __init__(self, source, rules, log):
+    def __init__(self, source, rules, log, delay=0.0):
         self.source = os.path.realpath(source)
         self.rules = rules
         self.log = log
+        self.delay = delay
         self.mutex = threading.Lock()
 
     def note(self, line):
@@ -62,6 +65,8 @@ class HungMirror(fuse.Operations):
 
     def enter(self, op, path):
         self.note(op + " " + path)
+        if self.delay:
+            time.sleep(self.delay)
         if any(rule.holds(op, path) for rule in self.rules):
             self.note("hang " + op + " " + path)
             threading.Event().wait()
@@ -124,6 +129,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--hang", type=Rule, action="append", default=[])
     parser.add_argument("--log")
+    parser.add_argument("--delay", type=float, default=0.0)
     parser.add_argument("source")
     parser.add_argument("mountpoint")
     args = parser.parse_args()
@@ -133,7 +139,7 @@ def main():
     ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, 9)
     # No caching in the kernel: every call reaches us, so a hang that starts
     # later (a flag) is not hidden by what was read before.
-    fuse.FUSE(HungMirror(args.source, args.hang, log), args.mountpoint, foreground=True,
+    fuse.FUSE(HungMirror(args.source, args.hang, log, args.delay / 1000), args.mountpoint, foreground=True,
               nothreads=False, ro=True, fsname="hungfs", direct_io=True,
               entry_timeout=0, attr_timeout=0, negative_timeout=0)
     return 0

@@ -10,6 +10,7 @@
 #include "platform/IniText.h"
 #include "platform/PictureLoader.h"
 #include "platform/ProgramStart.h"
+#include "platform/PictureFolder.h"
 #include "platform/RegularFile.h"
 #include "platform/RomReader.h"
 #include "platform/Settings.h"
@@ -188,6 +189,9 @@ private slots:
 
     void pictures_data();
     void pictures();
+    void pictureFolderFindsNames_data();
+    void pictureFolderFindsNames();
+    void pictureFolderSeesChanges();
     void pictureSearch_data();
     void pictureSearch();
     void picturesRefuseHostileFile_data();
@@ -995,6 +999,53 @@ void TestPlatform::headerReaderRefusesAtOnce()
         QVERIFY(!ok);
         QVERIFY(header.empty());
     }
+}
+
+void TestPlatform::pictureFolderFindsNames_data()
+{
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("exact") << QStringList{u"a.png"_s} << u"a.png"_s << u"a.png"_s;
+    QTest::newRow("extension in capitals") << QStringList{u"a.PNG"_s} << u"a.png"_s << u"a.PNG"_s;
+    QTest::newRow("name in other case") << QStringList{u"Tetris.Jpg"_s} << u"tetris.jpg"_s << u"Tetris.Jpg"_s;
+    QTest::newRow("exact name first") << QStringList{u"A.png"_s, u"a.png"_s, u"a.PNG"_s} << u"a.PNG"_s << u"a.PNG"_s;
+    QTest::newRow("none") << QStringList{u"b.png"_s} << u"a.png"_s << QString();
+    QTest::newRow("hidden") << QStringList{u".a.png"_s} << u".a.png"_s << u".a.png"_s;
+    QTest::newRow("not the folder itself") << QStringList{} << u".."_s << QString();
+    QTest::newRow("no folding beyond ASCII") << QStringList{u"\u00c9.png"_s} << u"\u00e9.png"_s << QString();
+}
+
+void TestPlatform::pictureFolderFindsNames()
+{
+    QFETCH(QStringList, listed);
+    QFETCH(QString, asked);
+    QFETCH(QString, found);
+    QVERIFY(QDir().mkpath(path(u"images"_s)));
+    for (const QString &name : listed)
+        QVERIFY(WriteBytes(path(u"images/"_s + name), "x"));
+    PictureFolder folder(QFile::encodeName(path(u"images"_s)));
+    const std::unique_ptr<PictureFolder::Look> look = folder.Open();
+    QVERIFY(look->Descriptor() >= 0);
+    QCOMPARE(QString::fromStdString(look->Find(asked.toStdString())), found);
+}
+
+// A picture added to the folder later is found: the kept listing is read again.
+void TestPlatform::pictureFolderSeesChanges()
+{
+    QVERIFY(QDir().mkpath(path(u"images"_s)));
+    // Changed long ago, so its listing is kept.
+    const QByteArray images = QFile::encodeName(path(u"images"_s));
+    const timespec old[2] = {{1'700'000'000, 0}, {1'700'000'000, 0}};
+    QCOMPARE(utimensat(AT_FDCWD, images.constData(), old, 0), 0);
+    PictureFolder folder(images);
+    QCOMPARE(folder.Open()->Find("a.png"), std::string());
+    QVERIFY(WriteBytes(path(u"images/a.png"_s), "x"));
+    QCOMPARE(utimensat(AT_FDCWD, images.constData(), old, 0), 0); // the same time, changed all the same
+    QCOMPARE(folder.Open()->Find("a.png"), std::string("a.png"));
+    QVERIFY(QDir().rename(path(u"images"_s), path(u"gone"_s)));
+    QCOMPARE(folder.Open()->Descriptor(), -1);
+    QCOMPARE(folder.Open()->Find("a.png"), std::string());
 }
 
 void TestPlatform::pictures_data()

@@ -1,0 +1,103 @@
+#include "PictureFolder.h"
+
+#include <cstring>
+#include <ctime>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// A listing is kept only when the folder last changed longer ago than this.
+constexpr long long kSettledNs = 3'000'000'000LL;
+
+std::string Folded(std::string name)
+{
+    for (char &c : name) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return name;
+}
+
+long long Nanoseconds(const timespec &time)
+{
+    return static_cast<long long>(time.tv_sec) * 1000000000LL + time.tv_nsec;
+}
+
+// The names of the folder open as fd; null when it cannot be read.
+std::shared_ptr<FolderNames> ReadNames(int fd, const struct stat &info)
+{
+    const int listing = openat(fd, ".", O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
+    if (listing < 0)
+        return nullptr;
+    DIR *dir = fdopendir(listing);
+    if (!dir) {
+        close(listing);
+        return nullptr;
+    }
+    auto names = std::make_shared<FolderNames>();
+    names->device = info.st_dev;
+    names->inode = info.st_ino;
+    names->modified = Nanoseconds(info.st_mtim);
+    names->changed = Nanoseconds(info.st_ctim);
+    while (const dirent *entry = readdir(dir)) {
+        if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0)
+            continue;
+        const std::string name(entry->d_name);
+        names->exact.emplace(name, name);
+        names->folded.emplace(Folded(name), name);
+    }
+    closedir(dir);
+    return names;
+}
+
+} // namespace
+
+PictureFolder::Look::~Look()
+{
+    if (fd_ >= 0)
+        close(fd_);
+}
+
+std::string PictureFolder::Look::Find(const std::string &name) const
+{
+    if (!names_)
+        return {};
+    const auto exact = names_->exact.find(name);
+    if (exact != names_->exact.end())
+        return exact->second;
+    const auto folded = names_->folded.find(Folded(name));
+    return folded != names_->folded.end() ? folded->second : std::string();
+}
+
+std::unique_ptr<PictureFolder::Look> PictureFolder::Open()
+{
+    std::unique_ptr<Look> look(new Look);
+    look->fd_ = openat(AT_FDCWD, path_.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    struct stat info = {};
+    if (look->fd_ < 0 || fstat(look->fd_, &info) != 0)
+        return look;
+    std::shared_ptr<const FolderNames> kept;
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        kept = kept_;
+    }
+    if (kept && kept->device == info.st_dev && kept->inode == info.st_ino
+        && kept->modified == Nanoseconds(info.st_mtim) && kept->changed == Nanoseconds(info.st_ctim)) {
+        look->names_ = kept;
+        return look;
+    }
+    look->names_ = ReadNames(look->fd_, info);
+    // A folder changed in the last moments may change again within the same
+    // tick of its clock (two seconds on FAT): its listing is not kept.
+    timespec now = {};
+    clock_gettime(CLOCK_REALTIME, &now);
+    if (look->names_ && Nanoseconds(now) - look->names_->modified > kSettledNs) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        kept_ = look->names_;
+    }
+    return look;
+}
