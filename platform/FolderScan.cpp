@@ -75,10 +75,13 @@ struct SortEntry {
 std::uint64_t Prefix(const char *folded, bool foldNow)
 {
     std::uint64_t prefix = 0;
-    int i = 0;
-    for (; i < 8 && folded[i]; ++i)
-        prefix = prefix << 8 | static_cast<unsigned char>(foldNow ? FoldAscii(folded[i]) : folded[i]);
-    return prefix << (8 * (8 - i));
+    bool ended = false;
+    for (int i = 0; i < 8; ++i) {
+        ended = ended || folded[i] == 0;
+        const char c = ended ? '\0' : foldNow ? FoldAscii(folded[i]) : folded[i];
+        prefix = prefix << 8 | static_cast<unsigned char>(c);
+    }
+    return prefix;
 }
 
 // Compares two keys from their ninth byte on; each is folded already or folded here.
