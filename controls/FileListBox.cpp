@@ -4,10 +4,14 @@
 #include "platform/FileNames.h"
 #include "platform/FolderScan.h"
 
+#include "core/CartridgeTitle.h"
+
 #include <QDir>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QToolTip>
 
 namespace {
 
@@ -62,6 +66,7 @@ void FileListBox::SetPath(const QString &path)
     if (started_ && path == path_)
         return;
     path_ = path;
+    titles_.clear();
     model_.setStringList({});
     Refresh();
 }
@@ -183,4 +188,32 @@ void FileListBox::mouseReleaseEvent(QMouseEvent *event)
     afterDoubleClick_ = false;
     pressSelected_ = false;
     emit MouseUp();
+}
+
+void FileListBox::SetTitle(const QString &name, const QString &title)
+{
+    titles_.insert(name, title);
+}
+
+QString FileListBox::ToolTipAt(const QPoint &point) const
+{
+    const QModelIndex index = indexAt(point);
+    if (!index.isValid())
+        return {};
+    const QString title = titles_.value(index.data(Qt::EditRole).toString());
+    return QString::fromStdString(
+        RomToolTip(model()->data(index, Qt::DisplayRole).toString().toStdString(), title.toStdString()));
+}
+
+bool FileListBox::viewportEvent(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QListView::viewportEvent(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const QString tip = ToolTipAt(help->pos());
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), tip, viewport(), visualRect(indexAt(help->pos())));
+    return true;
 }

@@ -2,6 +2,7 @@
 
 #include "about/frmAbout.h"
 #include "core/LaunchCommand.h"
+#include "core/StartFailure.h"
 #include "launcher/RomInspector.h"
 #include "platform/SettingsWriter.h"
 
@@ -13,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -57,12 +59,22 @@ public:
     RomInspector *Inspector() const { return inspector_; }
     // Tells the user that the emulator could not be started, or stopped with
     // a failure right after it started. Replaceable by tests.
-    std::function<void(const QString &message, const QString &advice)> showStartFailure;
+    std::function<void(const StartFailure &failure)> showStartFailure;
     // An emulator that ends with a failure within this many milliseconds of
     // its start is reported.
     int EmulatorWatchMs = 5000;
-    // Tells the user that the chosen folder cannot be read. Replaceable by tests.
-    std::function<void(const QString &message)> showUnreadableFolder;
+    // Tells the user of a problem in the "Vexa" message box: a folder that
+    // cannot be read, a ROM that cannot be opened. Replaceable by tests.
+    std::function<void(const QString &message)> showProblem;
+    // Asks the user for the emulator program ("Find vexa…"); empty when cancelled.
+    std::function<QString()> pickEmulator;
+
+    // Starts the program at path instead of vexa on the PATH from now on, and
+    // stores it; a path that is not a program that may be run is refused,
+    // and said so. An empty path goes back to vexa on the PATH.
+    void UseEmulator(const QString &path);
+    // The program Run starts: empty for vexa on the PATH.
+    QString Emulator() const { return emulator_; }
 
     // True while a folder, a listing, a ROM or a setting is still being read or written.
     bool Busy() const;
@@ -115,6 +127,11 @@ private:
     void ApplyPicture(const QImage &picture);
     LaunchOptions GatherLaunchOptions() const;
     void ReportStartFailure(const QString &command, int error);
+    void LoadStoredEmulator();
+    void FindEmulator();
+    void ShowStartFailure(const StartFailure &failure);
+    // The cartridge title of the ROM whose header has just been read goes to its tool tip.
+    void NoteTitle(const std::vector<std::uint8_t> &header);
 
     void Form_Load();
     void Form_Unload();
@@ -143,4 +160,7 @@ private:
     bool centred_ = false;
     bool closeWaited_ = false;
     bool closed_ = false;
+    QString emulator_;
+    // The ROMs whose headers are still to come, in click order: folder and name.
+    std::deque<std::pair<QString, QString>> inspected_;
 };

@@ -12,6 +12,7 @@
 #include "platform/ProgramStart.h"
 #include "platform/RegularFile.h"
 #include "platform/RomReader.h"
+#include "platform/RunCheck.h"
 #include "platform/Settings.h"
 #include "platform/SettingsWriter.h"
 #include "platform/XdgFolders.h"
@@ -146,6 +147,11 @@ private slots:
     void init();
     void cleanup();
 
+    void pickedProgramCheck_data();
+    void pickedProgramCheck();
+    void romGoneBeforeRun_data();
+    void romGoneBeforeRun();
+
     void settingsRoundTrip_data();
     void settingsRoundTrip();
     void absentKeyReadsDefault();
@@ -224,6 +230,56 @@ void TestPlatform::cleanup()
 {
     delete dir_;
     dir_ = nullptr;
+}
+
+void TestPlatform::pickedProgramCheck_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("error");
+    QTest::newRow("a program that may be run") << "program" << 0;
+    QTest::newRow("nothing there") << "missing" << ENOENT;
+    QTest::newRow("a link to nothing") << "dangling" << ENOENT;
+    QTest::newRow("not executable") << "noexec" << EACCES;
+    QTest::newRow("a folder") << "folder" << EACCES;
+    QTest::newRow("a path through a file") << "notdir" << ENOENT;
+}
+
+void TestPlatform::pickedProgramCheck()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, error);
+    QString program = path(QStringLiteral("vexa"));
+    if (kind == QLatin1String("program") || kind == QLatin1String("noexec"))
+        QVERIFY(WriteScript(program, "exit 0\n", kind == QLatin1String("program")));
+    if (kind == QLatin1String("dangling"))
+        QVERIFY(MakeLink(path(QStringLiteral("gone")), program));
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(program));
+    if (kind == QLatin1String("notdir")) {
+        QVERIFY(WriteBytes(path(QStringLiteral("file")), "x"));
+        program = path(QStringLiteral("file/vexa"));
+    }
+    QCOMPARE(CheckProgramFile(program), error);
+    QCOMPARE(CheckBeforeRun(program, QString(), 5000).programError, error);
+}
+
+void TestPlatform::romGoneBeforeRun_data()
+{
+    QTest::addColumn<QString>("rom");
+    QTest::addColumn<bool>("gone");
+    QTest::newRow("there") << "x.gb" << false;
+    QTest::newRow("deleted or renamed") << "y.gb" << true;
+    QTest::newRow("none clicked") << "" << false;
+}
+
+void TestPlatform::romGoneBeforeRun()
+{
+    QFETCH(QString, rom);
+    QFETCH(bool, gone);
+    QVERIFY(WriteBytes(path(QStringLiteral("x.gb")), "rom"));
+    const RunCheck check = CheckBeforeRun(QString(), rom.isEmpty() ? rom : path(rom), 5000);
+    QCOMPARE(check.romGone, gone);
+    QCOMPARE(check.programError, 0);
 }
 
 void TestPlatform::settingsRoundTrip_data()

@@ -124,6 +124,8 @@ private slots:
     void failedStartLeavesText1();
     void emulatorThatGivesUpIsReported();
     void twoClicksStartTwo();
+    void pickedEmulatorIsCheckedAtEachRun();
+    void romGoneStartsNothing();
     void enterAndDoubleClickLaunch_data();
     void enterAndDoubleClickLaunch();
     void comboListOpensOnMatchingEntry_data();
@@ -182,8 +184,8 @@ Vexa *TestVexa::MakeWindow()
 {
     delete window_;
     window_ = new Vexa;
-    window_->showStartFailure = [this](const QString &message, const QString &advice) {
-        failures_ << message + QLatin1Char('|') + advice;
+    window_->showStartFailure = [this](const StartFailure &failure) {
+        failures_ << QString::fromStdString(failure.message + '|' + failure.advice);
     };
     window_->show();
     if (!QTest::qWaitForWindowExposed(window_))
@@ -745,7 +747,7 @@ void TestVexa::unreadableFolderIsNotStored()
     }
     Vexa *window = MakeWindow();
     QStringList told;
-    window->showUnreadableFolder = [&told](const QString &message) { told << message; };
+    window->showProblem = [&told](const QString &message) { told << message; };
     QTest::mouseClick(window->Command3, Qt::LeftButton);
     window->Dir1->SetPath(path(QStringLiteral("roms")));
     Settle();
@@ -1398,7 +1400,7 @@ void TestVexa::failedStartLeavesText1()
     QCOMPARE(failures_.size(), 1);
     const QString message = failures_.first().section(QLatin1Char('|'), 0, 0);
     QCOMPARE(message, QStringLiteral("The emulator could not be started (%1): %2").arg(reason, kFreshCommand + path(QStringLiteral("x.gb"))));
-    QCOMPARE(failures_.first().section(QLatin1Char('|'), 1).contains(QLatin1String("README")),
+    QCOMPARE(failures_.first().section(QLatin1Char('|'), 1).contains(QLatin1String("man vexa-launcher")),
              kind == QLatin1String("missing"));
 }
 
@@ -1412,6 +1414,64 @@ void TestVexa::twoClicksStartTwo()
     QVERIFY(WaitFor([&] { return Runs().size() == 2; }));
     QCOMPARE(Runs().at(0), Runs().at(1));
     QCOMPARE(waitpid(-1, nullptr, WNOHANG), -1);
+}
+
+// A program picked with "Find vexa…" is started with the same words, kept
+// for later starts, and looked at again before each Run.
+void TestVexa::pickedEmulatorIsCheckedAtEachRun()
+{
+    QVERIFY(QDir().mkpath(path(QStringLiteral("opt"))));
+    const QString picked = path(QStringLiteral("opt/my vexa"));
+    QVERIFY(WriteScript(picked, RecorderScript()));
+    QVERIFY(QFile::remove(path(QStringLiteral("bin/vexa"))));
+    QVERIFY(WriteBytes(path(QStringLiteral("x.gb")), RomBytes(400, 0x80, 0x03, 0x05, 0x00)));
+    Vexa *window = MakeWindow();
+    QStringList told;
+    window->showProblem = [&told](const QString &message) { told << message; };
+    window->UseEmulator(path(QStringLiteral("x.gb")));
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(window->Emulator(), QString());
+    window->UseEmulator(picked);
+    Settle();
+    QCOMPARE(StoredOnDisk(SettingNames::EmulatorPath), picked);
+
+    window = MakeWindow();
+    QCOMPARE(window->Emulator(), picked);
+    ClickFile(QStringLiteral("x.gb"));
+    ClickRun();
+    const QString switches = kFreshCommand.mid(4) + path(QStringLiteral("x.gb"));
+    QCOMPARE(window->Text1->text(), picked + switches);
+    QVERIFY(WaitFor([&] { return Runs().size() == 1; }));
+    QCOMPARE(Runs().first().split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+             kFreshCommand.split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(1) << path(QStringLiteral("x.gb")));
+
+    QVERIFY(chmod(QFile::encodeName(picked).constData(), 0644) == 0);
+    ClickRun();
+    QVERIFY(QFile::remove(picked));
+    ClickRun();
+    QCOMPARE(failures_.size(), 2);
+    QCOMPARE(failures_.at(0).section(QLatin1Char('|'), 0, 0),
+             QStringLiteral("The emulator could not be started (%1 may not be run (permission denied)): %1%2")
+                 .arg(picked, switches));
+    QCOMPARE(failures_.at(1).section(QLatin1Char('|'), 0, 0),
+             QStringLiteral("The emulator could not be started (%1 is not there any more): %1%2").arg(picked, switches));
+    QCOMPARE(Runs().size(), 1);
+}
+
+void TestVexa::romGoneStartsNothing()
+{
+    QVERIFY(WriteBytes(path(QStringLiteral("x.gb")), RomBytes(400, 0x80, 0x03, 0x05, 0x00)));
+    Vexa *window = MakeWindow();
+    QStringList told;
+    window->showProblem = [&told](const QString &message) { told << message; };
+    ClickFile(QStringLiteral("x.gb"));
+    QVERIFY(QFile::rename(path(QStringLiteral("x.gb")), path(QStringLiteral("y.gb"))));
+    ClickRun();
+    QCOMPARE(told.size(), 1);
+    QVERIFY2(told.first().contains(path(QStringLiteral("x.gb"))), qPrintable(told.first()));
+    QCOMPARE(window->Text1->text(), path(QStringLiteral("x.gb")));
+    QVERIFY(failures_.isEmpty());
+    QVERIFY(Runs().isEmpty());
 }
 
 void TestVexa::strangeRomNames_data()
