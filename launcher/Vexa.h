@@ -26,6 +26,7 @@ class Frame;
 class QCheckBox;
 class ComboBox;
 class QLineEdit;
+class QMimeData;
 class QPushButton;
 class QRadioButton;
 class StatusBar;
@@ -48,6 +49,14 @@ public:
     // Shows the folder of a ROM file (stored like any change of folder) and,
     // once it is listed, selects the ROM as a click on it would.
     void OpenRom(const QString &path);
+    // Opens a ROM or shows a folder (RomArgument) named on the command line
+    // or, asked, dropped on the window or handed over by another launcher.
+    // What cannot be opened is said on standard error and in the "Vexa" box.
+    void OpenPath(const QString &path, bool asked);
+    // Shows a folder in the file list, as a change of folder does.
+    void ShowFolder(const QString &path);
+    // Brings the window to the front, as a hand-over from another launcher does.
+    void ComeForward();
     // Shows the drive and folder lists, as "Rom Path" does, opened on folder,
     // for a user who has no ROM folder yet. The folder is remembered only
     // once the user opens another one.
@@ -106,6 +115,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     bool focusNextPrevChild(bool next) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -128,6 +139,8 @@ private:
     LaunchOptions GatherLaunchOptions() const;
     void ReportStartFailure(const QString &command, int error);
     void LoadStoredEmulator();
+    // The one local file or folder a drag carries, when the window takes it; empty otherwise.
+    QString DroppablePath(const QMimeData *data) const;
     void FindEmulator();
     void ShowStartFailure(const StartFailure &failure);
     // The cartridge title of the ROM whose header has just been read goes to its tool tip.

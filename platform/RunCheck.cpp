@@ -34,6 +34,8 @@ int CheckProgramFile(const QString &program)
 
 RunCheck CheckBeforeRun(const QString &program, const QString &rom, int waitMs)
 {
+    if (program.isEmpty() && rom.isEmpty())
+        return {};
     QFuture<RunCheck> future = CheckLane().Run<RunCheck>([program, rom] {
         RunCheck check;
         if (!program.isEmpty())

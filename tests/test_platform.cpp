@@ -13,6 +13,7 @@
 #include "platform/RegularFile.h"
 #include "platform/RomReader.h"
 #include "platform/RunCheck.h"
+#include "platform/SingleInstance.h"
 #include "platform/Settings.h"
 #include "platform/SettingsWriter.h"
 #include "platform/XdgFolders.h"
@@ -21,13 +22,17 @@
 #include <QImageWriter>
 #include <QProcess>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
 
 #include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstddef>
+#include <cstring>
 #include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <linux/filter.h>
 #include <pwd.h>
 #include <linux/seccomp.h>
@@ -151,6 +156,9 @@ private slots:
     void pickedProgramCheck();
     void romGoneBeforeRun_data();
     void romGoneBeforeRun();
+    void handOverToRunningLauncher_data();
+    void handOverToRunningLauncher();
+    void socketPathInRuntimeFolder();
 
     void settingsRoundTrip_data();
     void settingsRoundTrip();
@@ -280,6 +288,57 @@ void TestPlatform::romGoneBeforeRun()
     const RunCheck check = CheckBeforeRun(QString(), rom.isEmpty() ? rom : path(rom), 5000);
     QCOMPARE(check.romGone, gone);
     QCOMPARE(check.programError, 0);
+}
+
+void TestPlatform::handOverToRunningLauncher_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QByteArray>("path");
+    QTest::newRow("a ROM path") << "nothing" << QByteArray("/roms/Tetris (World).gb");
+    QTest::newRow("no path: come to the front") << "nothing" << QByteArray();
+    QTest::newRow("a name that is not UTF-8") << "nothing" << QByteArray("/roms/caf\xE9\n.gb");
+    QTest::newRow("a socket file left by a crash") << "stale" << QByteArray("/r/a.gb");
+    QTest::newRow("a regular file in its place") << "file" << QByteArray("/r/a.gb");
+}
+
+void TestPlatform::handOverToRunningLauncher()
+{
+    QFETCH(QString, before);
+    QFETCH(QByteArray, path);
+    const QString socketPath = this->path(QStringLiteral("vexa-launcher.socket"));
+    if (before == QLatin1String("stale")) {
+        // Bound and never listened on, then left behind, as by a launcher killed.
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address = {};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(socketPath);
+        std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
+        QVERIFY(bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
+        close(fd);
+    }
+    if (before == QLatin1String("file"))
+        QVERIFY(WriteBytes(socketPath, "x"));
+    // Nobody listens: the new launcher opens its own window.
+    QVERIFY(!HandOver(socketPath, path, 2000));
+
+    InstanceServer running;
+    QSignalSpy opened(&running, &InstanceServer::Opened);
+    QVERIFY(running.Listen(socketPath));
+    InstanceServer second;
+    QVERIFY(!second.Listen(socketPath));
+    QVERIFY(HandOver(socketPath, path, 2000));
+    QTRY_COMPARE(opened.count(), 1);
+    QCOMPARE(opened.first().first().toByteArray(), path);
+}
+
+void TestPlatform::socketPathInRuntimeFolder()
+{
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", "/run/user/1000");
+    QCOMPARE(InstanceSocketPath(), QStringLiteral("/run/user/1000/vexa-launcher.socket"));
+    qputenv("XDG_RUNTIME_DIR", "relative");
+    QCOMPARE(InstanceSocketPath(), QString());
+    qputenv("XDG_RUNTIME_DIR", runtime);
 }
 
 void TestPlatform::settingsRoundTrip_data()
