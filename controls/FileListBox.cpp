@@ -142,6 +142,15 @@ void FileListBox::Apply(const FolderListing &listing)
     emit Listed();
 }
 
+void FileListBox::focusInEvent(QFocusEvent *event)
+{
+    QListView::focusInEvent(event);
+    // Taking the focus makes the first entry current, drawn as if chosen:
+    // with nothing selected, no entry is current (Down selects the first).
+    if (selectionModel()->selectedIndexes().isEmpty())
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
 void FileListBox::keyPressEvent(QKeyEvent *event)
 {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !FileName().isEmpty()) {

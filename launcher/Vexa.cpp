@@ -27,6 +27,7 @@
 #include "platform/Settings.h"
 #include "platform/SettingNames.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -179,6 +180,7 @@ Vexa::Vexa(QWidget *parent)
     BuildOptionFrames();
     BuildRunButton();
     BuildHiddenControls();
+    GiveListsDesktopColours();
     ArrangeStackingAndTabs();
     ConnectHandlers();
     Form_Load();
@@ -292,6 +294,27 @@ void Vexa::BuildHiddenControls()
     Text1->setAccessibleName(QStringLiteral("Path"));
     noimage = MakePicture(this, "noimage", QStringLiteral(":/noimage.bmp"), Twips(6180, 6000, 2940, 1815));
     noimage->setAccessibleName(QStringLiteral("No Image Found"));
+}
+
+void Vexa::GiveListsDesktopColours()
+{
+    // The lists sit in teal frames with yellow captions; their scroll bars,
+    // arrows and the corner between the bars take the desktop's colours, as
+    // the list itself does.
+    QPalette desktop;
+    const QPalette standard = QApplication::palette();
+    // Every role set on its own, so that none comes from the frame around.
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            desktop.setBrush(g, r, standard.brush(g, r));
+        }
+    }
+    for (QWidget *list : std::initializer_list<QWidget *>{File1, Dir1, Drive1})
+        list->setPalette(desktop);
+    // Names longer than the list are cut; the tool tip shows them whole.
+    File1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 void Vexa::ArrangeStackingAndTabs()

@@ -128,6 +128,7 @@ private:
     void BuildRunButton();
     void BuildHiddenControls();
     void ArrangeStackingAndTabs();
+    void GiveListsDesktopColours();
     void ConnectHandlers();
     // Each root keeps the folder last shown on it, as a drive keeps its current folder.
     void RememberFolderOnDrive();

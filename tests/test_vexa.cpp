@@ -20,9 +20,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMimeData>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSettings>
 
 #include <atomic>
@@ -126,6 +130,9 @@ private slots:
     void twoClicksStartTwo();
     void pickedEmulatorIsCheckedAtEachRun();
     void romGoneStartsNothing();
+    void listsInDesktopColours();
+    void drops_data();
+    void drops();
     void enterAndDoubleClickLaunch_data();
     void enterAndDoubleClickLaunch();
     void comboListOpensOnMatchingEntry_data();
@@ -1472,6 +1479,59 @@ void TestVexa::romGoneStartsNothing()
     QCOMPARE(window->Text1->text(), path(QStringLiteral("x.gb")));
     QVERIFY(failures_.isEmpty());
     QVERIFY(Runs().isEmpty());
+}
+
+// The lists' scroll bars are drawn in the desktop's colours, not the
+// frames' yellow on teal, and nothing looks chosen before a click.
+void TestVexa::listsInDesktopColours()
+{
+    for (int i = 0; i < 30; ++i)
+        QVERIFY(WriteBytes(path(QStringLiteral("rom %1 with a name longer than the list.gb").arg(i)), "rom"));
+    Vexa *window = MakeWindow();
+    const QPalette desktop = QApplication::palette();
+    for (QWidget *part : {static_cast<QWidget *>(window->File1->verticalScrollBar()),
+                          static_cast<QWidget *>(window->File1), static_cast<QWidget *>(window->Dir1)}) {
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Window, QPalette::ButtonText, QPalette::Button})
+            QCOMPARE(part->palette().color(role), desktop.color(role));
+    }
+    QVERIFY(!window->File1->horizontalScrollBar()->isVisible());
+    window->File1->setFocus(Qt::TabFocusReason);
+    QVERIFY(window->File1->hasFocus());
+    QVERIFY(!window->File1->currentIndex().isValid());
+    QTest::keyClick(window->File1, Qt::Key_Down);
+    QCOMPARE(window->File1->FileName(), window->File1->Names().first());
+}
+
+void TestVexa::drops_data()
+{
+    QTest::addColumn<QString>("dropped");
+    QTest::addColumn<bool>("taken");
+    QTest::addColumn<QString>("game");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("a ROM") << "roms/x.gb" << true << "roms/x.gb" << "roms";
+    QTest::newRow("a folder") << "roms" << true << "" << "roms";
+    QTest::newRow("anything else") << "roms/notes.txt" << false << "" << "";
+}
+
+void TestVexa::drops()
+{
+    QFETCH(QString, dropped);
+    QFETCH(bool, taken);
+    QFETCH(QString, game);
+    QFETCH(QString, folder);
+    QVERIFY(WriteBytes(path(QStringLiteral("roms/x.gb")), RomBytes(400, 0x80, 0x03, 0x05, 0x00)));
+    QVERIFY(WriteBytes(path(QStringLiteral("roms/notes.txt")), "text"));
+    Vexa *window = MakeWindow();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path(dropped))});
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &enter);
+    QCOMPARE(enter.isAccepted(), taken);
+    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &drop);
+    const QString shown = folder.isEmpty() ? work_->path() : path(folder);
+    QVERIFY(WaitFor([&] { return window->Dir1->Path() == shown && !window->Busy(); }));
+    QVERIFY(WaitFor([&] { return window->Game == (game.isEmpty() ? QString() : path(game)) && !window->Busy(); }));
 }
 
 void TestVexa::strangeRomNames_data()
