@@ -1,6 +1,7 @@
 #include "PictureLoader.h"
 
 #include "FileNames.h"
+#include "PictureFolder.h"
 #include "RegularFile.h"
 
 #include "core/HeaderInspection.h"
@@ -8,6 +9,8 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QtEndian>
+
+#include <cmath>
 
 namespace {
 
@@ -95,7 +98,7 @@ bool LooksComplete(const QByteArray &bytes, const QByteArray &format)
 
 } // namespace
 
-QImage LoadPicture(const QString &path)
+QImage LoadPicture(const QString &path, qint64 maxPixels)
 {
     RegularFile file(path);
     if (!file.IsOpen() || file.Size() == 0 || file.Size() > kMaxPictureFileBytes)
@@ -114,17 +117,30 @@ QImage LoadPicture(const QString &path)
     // A bitmap stored top-down reports a negative height.
     const QSize size = reader.size();
     const qint64 pixels = qint64(size.width()) * qAbs(qint64(size.height()));
-    if (size.width() <= 0 || pixels == 0 || pixels > kMaxPicturePixels)
+    if (size.width() <= 0 || pixels == 0)
         return {};
+    if (pixels > maxPixels) {
+        // A JPEG is decoded at a fraction of its size at little cost; other
+        // formats would be decoded whole first.
+        if (format != "jpeg")
+            return {};
+        const double scale = std::sqrt(static_cast<double>(maxPixels) / static_cast<double>(pixels));
+        reader.setScaledSize(QSize(qMax(1, static_cast<int>(size.width() * scale)),
+                                   qMax(1, static_cast<int>(qAbs(size.height()) * scale))));
+    }
     return reader.read();
 }
 
 QImage LoadGamePicture(const QString &romFolder, const QString &fileName)
 {
-    const QString romImages = romFolder + QStringLiteral("/images/");
+    PictureFolder working(QStringLiteral("images/"));
+    PictureFolder beside(romFolder + QStringLiteral("/images/"));
     for (const PictureCandidate &candidate : PictureCandidates(EncodeFileName(fileName).toStdString())) {
         const QString name = DecodeFileName(QByteArray::fromStdString(candidate.name));
-        QImage picture = LoadPicture((candidate.inRomFolder ? romImages : QStringLiteral("images/")) + name);
+        const QString found = (candidate.inRomFolder ? beside : working).Find(name);
+        if (found.isEmpty())
+            continue;
+        QImage picture = LoadPicture(found);
         if (!picture.isNull())
             return picture;
     }

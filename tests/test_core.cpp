@@ -9,6 +9,7 @@
 #include "core/GameCount.h"
 #include "core/HeaderInspection.h"
 #include "core/LaunchCommand.h"
+#include "core/PictureExtension.h"
 #include "core/StartFailure.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -74,6 +75,8 @@ private slots:
     void startFailureWording();
     void cartridgeTitle_data();
     void cartridgeTitle();
+    void pictureKey_data();
+    void pictureKey();
     void doubleClickIsOneClick_data();
     void doubleClickIsOneClick();
     void earlyEndWording_data();
@@ -452,6 +455,27 @@ void TestCore::cartridgeTitle()
     QCOMPARE(QString::fromStdString(CartridgeTitle(header)), title);
     QCOMPARE(QString::fromStdString(RomToolTip("Tetris (World).gb", CartridgeTitle(header))),
              title.isEmpty() ? u"Tetris (World).gb"_s : u"Tetris (World).gb\n"_s + title);
+}
+
+void TestCore::pictureKey_data()
+{
+    QTest::addColumn<QString>("wanted");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("same");
+    QTest::newRow("capitals") << "Tetris.png" << "Tetris.PNG" << true;
+    QTest::newRow("mixed") << "a.jpg" << "a.Jpg" << true;
+    QTest::newRow("only the last extension") << "a.b.png" << "a.B.png" << false;
+    QTest::newRow("the name keeps its case") << "Tetris.png" << "tetris.png" << false;
+    QTest::newRow("another extension") << "a.png" << "a.pnG2" << false;
+    QTest::newRow("no extension") << "README" << "readme" << false;
+}
+
+void TestCore::pictureKey()
+{
+    QFETCH(QString, wanted);
+    QFETCH(QString, stored);
+    QFETCH(bool, same);
+    QCOMPARE(PictureKey(wanted.toStdString()) == PictureKey(stored.toStdString()), same);
 }
 
 void TestCore::doubleClickIsOneClick_data()

@@ -214,6 +214,8 @@ private slots:
     void pictures();
     void pictureSearch_data();
     void pictureSearch();
+    void largeJpegIsScaledDown_data();
+    void largeJpegIsScaledDown();
     void picturesRefuseHostileFile_data();
     void picturesRefuseHostileFile();
 
@@ -1200,6 +1202,25 @@ void TestPlatform::pictures()
         QCOMPARE(image.pixelColor(0, 0), QColor(Qt::red));
 }
 
+void TestPlatform::largeJpegIsScaledDown_data()
+{
+    QTest::addColumn<QByteArray>("format");
+    QTest::addColumn<QSize>("loaded");
+    QTest::newRow("JPEG: decoded smaller") << QByteArray("jpeg") << QSize(32, 24);
+    QTest::newRow("PNG: refused") << QByteArray("png") << QSize(0, 0);
+}
+
+void TestPlatform::largeJpegIsScaledDown()
+{
+    QFETCH(QByteArray, format);
+    QFETCH(QSize, loaded);
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QVERIFY(WriteBytes(path(QStringLiteral("p")), Encoded(image, format.constData())));
+    QCOMPARE(LoadPicture(path(QStringLiteral("p")), 64 * 48).size(), QSize(64, 48));
+    QCOMPARE(LoadPicture(path(QStringLiteral("p")), 64 * 48 / 4).size(), loaded);
+}
+
 void TestPlatform::picturesRefuseHostileFile_data()
 {
     AddHostileFileRows();
@@ -1236,6 +1257,11 @@ void TestPlatform::pictureSearch_data()
     QTest::newRow("ROM folder's images") << "Tetris (World) (Rev 1).gb"
                                         << QStringList{u"rom/Tetris (World) (Rev 1).png:50"_s} << 50;
     QTest::newRow("none") << "a.gb" << QStringList{u"cwd/b.png:20"_s} << 0;
+    QTest::newRow("extension in capitals") << "Tetris.gb" << QStringList{u"cwd/Tetris.BMP:10"_s} << 10;
+    QTest::newRow("extension in mixed case, ROM folder") << "a.gbc" << QStringList{u"rom/a.Jpg:30"_s} << 30;
+    QTest::newRow("exact name before another case")
+        << "a.gbc" << QStringList{u"cwd/a.PNG:20"_s, u"cwd/a.png:25"_s} << 25;
+    QTest::newRow("the name itself keeps its case") << "Tetris.gb" << QStringList{u"cwd/tetris.bmp:10"_s} << 0;
     QTest::newRow("backslashes stay in the name") << "..\\..\\secret.gb" << QStringList{u"up/secret.bmp:60"_s} << 0;
     QTest::newRow("backslash name inside images") << "..\\x.gbc" << QStringList{u"cwd/..\\x.png:70"_s} << 70;
 }
@@ -1259,7 +1285,7 @@ void TestPlatform::pictureSearch()
                                                              : cwd + QStringLiteral("/..");
         QImage image(place.last().toInt(), 8, QImage::Format_RGB32);
         image.fill(Qt::red);
-        const QByteArray format = name.section(QLatin1Char('.'), -1).toLatin1();
+        const QByteArray format = name.section(QLatin1Char('.'), -1).toLower().toLatin1();
         QVERIFY(image.save(folder + QLatin1Char('/') + name, format == "jpg" ? "jpeg" : format.constData()));
     }
     const QString previous = QDir::currentPath();
