@@ -299,6 +299,7 @@ void TestPlatform::handOverToRunningLauncher_data()
     QTest::newRow("a ROM path") << "nothing" << QByteArray("/roms/Tetris (World).gb");
     QTest::newRow("no path: come to the front") << "nothing" << QByteArray();
     QTest::newRow("a name that is not UTF-8") << "nothing" << QByteArray("/roms/caf\xE9\n.gb");
+    QTest::newRow("blanks at the end kept") << "nothing" << QByteArray("/roms/a.gb \n");
     QTest::newRow("a socket file left by a crash") << "stale" << QByteArray("/r/a.gb");
     QTest::newRow("a regular file in its place") << "file" << QByteArray("/r/a.gb");
 }
