@@ -751,7 +751,7 @@ QString Vexa::DroppablePath(const QMimeData *data) const
 {
     if (!data->hasUrls() || data->urls().size() != 1 || !data->urls().first().isLocalFile())
         return {};
-    const QString path = data->urls().first().toLocalFile();
+    QString path = data->urls().first().toLocalFile();
     // The name alone decides here; the file itself is looked at in the
     // background once dropped. A name without a ROM's ending is taken as a folder.
     const QFileInfo info(path);

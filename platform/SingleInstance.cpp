@@ -10,7 +10,7 @@ namespace {
 // is taken for a launcher.
 const QByteArray kGreeting = QByteArrayLiteral("vexa-launcher open\n");
 // A hand-over longer than this (a path is at most a few kilobytes) is refused.
-constexpr qint64 kMaxMessage = 64 * 1024;
+constexpr qint64 kMaxMessage = 64LL * 1024;
 
 } // namespace
 
