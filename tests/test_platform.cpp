@@ -154,8 +154,6 @@ private slots:
 
     void pickedProgramCheck_data();
     void pickedProgramCheck();
-    void romGoneBeforeRun_data();
-    void romGoneBeforeRun();
     void handOverToRunningLauncher_data();
     void handOverToRunningLauncher();
     void socketPathInRuntimeFolder();
@@ -271,25 +269,6 @@ void TestPlatform::pickedProgramCheck()
     }
     QCOMPARE(CheckProgramFile(program), error);
     QCOMPARE(CheckBeforeRun(program, QString(), 5000).programError, error);
-}
-
-void TestPlatform::romGoneBeforeRun_data()
-{
-    QTest::addColumn<QString>("rom");
-    QTest::addColumn<bool>("gone");
-    QTest::newRow("there") << "x.gb" << false;
-    QTest::newRow("deleted or renamed") << "y.gb" << true;
-    QTest::newRow("none clicked") << "" << false;
-}
-
-void TestPlatform::romGoneBeforeRun()
-{
-    QFETCH(QString, rom);
-    QFETCH(bool, gone);
-    QVERIFY(WriteBytes(path(QStringLiteral("x.gb")), "rom"));
-    const RunCheck check = CheckBeforeRun(QString(), rom.isEmpty() ? rom : path(rom), 5000);
-    QCOMPARE(check.romGone, gone);
-    QCOMPARE(check.programError, 0);
 }
 
 void TestPlatform::handOverToRunningLauncher_data()

@@ -1452,15 +1452,10 @@ void TestVexa::pickedEmulatorIsCheckedAtEachRun()
     QCOMPARE(Runs().first().split(QLatin1Char('\n'), Qt::SkipEmptyParts),
              kFreshCommand.split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(1) << path(QStringLiteral("x.gb")));
 
-    QVERIFY(chmod(QFile::encodeName(picked).constData(), 0644) == 0);
-    ClickRun();
     QVERIFY(QFile::remove(picked));
     ClickRun();
-    QCOMPARE(failures_.size(), 2);
+    QCOMPARE(failures_.size(), 1);
     QCOMPARE(failures_.at(0).section(QLatin1Char('|'), 0, 0),
-             QStringLiteral("The emulator could not be started (%1 may not be run (permission denied)): %1%2")
-                 .arg(picked, switches));
-    QCOMPARE(failures_.at(1).section(QLatin1Char('|'), 0, 0),
              QStringLiteral("The emulator could not be started (%1 is not there any more): %1%2").arg(picked, switches));
     QCOMPARE(Runs().size(), 1);
 }
