@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -61,13 +62,16 @@ const QString frmAbout::CreditsText = QStringLiteral(
     "Thanks Again Tovrik!!!");
 
 frmAbout::frmAbout(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    // A dialog of the main window: window managers keep it above its owner.
+    : QWidget(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , tickCount(TickCount)
     , beep(Beep)
     , showError([this](const QString &prompt) { MessageBox(this, prompt, kExclamationOk, kTitle); })
 {
     setObjectName(QStringLiteral("frmAbout"));
     setAccessibleName(QStringLiteral("About"));
+    // The name the desktop's task list and window switcher show.
+    setWindowTitle(QStringLiteral("About Vexa"));
     setFixedSize(373 + 2 * kBorder, 198 + 2 * kBorder);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kTeal);
@@ -130,6 +134,21 @@ bool frmAbout::event(QEvent *event)
         CentreOnScreen(this);
     }
     return QWidget::event(event);
+}
+
+void frmAbout::keyPressEvent(QKeyEvent *event)
+{
+    // The keys that close a dialog close this one as "EXIT" does.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        lblExit_Click();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void frmAbout::Form_Activate()

@@ -3,7 +3,8 @@
 #include <QComboBox>
 
 // An editable combo box whose list opens on the entry that matches its text
-// exactly, or on no entry at all.
+// exactly, or on no entry at all. Its text is not selected when it takes the
+// focus, so one stray key cannot replace it.
 class ComboBox : public QComboBox
 {
     Q_OBJECT
@@ -12,4 +13,7 @@ public:
     using QComboBox::QComboBox;
 
     void showPopup() override;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
 };

@@ -19,16 +19,22 @@ void EventLabel::mouseMoveEvent(QMouseEvent *event)
 void EventLabel::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
-        pressed_ = true;
+        clicks_.Pressed(false);
+    QLabel::mousePressEvent(event);
+}
+
+void EventLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        clicks_.Pressed(true);
+    // What a press does, without counting it as a press of its own.
     QLabel::mousePressEvent(event);
 }
 
 void EventLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton
-        && rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton)
-        pressed_ = false;
+    const bool click = event->button() == Qt::LeftButton
+        && clicks_.Released(rect().contains(event->position().toPoint()));
     QLabel::mouseReleaseEvent(event);
     if (click)
         emit Click();

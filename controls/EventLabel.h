@@ -1,9 +1,12 @@
 #pragma once
 
+#include "core/ClickRule.h"
+
 #include <QLabel>
 
 // A label or picture that reports pointer moves over it and clicks on it: a
-// press and a release of the left button, both over the label.
+// press and a release of the left button, both over the label; a double-click
+// makes one click (ClickRule).
 class EventLabel : public QLabel
 {
     Q_OBJECT
@@ -21,11 +24,12 @@ signals:
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
     QString pending_;
-    bool pressed_ = false;
+    ClickRule clicks_;
 };

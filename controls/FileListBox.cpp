@@ -4,10 +4,14 @@
 #include "platform/FileNames.h"
 #include "platform/FolderScan.h"
 
+#include "core/CartridgeTitle.h"
+
 #include <QDir>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QToolTip>
 
 namespace {
 
@@ -56,6 +60,7 @@ void FileListBox::SetPath(const QString &path)
     if (started_ && path == path_)
         return;
     path_ = path;
+    titles_.clear();
     model_.SetNames({});
     Refresh();
 }
@@ -138,6 +143,15 @@ void FileListBox::Apply(FolderListing listing)
     emit Listed();
 }
 
+void FileListBox::focusInEvent(QFocusEvent *event)
+{
+    QListView::focusInEvent(event);
+    // Taking the focus makes the first entry current, drawn as if chosen:
+    // with nothing selected, no entry is current (Down selects the first).
+    if (selectionModel()->selectedIndexes().isEmpty())
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
 void FileListBox::keyPressEvent(QKeyEvent *event)
 {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !FileName().isEmpty()) {
@@ -184,4 +198,32 @@ void FileListBox::mouseReleaseEvent(QMouseEvent *event)
     afterDoubleClick_ = false;
     pressSelected_ = false;
     emit MouseUp();
+}
+
+void FileListBox::SetTitle(const QString &name, const QString &title)
+{
+    titles_.insert(name, title);
+}
+
+QString FileListBox::ToolTipAt(const QPoint &point) const
+{
+    const QModelIndex index = indexAt(point);
+    if (!index.isValid())
+        return {};
+    const QString title = titles_.value(index.data(Qt::EditRole).toString());
+    return QString::fromStdString(
+        RomToolTip(model()->data(index, Qt::DisplayRole).toString().toStdString(), title.toStdString()));
+}
+
+bool FileListBox::viewportEvent(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QListView::viewportEvent(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const QString tip = ToolTipAt(help->pos());
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), tip, viewport(), visualRect(indexAt(help->pos())));
+    return true;
 }

@@ -6,6 +6,7 @@
 #include "platform/Background.h"
 #include "platform/FolderWatcher.h"
 
+#include <QHash>
 #include <QListView>
 #include <QTimer>
 
@@ -38,6 +39,12 @@ public:
     bool Select(const QString &name);
     int ListCount() const { return model_.rowCount(); }
     QStringList Names() const;
+    // The cartridge title of a listed file, shown under its name in its tool
+    // tip; forgotten when another folder is shown.
+    void SetTitle(const QString &name, const QString &title);
+    // The tool tip of the entry at a point of the list's viewport: the
+    // entry's whole name, and its cartridge title once known. Empty off the entries.
+    QString ToolTipAt(const QPoint &point) const;
     // True while the shown folder is being read.
     bool Listing() const { return request_.InFlight(); }
 
@@ -56,11 +63,13 @@ signals:
     void Listed();
 
 protected:
+    void focusInEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
 
 private:
     struct FolderListing {
@@ -89,4 +98,5 @@ private:
     bool restoring_ = false;
     bool pressSelected_ = false;
     bool afterDoubleClick_ = false;
+    QHash<QString, QString> titles_; // file name: cartridge title
 };

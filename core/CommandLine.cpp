@@ -68,6 +68,10 @@ CommandLine ParseCommandLine(const std::vector<std::string> &arguments)
             line.dataFolder = true;
             continue;
         }
+        if (argument == "--new-window") {
+            line.newWindow = true;
+            continue;
+        }
         std::string_view name(argument);
         name.remove_prefix(argument.compare(0, 2, "--") == 0 ? 2 : 1);
         line.styleGiven = line.styleGiven || name == "style" || name.substr(0, 6) == "style=";
@@ -87,16 +91,23 @@ CommandLine ParseCommandLine(const std::vector<std::string> &arguments)
 
 std::string UsageText(const std::string &program)
 {
-    return "Usage: " + program + " [--data-folder] [Qt options] [ROM]\n"
+    return "Usage: " + program + " [--data-folder] [--new-window] [Qt options] [ROM|FOLDER]\n"
            "Pick a Game Boy ROM and start the vexa emulator with it. With a ROM,\n"
-           "its folder is shown and the ROM is selected as if clicked.\n"
+           "its folder is shown and the ROM is selected as if clicked; with a\n"
+           "folder, that folder is shown. When a launcher is open already, the ROM\n"
+           "goes to its window instead.\n"
            "\n"
            "  --data-folder  run in $XDG_DATA_HOME/vexa (~/.local/share/vexa), made\n"
            "                 when missing: images/, saves/ and rsave/ are there;\n"
            "                 without it, the folder started from is used\n"
+           "  --new-window   open a launcher of its own even when one is open\n"
            "  -h, --help     print this text and exit\n"
            "  --version      print the version and exit\n"
            "  --             take what follows as the ROM, even if it starts with '-'\n"
            "\n"
-           "Qt's own options (-platform, -style, -display, -geometry ...) are passed on.\n";
+           "Qt's own options (-platform, -style, -display, -geometry ...) are passed on.\n"
+           "\n"
+           "Run starts vexa found on the PATH, or the program picked with \"Find vexa...\"\n"
+           "when vexa could not be started. To go back to vexa on the PATH, delete the\n"
+           "line EmulatorPath=... from ~/.config/Vexa/Vexa.conf while no launcher runs.\n";
 }

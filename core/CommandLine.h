@@ -10,6 +10,8 @@ struct CommandLine {
     Action action = Action::Start;
     // Run in the per-user data folder instead of the folder started from.
     bool dataFolder = false;
+    // Open a window of its own even when a launcher runs already.
+    bool newWindow = false;
     // The ROM to open, as given.
     std::optional<std::string> rom;
     // The toolkit's own options with their values, in their order, to be passed on.

@@ -2,25 +2,42 @@
 
 #include <cerrno>
 
-StartFailure DescribeStartFailure(int error, bool programFound, const std::string &systemText,
-                                  const std::string &command)
+StartFailure DescribeStartFailure(int error, const std::string &program, bool programFound,
+                                  const std::string &systemText, const std::string &command)
 {
+    const bool onPath = program.find('/') == std::string::npos;
     std::string reason;
     std::string advice;
+    bool missing = false;
     if (error == ENOENT && !programFound) {
-        reason = "vexa was not found on the PATH";
-        advice = "Install the vexa emulator, or put a program or script named vexa "
-                 "on the PATH that starts your emulator (see \"Using another emulator\" in "
-                 "/usr/share/doc/vexa-launcher/README.md).";
+        missing = true;
+        if (onPath) {
+            reason = program + " was not found on the PATH";
+            advice = "Install the vexa emulator, pick the emulator program with \"Find vexa\u2026\", or put a "
+                     "program or script named vexa on the PATH that starts your emulator (see \"USING ANOTHER "
+                     "EMULATOR\" in the manual page: man vexa-launcher).";
+        } else {
+            reason = program + " is not there any more";
+        }
     } else if (error == ENOENT) {
         // The program is there: what is missing is what it needs to run.
         reason = "its interpreter or loader is missing";
     } else if (error == EACCES) {
-        reason = "permission denied";
+        missing = true;
+        reason = onPath ? "permission denied" : program + " may not be run (permission denied)";
     } else {
         reason = systemText;
     }
-    return {"The emulator could not be started (" + reason + "): " + command, advice};
+    if (missing && !onPath)
+        advice = "Pick the emulator program again with \"Find vexa\u2026\". To use vexa on the PATH again, see "
+                 "\"THE EMULATOR\" in the manual page (man vexa-launcher).";
+    StartFailure failure;
+    failure.message = "The emulator could not be started (" + reason + "): " + command;
+    failure.summary = "The emulator could not be started (" + reason + ").";
+    failure.advice = advice;
+    failure.command = command;
+    failure.programMissing = missing;
+    return failure;
 }
 
 namespace {
@@ -64,6 +81,10 @@ StartFailure DescribeEarlyEnd(int exitCode, int signal, const std::string &error
     const std::string how = exitCode >= 0 ? "with status " + std::to_string(exitCode)
                                           : "by signal " + std::to_string(signal);
     const std::string said = LastLines(errorTail, 300);
-    return {"The emulator stopped " + how + " right after it started: " + command,
-            said.empty() ? std::string("It wrote nothing on its error output.") : "It said:\n" + said};
+    StartFailure failure;
+    failure.message = "The emulator stopped " + how + " right after it started: " + command;
+    failure.summary = "The emulator stopped " + how + " right after it started.";
+    failure.advice = said.empty() ? std::string("It wrote nothing on its error output.") : "It said:\n" + said;
+    failure.command = command;
+    return failure;
 }

@@ -14,6 +14,12 @@
 
 namespace {
 
+// What the background found at the path: its type, and why it cannot be opened as a ROM.
+struct PathLook {
+    unsigned mode;
+    QString why;
+};
+
 // Why RegularFile refused the file.
 QString Unreadable(const RegularFile &file)
 {
@@ -28,31 +34,34 @@ QString Unreadable(const RegularFile &file)
 
 } // namespace
 
-void OpenRomArgument(Vexa &window, const QString &path, const std::function<void(const QString &why)> &done)
+void OpenRomArgument(Vexa &window, const QString &path, bool asked,
+                     const std::function<void(const QString &why)> &done)
 {
-    const QString name = path.section(QLatin1Char('/'), -1);
-    if (!window.File1->Takes(name)) {
-        done(QStringLiteral("its name does not match \"%1\"").arg(window.File1->Pattern()));
-        return;
-    }
     // The watcher goes with the window: a check that outlives it tells no one.
-    auto *watcher = new QFutureWatcher<QString>(&window);
-    QObject::connect(watcher, &QFutureWatcherBase::finished, &window, [&window, watcher, path, done] {
-        const QString why = watcher->future().resultCount() > 0 ? watcher->result()
-                                                                : QStringLiteral("it could not be checked");
+    auto *watcher = new QFutureWatcher<PathLook>(&window);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, &window, [&window, watcher, path, asked, done] {
+        PathLook checked{0, QStringLiteral("it could not be checked")};
+        if (watcher->future().resultCount() > 0)
+            checked = watcher->result();
         watcher->deleteLater();
+        const bool folder = S_ISDIR(checked.mode);
+        QString why = folder ? QString() : checked.why;
+        if (why.isEmpty() && !folder && !window.File1->Takes(path.section(QLatin1Char('/'), -1)))
+            why = QStringLiteral("its name does not match \"%1\"").arg(window.File1->Pattern());
         // A check that comes back after the user has clicked a ROM or
         // opened the folder lists leaves the window where the user took it.
-        if (why.isEmpty() && (!window.Game.isEmpty() || window.Dir1->isVisible())) {
+        if (why.isEmpty() && !asked && (!window.Game.isEmpty() || window.Dir1->isVisible())) {
             done(QStringLiteral("the window was in use before the file could be checked"));
             return;
         }
-        if (why.isEmpty())
+        if (folder)
+            window.ShowFolder(path);
+        else if (why.isEmpty())
             window.OpenRom(path);
         done(why);
     });
-    watcher->setFuture(BackgroundLane(1).Run<QString>([path] {
+    watcher->setFuture(BackgroundLane(1).Run<PathLook>([path] {
         const RegularFile file(path);
-        return file.IsOpen() ? QString() : Unreadable(file);
+        return PathLook{file.Mode(), file.IsOpen() ? QString() : Unreadable(file)};
     }));
 }

@@ -9,6 +9,9 @@
 #include "controls/Frame.h"
 #include "controls/StatusBar.h"
 #include "controls/StatusBarAccessible.h"
+#include "launcher/RomArgument.h"
+#include "launcher/StartFailureBox.h"
+#include "core/CartridgeTitle.h"
 #include "core/GameCount.h"
 #include "core/HeaderInspection.h"
 #include "core/LaunchCommand.h"
@@ -20,12 +23,17 @@
 #include "platform/PictureLoader.h"
 #include "platform/ProgramEndWatch.h"
 #include "platform/ProgramStart.h"
+#include "platform/RunCheck.h"
 #include "platform/Settings.h"
 #include "platform/SettingNames.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QLineEdit>
@@ -46,6 +54,8 @@ const QColor kWhite(255, 255, 255);
 
 // Closing waits this long at most for the shown folder's listing, to count its games.
 constexpr int kCloseWaitMs = 500;
+// Run waits this long at most to learn whether the ROM and the picked program are still there.
+constexpr int kRunCheckWaitMs = 300;
 // Closing waits this long at most for the settings to be stored.
 constexpr int kStoreWaitMs = 1500;
 
@@ -155,13 +165,12 @@ Vexa::Vexa(QWidget *parent)
     inspector_ = new RomInspector(this);
     connect(inspector_, &RomInspector::HeaderRead, this, &Vexa::ApplyHeader);
     connect(inspector_, &RomInspector::PictureRead, this, &Vexa::ApplyPicture);
-    showStartFailure = [this](const QString &message, const QString &advice) {
-        auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vexa"), message, QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setInformativeText(advice);
-        box->open();
+    showStartFailure = [this](const StartFailure &failure) { ShowStartFailure(failure); };
+    pickEmulator = [this] {
+        return QFileDialog::getOpenFileName(this, QStringLiteral("Find vexa"), QString(), QString(), nullptr,
+                                            QFileDialog::DontUseNativeDialog);
     };
-    showUnreadableFolder = [this](const QString &message) {
+    showProblem = [this](const QString &message) {
         auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vexa"), message, QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
@@ -178,9 +187,12 @@ Vexa::Vexa(QWidget *parent)
     BuildRunButton();
     BuildHiddenControls();
     QApplication::setFont(applicationFont);
+    GiveListsDesktopColours();
     ArrangeStackingAndTabs();
     ConnectHandlers();
     Form_Load();
+    LoadStoredEmulator();
+    setAcceptDrops(true);
 }
 
 Vexa::~Vexa()
@@ -292,6 +304,27 @@ void Vexa::BuildHiddenControls()
     // Its picture is decoded when a game picture is first missing.
     noimage = MakePicture(this, "noimage", QString(), Twips(6180, 6000, 2940, 1815));
     noimage->setAccessibleName(QStringLiteral("No Image Found"));
+}
+
+void Vexa::GiveListsDesktopColours()
+{
+    // The lists sit in teal frames with yellow captions; their scroll bars,
+    // arrows and the corner between the bars take the desktop's colours, as
+    // the list itself does.
+    QPalette desktop;
+    const QPalette standard = QApplication::palette();
+    // Every role set on its own, so that none comes from the frame around.
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            desktop.setBrush(g, r, standard.brush(g, r));
+        }
+    }
+    for (QWidget *list : std::initializer_list<QWidget *>{File1, Dir1, Drive1})
+        list->setPalette(desktop);
+    // Names longer than the list are cut; the tool tip shows them whole.
+    File1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 void Vexa::ArrangeStackingAndTabs()
@@ -526,7 +559,7 @@ void Vexa::Dir1_Change()
     // A folder this user may not read is shown, empty, but never stored:
     // later starts would open on an empty list.
     if (Dir1->Unreadable() && Dir1->isVisible())
-        showUnreadableFolder(QStringLiteral("The folder %1 cannot be read.").arg(DisplayFileName(Dir1->Path())));
+        showProblem(QStringLiteral("The folder %1 cannot be read.").arg(DisplayFileName(Dir1->Path())));
     else if (!Dir1->Unreadable() && Dir1->Path() != offeredFolder_)
         settings_.Write(SettingNames::RomPath, Dir1->Path());
     if (Dir1->Path() != offeredFolder_)
@@ -542,11 +575,13 @@ void Vexa::File1_Click()
     const QString fileName = File1->FileName();
     Game = File1->Path() + QLatin1Char('/') + fileName;
     Text1->setText(Game);
+    inspected_.emplace_back(File1->Path(), fileName);
     inspector_->Inspect(File1->Path(), fileName);
 }
 
 void Vexa::ApplyHeader(const std::vector<std::uint8_t> &header)
 {
+    NoteTitle(header);
     const HeaderFacts facts = InspectHeader(header);
     ApplyPanelAction(StatusBar1, QStringLiteral("CGB"), facts.CgbAction);
     ApplyPanelAction(StatusBar1, QStringLiteral("SGB"), facts.SgbAction);
@@ -619,11 +654,25 @@ void Vexa::RunDown_Click()
 {
     const LaunchOptions options = GatherLaunchOptions();
     // The command is shown as text; the ROM path reaches the emulator whole.
-    const QString command = QString::fromStdString(SwitchesCommand(options)) + Game;
+    const QString program = emulator_.isEmpty() ? QStringLiteral("vexa") : emulator_;
+    const QString command = program + QString::fromStdString(SwitchesCommand(options)).mid(4) + Game;
+    const RunCheck check = CheckBeforeRun(emulator_, Game, kRunCheckWaitMs);
+    if (check.romGone) {
+        showProblem(QStringLiteral("The ROM %1 is not there any more: it was deleted or renamed since it was clicked.")
+                        .arg(DisplayFileName(Game)));
+        return;
+    }
+    if (check.programError != 0) {
+        ReportStartFailure(command, check.programError);
+        return;
+    }
+    std::vector<std::string> words = LaunchArguments(options);
+    if (!emulator_.isEmpty())
+        words.front() = EncodeFileName(emulator_).toStdString();
     int error = 0;
     ProgramWatch watch;
     watch.windowMs = EmulatorWatchMs;
-    if (StartProgram(LaunchArguments(options), 1, &error, &watch) < 0) {
+    if (StartProgram(words, 1, &error, &watch) < 0) {
         ReportStartFailure(command, error);
         return;
     }
@@ -632,19 +681,113 @@ void Vexa::RunDown_Click()
     // its error output, which nobody sees after a start from the menu.
     auto *ended = new ProgramEndWatch(watch.fd, this);
     connect(ended, &ProgramEndWatch::Failed, this, [this, command](const ProgramEnd &end) {
-        const StartFailure failure = DescribeEarlyEnd(end.exitCode, end.signal,
-                                                      std::string(end.tail, static_cast<std::size_t>(end.length)),
-                                                      DisplayFileName(command).toStdString());
-        showStartFailure(QString::fromStdString(failure.message), QString::fromStdString(failure.advice));
+        showStartFailure(DescribeEarlyEnd(end.exitCode, end.signal,
+                                          std::string(end.tail, static_cast<std::size_t>(end.length)),
+                                          DisplayFileName(command).toStdString()));
     });
     connect(ended, &ProgramEndWatch::Done, ended, &QObject::deleteLater);
 }
 
 void Vexa::ReportStartFailure(const QString &command, int error)
 {
+    const bool found = emulator_.isEmpty() ? !FindProgram(QByteArrayLiteral("vexa")).isEmpty()
+                                           : CheckProgramFile(emulator_) != ENOENT;
+    const std::string program = emulator_.isEmpty() ? std::string("vexa") : DisplayFileName(emulator_).toStdString();
     const StartFailure failure =
-        DescribeStartFailure(error, !FindProgram(QByteArrayLiteral("vexa")).isEmpty(), std::strerror(error),
-                             DisplayFileName(command).toStdString());
+        DescribeStartFailure(error, program, found, std::strerror(error), DisplayFileName(command).toStdString());
     std::fprintf(stderr, "%s\n", failure.message.c_str());
-    showStartFailure(QString::fromStdString(failure.message), QString::fromStdString(failure.advice));
+    showStartFailure(failure);
+}
+
+void Vexa::ShowStartFailure(const StartFailure &failure)
+{
+    auto *box = new StartFailureBox(failure, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &StartFailureBox::FindProgram, this, &Vexa::FindEmulator, Qt::QueuedConnection);
+    box->open();
+}
+
+void Vexa::LoadStoredEmulator()
+{
+    emulator_ = ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::EmulatorPath);
+}
+
+void Vexa::FindEmulator()
+{
+    const QString picked = pickEmulator();
+    if (!picked.isEmpty())
+        UseEmulator(picked);
+}
+
+void Vexa::UseEmulator(const QString &path)
+{
+    if (!path.isEmpty() && CheckProgramFile(path) != 0) {
+        showProblem(QStringLiteral("%1 is not a program that may be run: the emulator is left as it was.")
+                        .arg(DisplayFileName(path)));
+        return;
+    }
+    emulator_ = path;
+    settings_.Write(SettingNames::EmulatorPath, path);
+}
+
+void Vexa::NoteTitle(const std::vector<std::uint8_t> &header)
+{
+    if (inspected_.empty())
+        return;
+    const auto [folder, name] = inspected_.front();
+    inspected_.pop_front();
+    if (folder == File1->Path() && !header.empty())
+        File1->SetTitle(name, QString::fromStdString(CartridgeTitle(header)));
+}
+
+void Vexa::OpenPath(const QString &path, bool asked)
+{
+    OpenRomArgument(*this, path, asked, [this, path](const QString &why) {
+        if (why.isEmpty())
+            return;
+        std::fprintf(stderr, "vexa-launcher: not opening %s: %s\n", EncodeFileName(path).constData(),
+                     why.toLocal8Bit().constData());
+        showProblem(QStringLiteral("%1 cannot be opened: %2.").arg(DisplayFileName(path), why));
+    });
+}
+
+void Vexa::ShowFolder(const QString &path)
+{
+    Dir1->SetPath(FullFolderPath(path));
+}
+
+void Vexa::ComeForward()
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+QString Vexa::DroppablePath(const QMimeData *data) const
+{
+    if (!data->hasUrls() || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+        return {};
+    QString path = data->urls().first().toLocalFile();
+    // The name alone decides here; the file itself is looked at in the
+    // background once dropped. A name without a ROM's ending is taken as a folder.
+    const QFileInfo info(path);
+    if (File1->Takes(info.fileName()) || path.endsWith(QLatin1Char('/')) || info.suffix().isEmpty())
+        return path;
+    return {};
+}
+
+void Vexa::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!DroppablePath(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Vexa::dropEvent(QDropEvent *event)
+{
+    const QString path = DroppablePath(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    OpenPath(path, true);
 }

@@ -2,6 +2,7 @@
 
 #include "about/frmAbout.h"
 #include "core/LaunchCommand.h"
+#include "core/StartFailure.h"
 #include "launcher/RomInspector.h"
 #include "platform/SettingsWriter.h"
 
@@ -13,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -24,6 +26,7 @@ class Frame;
 class QCheckBox;
 class ComboBox;
 class QLineEdit;
+class QMimeData;
 class QPushButton;
 class QRadioButton;
 class StatusBar;
@@ -46,6 +49,14 @@ public:
     // Shows the folder of a ROM file (stored like any change of folder) and,
     // once it is listed, selects the ROM as a click on it would.
     void OpenRom(const QString &path);
+    // Opens a ROM or shows a folder (RomArgument) named on the command line
+    // or, asked, dropped on the window or handed over by another launcher.
+    // What cannot be opened is said on standard error and in the "Vexa" box.
+    void OpenPath(const QString &path, bool asked);
+    // Shows a folder in the file list, as a change of folder does.
+    void ShowFolder(const QString &path);
+    // Brings the window to the front, as a hand-over from another launcher does.
+    void ComeForward();
     // Shows the drive and folder lists, as "Rom Path" does, opened on folder,
     // for a user who has no ROM folder yet. The folder is remembered only
     // once the user opens another one.
@@ -57,12 +68,22 @@ public:
     RomInspector *Inspector() const { return inspector_; }
     // Tells the user that the emulator could not be started, or stopped with
     // a failure right after it started. Replaceable by tests.
-    std::function<void(const QString &message, const QString &advice)> showStartFailure;
+    std::function<void(const StartFailure &failure)> showStartFailure;
     // An emulator that ends with a failure within this many milliseconds of
     // its start is reported.
     int EmulatorWatchMs = 5000;
-    // Tells the user that the chosen folder cannot be read. Replaceable by tests.
-    std::function<void(const QString &message)> showUnreadableFolder;
+    // Tells the user of a problem in the "Vexa" message box: a folder that
+    // cannot be read, a ROM that cannot be opened. Replaceable by tests.
+    std::function<void(const QString &message)> showProblem;
+    // Asks the user for the emulator program ("Find vexa…"); empty when cancelled.
+    std::function<QString()> pickEmulator;
+
+    // Starts the program at path instead of vexa on the PATH from now on, and
+    // stores it; a path that is not a program that may be run is refused,
+    // and said so. An empty path goes back to vexa on the PATH.
+    void UseEmulator(const QString &path);
+    // The program Run starts: empty for vexa on the PATH.
+    QString Emulator() const { return emulator_; }
 
     // True while a folder, a listing, a ROM or a setting is still being read or written.
     bool Busy() const;
@@ -96,6 +117,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     bool focusNextPrevChild(bool next) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -107,6 +130,7 @@ private:
     void BuildRunButton();
     void BuildHiddenControls();
     void ArrangeStackingAndTabs();
+    void GiveListsDesktopColours();
     void ConnectHandlers();
     // Each root keeps the folder last shown on it, as a drive keeps its current folder.
     void RememberFolderOnDrive();
@@ -117,6 +141,13 @@ private:
     void ApplyPicture(const QImage &picture);
     LaunchOptions GatherLaunchOptions() const;
     void ReportStartFailure(const QString &command, int error);
+    void LoadStoredEmulator();
+    // The one local file or folder a drag carries, when the window takes it; empty otherwise.
+    QString DroppablePath(const QMimeData *data) const;
+    void FindEmulator();
+    void ShowStartFailure(const StartFailure &failure);
+    // The cartridge title of the ROM whose header has just been read goes to its tool tip.
+    void NoteTitle(const std::vector<std::uint8_t> &header);
 
     void Form_Load();
     void Form_Unload();
@@ -145,4 +176,7 @@ private:
     bool centred_ = false;
     bool closeWaited_ = false;
     bool closed_ = false;
+    QString emulator_;
+    // The ROMs whose headers are still to come, in click order: folder and name.
+    std::deque<std::pair<QString, QString>> inspected_;
 };

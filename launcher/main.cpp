@@ -1,4 +1,3 @@
-#include "RomArgument.h"
 #include "Vexa.h"
 
 #include "core/CommandLine.h"
@@ -7,6 +6,7 @@
 #include "platform/Fonts.h"
 #include "platform/FileNames.h"
 #include "platform/QuitSignals.h"
+#include "platform/SingleInstance.h"
 #include "platform/XdgFolders.h"
 #include "platform/StandardStreams.h"
 
@@ -21,6 +21,8 @@ namespace {
 
 // How long the end of the program waits for background work that is still running.
 constexpr int kExitWaitMs = 200;
+// How long a launcher waits for the one already running to take its ROM.
+constexpr int kHandOverWaitMs = 2000;
 
 std::string ProgramName(const char *argv0)
 {
@@ -82,21 +84,28 @@ int main(int argc, char *argv[])
     // style asked for on the command line is taken.
     if (!line.styleGiven)
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // One window: a launcher that runs already takes the ROM and comes to the front.
+    const QString socketPath = line.newWindow ? QString() : InstanceSocketPath();
+    if (HandOver(socketPath, QByteArray::fromStdString(rom), kHandOverWaitMs))
+        return 0;
     MapWindowsFonts();
 
     int status = 0;
     {
         Vexa window;
+        InstanceServer instance;
+        if (!socketPath.isEmpty() && !instance.Listen(socketPath))
+            std::fprintf(stderr, "%s: other launchers cannot reach this one at %s\n", program.c_str(),
+                         socketPath.toLocal8Bit().constData());
+        QObject::connect(&instance, &InstanceServer::Opened, &window, [&window](const QByteArray &path) {
+            if (!path.isEmpty())
+                window.OpenPath(DecodeFileName(path), true);
+            window.ComeForward();
+        });
         // Asked to stop, the launcher closes as it does from its close box.
         OnQuitSignals(&window, [&window] { window.close(); });
-        if (line.rom) {
-            OpenRomArgument(window, DecodeFileName(QByteArray::fromStdString(rom)),
-                            [program, given = *line.rom](const QString &notOpened) {
-                                if (!notOpened.isEmpty())
-                                    std::fprintf(stderr, "%s: not opening %s: %s\n", program.c_str(), given.c_str(),
-                                                 notOpened.toLocal8Bit().constData());
-                            });
-        }
+        if (line.rom)
+            window.OpenPath(DecodeFileName(QByteArray::fromStdString(rom)), false);
         // A first start from the menu opens on the user's home folder, the
         // lists shown, so the first thing seen is where to pick ROMs.
         if (line.dataFolder && !line.rom && !window.FolderStored())

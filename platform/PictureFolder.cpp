@@ -1,5 +1,7 @@
 #include "PictureFolder.h"
 
+#include "core/PictureExtension.h"
+
 #include <cstring>
 #include <ctime>
 
@@ -12,15 +14,6 @@ namespace {
 
 // A listing is kept only when the folder last changed longer ago than this.
 constexpr long long kSettledNs = 3'000'000'000LL;
-
-std::string Folded(std::string name)
-{
-    for (char &c : name) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return name;
-}
 
 long long Nanoseconds(const timespec &time)
 {
@@ -48,7 +41,7 @@ std::shared_ptr<FolderNames> ReadNames(int fd, const struct stat &info)
             continue;
         const std::string name(entry->d_name);
         names->exact.emplace(name, name);
-        names->folded.emplace(Folded(name), name);
+        names->folded.emplace(PictureKey(name), name);
     }
     closedir(dir);
     return names;
@@ -69,7 +62,7 @@ std::string PictureFolder::Look::Find(const std::string &name) const
     const auto exact = names_->exact.find(name);
     if (exact != names_->exact.end())
         return exact->second;
-    const auto folded = names_->folded.find(Folded(name));
+    const auto folded = names_->folded.find(PictureKey(name));
     return folded != names_->folded.end() ? folded->second : std::string();
 }
 

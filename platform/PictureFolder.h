@@ -14,13 +14,13 @@ struct FolderNames {
     long long modified = 0; // nanoseconds
     long long changed = 0;  // nanoseconds
     std::unordered_map<std::string, std::string> exact;  // name to itself
-    std::unordered_map<std::string, std::string> folded; // folded name to the first name so folded
+    std::unordered_map<std::string, std::string> folded; // PictureKey to the first name of that key
 };
 
 // A folder of pictures, such as images/, whose list of names is read once and
 // kept while the folder stays the same (same folder, same modification
-// time). A picture is found by its name, letters without regard to case when
-// no name matches exactly. On a share a look costs one lookup and one look at
+// time). A picture is found by its name, or when no name matches exactly by
+// one that differs only in the case of its extension (PictureKey). On a share a look costs one lookup and one look at
 // the folder, whatever the number of names tried. Safe to use from several
 // threads at once; no lock is held while the disk is asked.
 class PictureFolder

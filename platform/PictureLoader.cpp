@@ -10,6 +10,7 @@
 #include <QImageReader>
 #include <QtEndian>
 
+#include <cmath>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -102,7 +103,7 @@ bool LooksComplete(const QByteArray &bytes, const QByteArray &format)
 
 namespace {
 
-QImage Decode(RegularFile &file)
+QImage Decode(RegularFile &file, qint64 maxPixels)
 {
     if (!file.IsOpen() || file.Size() == 0 || file.Size() > kMaxPictureFileBytes)
         return {};
@@ -120,8 +121,17 @@ QImage Decode(RegularFile &file)
     // A bitmap stored top-down reports a negative height.
     const QSize size = reader.size();
     const qint64 pixels = qint64(size.width()) * qAbs(qint64(size.height()));
-    if (size.width() <= 0 || pixels == 0 || pixels > kMaxPicturePixels)
+    if (size.width() <= 0 || pixels == 0)
         return {};
+    if (pixels > maxPixels) {
+        // A JPEG is decoded at a fraction of its size at little cost; other
+        // formats would be decoded whole first.
+        if (format != "jpeg")
+            return {};
+        const double scale = std::sqrt(static_cast<double>(maxPixels) / static_cast<double>(pixels));
+        reader.setScaledSize(QSize(qMax(1, static_cast<int>(size.width() * scale)),
+                                   qMax(1, static_cast<int>(qAbs(size.height()) * scale))));
+    }
     return reader.read();
 }
 
@@ -144,10 +154,10 @@ std::shared_ptr<PictureFolder> FolderOfPictures(const QByteArray &path)
 
 } // namespace
 
-QImage LoadPicture(const QString &path)
+QImage LoadPicture(const QString &path, qint64 maxPixels)
 {
     RegularFile file(path);
-    return Decode(file);
+    return Decode(file, maxPixels);
 }
 
 QImage LoadGamePicture(const QString &romFolder, const QString &fileName)
@@ -165,7 +175,7 @@ QImage LoadGamePicture(const QString &romFolder, const QString &fileName)
         if (name.empty())
             continue;
         RegularFile file(folder->Descriptor(), QByteArray::fromStdString(name));
-        QImage picture = Decode(file);
+        QImage picture = Decode(file, kMaxPicturePixels);
         if (!picture.isNull())
             return picture;
     }

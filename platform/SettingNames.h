@@ -3,7 +3,7 @@
 #include <QString>
 
 // The names the launcher's settings are kept under: the file
-// $XDG_CONFIG_HOME/Vexa/Vexa.conf, section [Options], two keys.
+// $XDG_CONFIG_HOME/Vexa/Vexa.conf, section [Options].
 namespace SettingNames {
 
 inline const QString Application = QStringLiteral("Vexa");
@@ -12,6 +12,9 @@ inline const QString Section = QStringLiteral("Options");
 inline const QString RomPath = QStringLiteral("RomPath");
 // The number of ROM files listed when the launcher closed.
 inline const QString TotGames = QStringLiteral("TotGames");
+// The emulator program picked with "Find vexa…", started instead of vexa on
+// the PATH; absent or empty for vexa on the PATH.
+inline const QString EmulatorPath = QStringLiteral("EmulatorPath");
 
 // A key as QSettings names it, "Options/RomPath".
 inline QString Path(const QString &key)

@@ -89,7 +89,9 @@ start() {
     printf '%b' "$1" > "$config/Vexa/Vexa.conf"
     local folder="$2"
     shift 2
-    (cd "$folder" && XDG_CONFIG_HOME="$config" exec setpriv --pdeathsig KILL -- "$launcher" "$@") &
+    # A window of its own: a launcher of an earlier case still stuck on its
+    # share must not be handed this one's ROM.
+    (cd "$folder" && XDG_CONFIG_HOME="$config" exec setpriv --pdeathsig KILL -- "$launcher" --new-window "$@") &
     pid=$!
 }
 

@@ -60,6 +60,8 @@ private slots:
     void exitHighlight();
     void exitBeepsOnceAndCloses();
     void closingOtherwiseDoesNotBeep();
+    void keysCloseAsExitDoes_data();
+    void keysCloseAsExitDoes();
     void measurementFailure();
     void questionMarkTwiceGivesOneWindow();
     void reopeningGivesFreshWindow();
@@ -329,6 +331,31 @@ void TestAbout::exitBeepsOnceAndCloses()
     QTRY_VERIFY(!about_);
     QCOMPARE(unloaded.count(), 1);
     QCOMPARE(beeps_, 1);
+}
+
+void TestAbout::keysCloseAsExitDoes_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << true;
+    QTest::newRow("Enter") << int(Qt::Key_Return) << true;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << true;
+    QTest::newRow("Space") << int(Qt::Key_Space) << true;
+    QTest::newRow("a letter") << int(Qt::Key_X) << false;
+}
+
+void TestAbout::keysCloseAsExitDoes()
+{
+    QFETCH(int, key);
+    QFETCH(bool, closes);
+    frmAbout *about = MakeAbout();
+    about->show();
+    QVERIFY(QTest::qWaitForWindowActive(about));
+    QTest::keyClick(about, static_cast<Qt::Key>(key));
+    QCOMPARE(about->StopScroll, closes);
+    QCOMPARE(beeps_, closes ? 1 : 0);
+    if (closes)
+        QTRY_VERIFY(!about_);
 }
 
 void TestAbout::closingOtherwiseDoesNotBeep()

@@ -32,6 +32,7 @@ QString Summary(const CommandLine &line)
     for (const std::string &argument : line.toolkitArguments)
         toolkit << QString::fromStdString(argument);
     text += line.dataFolder ? QStringLiteral(" data-folder") : QString();
+    text += line.newWindow ? QStringLiteral(" new-window") : QString();
     text += line.rom ? QStringLiteral(" rom=[%1]").arg(QString::fromStdString(*line.rom)) : QString();
     text += toolkit.isEmpty() ? QString() : QStringLiteral(" qt=[%1]").arg(toolkit.join(QLatin1Char(' ')));
     return text + (line.styleGiven ? QStringLiteral(" style") : QString());
@@ -55,6 +56,7 @@ private slots:
     void romNotOpened_data();
     void romNotOpened();
     void romCheckedAfterTheUserMovedOn();
+    void folderIsShown();
 
 private:
     QTemporaryDir *work_ = nullptr;
@@ -88,6 +90,7 @@ void TestCommandLine::parse_data()
     };
     row("nothing", {}, "start");
     row("menu entry", {"--data-folder", "/roms/a b.gb"}, "start data-folder rom=[/roms/a b.gb]");
+    row("a window of its own", {"x.gb", "--new-window"}, "start new-window rom=[x.gb]");
     row("help ends the reading", {"-h", "--bogus"}, "help");
     row("version", {"x.gb", "--version"}, "version");
     row("unknown", {"x.gb", "--bogus"}, "error: unknown option '--bogus'");
@@ -154,7 +157,7 @@ void TestCommandLine::opensRom()
     QVERIFY(WriteBytes(roms + QStringLiteral("/Tetris DX.gb"), RomBytes(400, 0x80, 0x03, 0x05, 0x01)));
     Vexa window;
     std::optional<QString> why;
-    OpenRomArgument(window, QStringLiteral("roms/Tetris DX.gb"), [&why](const QString &text) { why = text; });
+    OpenRomArgument(window, QStringLiteral("roms/Tetris DX.gb"), false, [&why](const QString &text) { why = text; });
     QVERIFY(WaitFor([&] { return why && !window.Game.isEmpty() && !window.Busy(); }));
     QCOMPARE(*why, QString());
     QCOMPARE(window.Dir1->Path(), roms);
@@ -170,7 +173,6 @@ void TestCommandLine::romNotOpened_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("why");
     QTest::newRow("missing") << "missing.gb" << "No such file or directory";
-    QTest::newRow("folder") << "folder.gb" << "it is a folder";
     QTest::newRow("fifo") << "fifo.gb" << "it is not a regular file";
     QTest::newRow("not a ROM name") << "notes.txt" << "its name does not match \"%p\"";
 }
@@ -186,10 +188,16 @@ void TestCommandLine::romNotOpened()
     QVERIFY(WaitFor([&] { return !window.Busy(); }));
     const QString stored = StoredRomPath();
     std::optional<QString> notOpened;
-    OpenRomArgument(window, work_->filePath(QStringLiteral("roms/") + name),
+    OpenRomArgument(window, work_->filePath(QStringLiteral("roms/") + name), false,
                     [&notOpened](const QString &text) { notOpened = text; });
     QVERIFY(WaitFor([&] { return notOpened.has_value() && !window.Busy(); }));
     QCOMPARE(*notOpened, why.replace(QStringLiteral("%p"), window.File1->Pattern()));
+    // Started from a file manager, nobody reads standard error: the window says it too.
+    QStringList told;
+    window.showProblem = [&told](const QString &message) { told << message; };
+    window.OpenPath(work_->filePath(QStringLiteral("roms/") + name), false);
+    QVERIFY(WaitFor([&] { return !told.isEmpty() && !window.Busy(); }));
+    QCOMPARE(told, QStringList{QStringLiteral("%1 cannot be opened: %2.").arg(work_->filePath(QStringLiteral("roms/") + name), why)});
     QCOMPARE(window.Dir1->Path(), work_->path());
     QCOMPARE(window.Game, QString());
     QCOMPARE(StoredRomPath(), stored);
@@ -206,12 +214,35 @@ void TestCommandLine::romCheckedAfterTheUserMovedOn()
     QVERIFY(window.File1->Select(QStringLiteral("clicked.gb")));
     QVERIFY(WaitFor([&] { return !window.Busy(); }));
     std::optional<QString> notOpened;
-    OpenRomArgument(window, roms + QStringLiteral("/Tetris DX.gb"),
+    OpenRomArgument(window, roms + QStringLiteral("/Tetris DX.gb"), false,
                     [&notOpened](const QString &text) { notOpened = text; });
     QVERIFY(WaitFor([&] { return notOpened.has_value() && !window.Busy(); }));
     QCOMPARE(*notOpened, QStringLiteral("the window was in use before the file could be checked"));
     QCOMPARE(window.Dir1->Path(), work_->path());
     QCOMPARE(window.Game, work_->filePath(QStringLiteral("clicked.gb")));
+    // Dropped or handed over, the user asked for it just now: it is opened.
+    notOpened.reset();
+    OpenRomArgument(window, roms + QStringLiteral("/Tetris DX.gb"), true,
+                    [&notOpened](const QString &text) { notOpened = text; });
+    QVERIFY(WaitFor([&] { return notOpened.has_value() && window.Game.startsWith(roms) && !window.Busy(); }));
+    QCOMPARE(*notOpened, QString());
+    QCOMPARE(window.File1->FileName(), QStringLiteral("Tetris DX.gb"));
+}
+
+void TestCommandLine::folderIsShown()
+{
+    const QString roms = work_->filePath(QStringLiteral("my.roms"));
+    QVERIFY(QDir().mkpath(roms));
+    QVERIFY(WriteBytes(roms + QStringLiteral("/a.gb"), RomBytes(400, 0, 0, 0, 0)));
+    Vexa window;
+    QVERIFY(WaitFor([&] { return !window.Busy(); }));
+    std::optional<QString> why;
+    OpenRomArgument(window, roms, false, [&why](const QString &text) { why = text; });
+    QVERIFY(WaitFor([&] { return why && window.File1->ListCount() == 1 && !window.Busy(); }));
+    QCOMPARE(*why, QString());
+    QCOMPARE(window.Dir1->Path(), roms);
+    QCOMPARE(window.File1->FileName(), QString());
+    QCOMPARE(StoredRomPath(), roms);
 }
 
 VEXA_TEST_MAIN(TestCommandLine)

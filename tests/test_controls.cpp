@@ -1,7 +1,9 @@
 #include "TestFiles.h"
 #include "TestMain.h"
 
+#include "controls/ComboBox.h"
 #include "controls/DirListBox.h"
+#include "controls/EventLabel.h"
 #include "controls/DriveListBox.h"
 #include "controls/FileListBox.h"
 #include "controls/PictureBox.h"
@@ -9,6 +11,7 @@
 #include "platform/FileNames.h"
 #include "platform/FolderScan.h"
 
+#include <QLineEdit>
 #include <QSignalSpy>
 
 #include <atomic>
@@ -53,6 +56,9 @@ private slots:
     void fileListReadsOneListingAtATime();
     void fileListFolderMadeAgain();
     void fileListNameNotUtf8();
+    void fileListToolTip();
+    void doubleClickOnPictureIsOneClick();
+    void comboTextNotSelectedOnFocus();
 
     void dirListShowsAncestorsAndSubfolders();
     void dirListOpensEntry();
@@ -100,6 +106,62 @@ void TestControls::fileListShowsMatchingRegularFiles()
     QCOMPARE(list.Names(), (QStringList{u"a b.gb"_s, u"link.gb"_s, u"TOTO.GB"_s, u"x.gbc"_s, u"x.sgb"_s, u"xcgb"_s}));
     QCOMPARE(list.ListCount(), 6);
     QCOMPARE(list.FileName(), QString());
+}
+
+void TestControls::fileListToolTip()
+{
+    const QString longName = u"Legend of the River King 2 (Japan) (SGB Enhanced).gb"_s;
+    QVERIFY(WriteBytes(path(longName), "rom"));
+    QVERIFY(WriteBytes(path(QStringLiteral("b.gb")), "rom"));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("other"))));
+    QVERIFY(WriteBytes(path(QStringLiteral("other/b.gb")), "rom"));
+    FileListBox list;
+    list.SetPattern(kPattern);
+    list.resize(160, 150);
+    QVERIFY(List(list, dir_->path()));
+    auto tipOf = [&list](int row) { return list.ToolTipAt(list.visualRect(list.model()->index(row, 0)).center()); };
+    QCOMPARE(tipOf(0), u"b.gb"_s);
+    list.SetTitle(longName, u"RIVER KING 2"_s);
+    list.SetTitle(u"b.gb"_s, QString());
+    QCOMPARE(tipOf(1), longName + u"\nRIVER KING 2"_s);
+    QCOMPARE(tipOf(0), u"b.gb"_s);
+    QCOMPARE(list.ToolTipAt(QPoint(5, 140)), QString());
+    // A title belongs to the folder it was read in.
+    list.SetTitle(u"b.gb"_s, u"OLD"_s);
+    QVERIFY(List(list, path(QStringLiteral("other"))));
+    QCOMPARE(tipOf(0), u"b.gb"_s);
+}
+
+void TestControls::doubleClickOnPictureIsOneClick()
+{
+    EventLabel label;
+    label.resize(70, 19);
+    QSignalSpy clicks(&label, &EventLabel::Click);
+    // What a double-click sends: press, release, double-click press, release.
+    QTest::mouseClick(&label, Qt::LeftButton);
+    QTest::mouseDClick(&label, Qt::LeftButton);
+    QTest::mouseRelease(&label, Qt::LeftButton);
+    QCOMPARE(clicks.count(), 1);
+    QTest::mouseClick(&label, Qt::LeftButton);
+    QCOMPARE(clicks.count(), 2);
+}
+
+void TestControls::comboTextNotSelectedOnFocus()
+{
+    QWidget window;
+    auto *first = new QLineEdit(&window);
+    auto *combo = new ComboBox(&window);
+    combo->setEditable(true);
+    combo->setEditText(u"Normal"_s);
+    combo->move(0, 40);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Tab);
+    QVERIFY(combo->hasFocus());
+    QVERIFY(!combo->lineEdit()->hasSelectedText());
+    QTest::keyClick(combo, Qt::Key_X);
+    QCOMPARE(combo->currentText(), u"Normalx"_s);
 }
 
 void TestControls::fileListSortsWithoutCase()

@@ -2,11 +2,14 @@
 
 #include <cerrno>
 
+#include "core/CartridgeTitle.h"
+#include "core/ClickRule.h"
 #include "core/CreditsScroller.h"
 #include "core/FilePattern.h"
 #include "core/GameCount.h"
 #include "core/HeaderInspection.h"
 #include "core/LaunchCommand.h"
+#include "core/PictureExtension.h"
 #include "core/StartFailure.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -72,6 +75,12 @@ private slots:
     void launchArguments();
     void startFailureWording_data();
     void startFailureWording();
+    void cartridgeTitle_data();
+    void cartridgeTitle();
+    void pictureKey_data();
+    void pictureKey();
+    void doubleClickIsOneClick_data();
+    void doubleClickIsOneClick();
     void earlyEndWording_data();
     void earlyEndWording();
 
@@ -413,29 +422,121 @@ void TestCore::pieces()
 void TestCore::startFailureWording_data()
 {
     QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("program");
     QTest::addColumn<bool>("found");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<bool>("advised");
-    const QString command = QStringLiteral("vexa  -gb /r/x.gb");
-    QTest::newRow("not on the PATH") << ENOENT << false
-        << QStringLiteral("The emulator could not be started (vexa was not found on the PATH): ") + command << true;
-    QTest::newRow("on the PATH, interpreter missing") << ENOENT << true
-        << QStringLiteral("The emulator could not be started (its interpreter or loader is missing): ") + command << false;
-    QTest::newRow("not executable") << EACCES << false
-        << QStringLiteral("The emulator could not be started (permission denied): ") + command << false;
-    QTest::newRow("anything else, in the system's words") << ENOEXEC << true
-        << QStringLiteral("The emulator could not be started (Exec format error): ") + command << false;
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("adviceHas");
+    QTest::addColumn<bool>("offersFind");
+    const QString picked = QStringLiteral("/opt/vx/vexa");
+    QTest::newRow("not on the PATH") << ENOENT << u"vexa"_s << false << u"vexa was not found on the PATH"_s
+                                     << u"man vexa-launcher"_s << true;
+    QTest::newRow("on the PATH, interpreter missing")
+        << ENOENT << u"vexa"_s << true << u"its interpreter or loader is missing"_s << QString() << false;
+    QTest::newRow("not executable") << EACCES << u"vexa"_s << false << u"permission denied"_s << QString() << true;
+    QTest::newRow("anything else, in the system's words")
+        << ENOEXEC << u"vexa"_s << true << u"Exec format error"_s << QString() << false;
+    QTest::newRow("picked program gone") << ENOENT << picked << false << picked + u" is not there any more"_s
+                                         << u"Find vexa…"_s << true;
+    QTest::newRow("picked program not executable") << EACCES << picked << true
+        << picked + u" may not be run (permission denied)"_s << u"use vexa on the PATH again"_s << true;
+    QTest::newRow("picked program, interpreter missing")
+        << ENOENT << picked << true << u"its interpreter or loader is missing"_s << QString() << false;
 }
 
 void TestCore::startFailureWording()
 {
     QFETCH(int, error);
+    QFETCH(QString, program);
     QFETCH(bool, found);
-    QFETCH(QString, message);
-    QFETCH(bool, advised);
-    const StartFailure failure = DescribeStartFailure(error, found, "Exec format error", "vexa  -gb /r/x.gb");
-    QCOMPARE(QString::fromStdString(failure.message), message);
-    QCOMPARE(!failure.advice.empty(), advised);
+    QFETCH(QString, reason);
+    QFETCH(QString, adviceHas);
+    QFETCH(bool, offersFind);
+    const StartFailure failure =
+        DescribeStartFailure(error, program.toStdString(), found, "Exec format error", "vexa  -gb /r/x.gb");
+    QCOMPARE(QString::fromStdString(failure.message),
+             u"The emulator could not be started (%1): vexa  -gb /r/x.gb"_s.arg(reason));
+    QCOMPARE(QString::fromStdString(failure.summary), u"The emulator could not be started (%1)."_s.arg(reason));
+    QCOMPARE(QString::fromStdString(failure.command), u"vexa  -gb /r/x.gb"_s);
+    QCOMPARE(failure.advice.empty(), adviceHas.isEmpty());
+    QVERIFY2(QString::fromStdString(failure.advice).contains(adviceHas), failure.advice.c_str());
+    QCOMPARE(failure.programMissing, offersFind);
+}
+
+void TestCore::cartridgeTitle_data()
+{
+    QTest::addColumn<QByteArray>("titleBytes");
+    QTest::addColumn<int>("headerLength");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("padded with zeros") << QByteArray("TETRIS\0\0\0\0\0\0\0\0\0\0", 16) << 400 << u"TETRIS"_s;
+    QTest::newRow("all sixteen bytes") << QByteArray("POKEMON RED GAME") << 400 << u"POKEMON RED GAME"_s;
+    QTest::newRow("CGB flag and other bytes left out")
+        << QByteArray("ZELDA\x01\x7F""DX\xE9    \x80", 16) << 400 << u"ZELDADX"_s;
+    QTest::newRow("blanks at the ends dropped") << QByteArray("  MARIO   \0XXXXX", 16) << 400 << u"MARIO"_s;
+    QTest::newRow("only as far as the header reaches") << QByteArray("KIRBY DREAM LAND") << 0x134 + 5 << u"KIRBY"_s;
+    QTest::newRow("no header") << QByteArray("KIRBY DREAM LAND") << 0 << QString();
+}
+
+void TestCore::cartridgeTitle()
+{
+    QFETCH(QByteArray, titleBytes);
+    QFETCH(int, headerLength);
+    QFETCH(QString, title);
+    std::vector<std::uint8_t> header(400, 0);
+    std::copy(titleBytes.begin(), titleBytes.end(), header.begin() + 0x134);
+    header.resize(static_cast<std::size_t>(headerLength));
+    QCOMPARE(QString::fromStdString(CartridgeTitle(header)), title);
+    QCOMPARE(QString::fromStdString(RomToolTip("Tetris (World).gb", CartridgeTitle(header))),
+             title.isEmpty() ? u"Tetris (World).gb"_s : u"Tetris (World).gb\n"_s + title);
+}
+
+void TestCore::pictureKey_data()
+{
+    QTest::addColumn<QString>("wanted");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("same");
+    QTest::newRow("capitals") << "Tetris.png" << "Tetris.PNG" << true;
+    QTest::newRow("mixed") << "a.jpg" << "a.Jpg" << true;
+    QTest::newRow("only the last extension") << "a.b.png" << "a.B.png" << false;
+    QTest::newRow("the name keeps its case") << "Tetris.png" << "tetris.png" << false;
+    QTest::newRow("another extension") << "a.png" << "a.pnG2" << false;
+    QTest::newRow("no extension") << "README" << "readme" << false;
+}
+
+void TestCore::pictureKey()
+{
+    QFETCH(QString, wanted);
+    QFETCH(QString, stored);
+    QFETCH(bool, same);
+    QCOMPARE(PictureKey(wanted.toStdString()) == PictureKey(stored.toStdString()), same);
+}
+
+void TestCore::doubleClickIsOneClick_data()
+{
+    // p: a press, d: the second press of a double-click, r: a release over
+    // the control, o: a release away from it.
+    QTest::addColumn<QString>("events");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("a click") << u"pr"_s << 1;
+    QTest::newRow("a double-click") << u"prdr"_s << 1;
+    QTest::newRow("two separate clicks") << u"prpr"_s << 2;
+    QTest::newRow("a click after a double-click") << u"prdrpr"_s << 2;
+    QTest::newRow("released away") << u"po"_s << 0;
+    QTest::newRow("a release without a press") << u"r"_s << 0;
+}
+
+void TestCore::doubleClickIsOneClick()
+{
+    QFETCH(QString, events);
+    QFETCH(int, clicks);
+    ClickRule rule;
+    int counted = 0;
+    for (const QChar event : events) {
+        if (event == u'p' || event == u'd')
+            rule.Pressed(event == u'd');
+        else
+            counted += rule.Released(event == u'r') ? 1 : 0;
+    }
+    QCOMPARE(counted, clicks);
 }
 
 void TestCore::earlyEndWording_data()

@@ -13,6 +13,8 @@
 #include "platform/PictureFolder.h"
 #include "platform/RegularFile.h"
 #include "platform/RomReader.h"
+#include "platform/RunCheck.h"
+#include "platform/SingleInstance.h"
 #include "platform/Settings.h"
 #include "platform/SettingsWriter.h"
 #include "platform/XdgFolders.h"
@@ -21,13 +23,17 @@
 #include <QImageWriter>
 #include <QProcess>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
 
 #include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstddef>
+#include <cstring>
 #include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <linux/filter.h>
 #include <pwd.h>
 #include <linux/seccomp.h>
@@ -137,6 +143,12 @@ private slots:
     void init();
     void cleanup();
 
+    void pickedProgramCheck_data();
+    void pickedProgramCheck();
+    void handOverToRunningLauncher_data();
+    void handOverToRunningLauncher();
+    void socketPathInRuntimeFolder();
+
     void settingsRoundTrip_data();
     void settingsRoundTrip();
     void absentKeyReadsDefault();
@@ -194,6 +206,8 @@ private slots:
     void pictureFolderSeesChanges();
     void pictureSearch_data();
     void pictureSearch();
+    void largeJpegIsScaledDown_data();
+    void largeJpegIsScaledDown();
     void picturesRefuseHostileFile_data();
     void picturesRefuseHostileFile();
 
@@ -218,6 +232,89 @@ void TestPlatform::cleanup()
 {
     delete dir_;
     dir_ = nullptr;
+}
+
+void TestPlatform::pickedProgramCheck_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("error");
+    QTest::newRow("a program that may be run") << "program" << 0;
+    QTest::newRow("nothing there") << "missing" << ENOENT;
+    QTest::newRow("a link to nothing") << "dangling" << ENOENT;
+    QTest::newRow("not executable") << "noexec" << EACCES;
+    QTest::newRow("a folder") << "folder" << EACCES;
+    QTest::newRow("a path through a file") << "notdir" << ENOENT;
+}
+
+void TestPlatform::pickedProgramCheck()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, error);
+    QString program = path(QStringLiteral("vexa"));
+    if (kind == QLatin1String("program") || kind == QLatin1String("noexec"))
+        QVERIFY(WriteScript(program, "exit 0\n", kind == QLatin1String("program")));
+    if (kind == QLatin1String("dangling"))
+        QVERIFY(MakeLink(path(QStringLiteral("gone")), program));
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(program));
+    if (kind == QLatin1String("notdir")) {
+        QVERIFY(WriteBytes(path(QStringLiteral("file")), "x"));
+        program = path(QStringLiteral("file/vexa"));
+    }
+    QCOMPARE(CheckProgramFile(program), error);
+    QCOMPARE(CheckBeforeRun(program, QString(), 5000).programError, error);
+}
+
+void TestPlatform::handOverToRunningLauncher_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QByteArray>("path");
+    QTest::newRow("a ROM path") << "nothing" << QByteArray("/roms/Tetris (World).gb");
+    QTest::newRow("no path: come to the front") << "nothing" << QByteArray();
+    QTest::newRow("a name that is not UTF-8") << "nothing" << QByteArray("/roms/caf\xE9\n.gb");
+    QTest::newRow("blanks at the end kept") << "nothing" << QByteArray("/roms/a.gb \n");
+    QTest::newRow("a socket file left by a crash") << "stale" << QByteArray("/r/a.gb");
+    QTest::newRow("a regular file in its place") << "file" << QByteArray("/r/a.gb");
+}
+
+void TestPlatform::handOverToRunningLauncher()
+{
+    QFETCH(QString, before);
+    QFETCH(QByteArray, path);
+    const QString socketPath = this->path(QStringLiteral("vexa-launcher.socket"));
+    if (before == QLatin1String("stale")) {
+        // Bound and never listened on, then left behind, as by a launcher killed.
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address = {};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(socketPath);
+        std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
+        QVERIFY(bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
+        close(fd);
+    }
+    if (before == QLatin1String("file"))
+        QVERIFY(WriteBytes(socketPath, "x"));
+    // Nobody listens: the new launcher opens its own window.
+    QVERIFY(!HandOver(socketPath, path, 2000));
+
+    InstanceServer running;
+    QSignalSpy opened(&running, &InstanceServer::Opened);
+    QVERIFY(running.Listen(socketPath));
+    InstanceServer second;
+    QVERIFY(!second.Listen(socketPath));
+    QVERIFY(HandOver(socketPath, path, 2000));
+    QTRY_COMPARE(opened.count(), 1);
+    QCOMPARE(opened.first().first().toByteArray(), path);
+}
+
+void TestPlatform::socketPathInRuntimeFolder()
+{
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", "/run/user/1000");
+    QCOMPARE(InstanceSocketPath(), QStringLiteral("/run/user/1000/vexa-launcher.socket"));
+    qputenv("XDG_RUNTIME_DIR", "relative");
+    QCOMPARE(InstanceSocketPath(), QString());
+    qputenv("XDG_RUNTIME_DIR", runtime);
 }
 
 void TestPlatform::settingsRoundTrip_data()
@@ -1008,7 +1105,7 @@ void TestPlatform::pictureFolderFindsNames_data()
     QTest::addColumn<QString>("found");
     QTest::newRow("exact") << QStringList{u"a.png"_s} << u"a.png"_s << u"a.png"_s;
     QTest::newRow("extension in capitals") << QStringList{u"a.PNG"_s} << u"a.png"_s << u"a.PNG"_s;
-    QTest::newRow("name in other case") << QStringList{u"Tetris.Jpg"_s} << u"tetris.jpg"_s << u"Tetris.Jpg"_s;
+    QTest::newRow("name in other case") << QStringList{u"Tetris.Jpg"_s} << u"tetris.jpg"_s << QString();
     QTest::newRow("exact name first") << QStringList{u"A.png"_s, u"a.png"_s, u"a.PNG"_s} << u"a.PNG"_s << u"a.PNG"_s;
     QTest::newRow("none") << QStringList{u"b.png"_s} << u"a.png"_s << QString();
     QTest::newRow("hidden") << QStringList{u".a.png"_s} << u".a.png"_s << u".a.png"_s;
@@ -1126,6 +1223,25 @@ void TestPlatform::pictures()
         QCOMPARE(image.pixelColor(0, 0), QColor(Qt::red));
 }
 
+void TestPlatform::largeJpegIsScaledDown_data()
+{
+    QTest::addColumn<QByteArray>("format");
+    QTest::addColumn<QSize>("loaded");
+    QTest::newRow("JPEG: decoded smaller") << QByteArray("jpeg") << QSize(32, 24);
+    QTest::newRow("PNG: refused") << QByteArray("png") << QSize(0, 0);
+}
+
+void TestPlatform::largeJpegIsScaledDown()
+{
+    QFETCH(QByteArray, format);
+    QFETCH(QSize, loaded);
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QVERIFY(WriteBytes(path(QStringLiteral("p")), Encoded(image, format.constData())));
+    QCOMPARE(LoadPicture(path(QStringLiteral("p")), 64 * 48).size(), QSize(64, 48));
+    QCOMPARE(LoadPicture(path(QStringLiteral("p")), 64 * 48 / 4).size(), loaded);
+}
+
 void TestPlatform::picturesRefuseHostileFile_data()
 {
     AddHostileFileRows();
@@ -1162,6 +1278,11 @@ void TestPlatform::pictureSearch_data()
     QTest::newRow("ROM folder's images") << "Tetris (World) (Rev 1).gb"
                                         << QStringList{u"rom/Tetris (World) (Rev 1).png:50"_s} << 50;
     QTest::newRow("none") << "a.gb" << QStringList{u"cwd/b.png:20"_s} << 0;
+    QTest::newRow("extension in capitals") << "Tetris.gb" << QStringList{u"cwd/Tetris.BMP:10"_s} << 10;
+    QTest::newRow("extension in mixed case, ROM folder") << "a.gbc" << QStringList{u"rom/a.Jpg:30"_s} << 30;
+    QTest::newRow("exact name before another case")
+        << "a.gbc" << QStringList{u"cwd/a.PNG:20"_s, u"cwd/a.png:25"_s} << 25;
+    QTest::newRow("the name itself keeps its case") << "Tetris.gb" << QStringList{u"cwd/tetris.bmp:10"_s} << 0;
     QTest::newRow("backslashes stay in the name") << "..\\..\\secret.gb" << QStringList{u"up/secret.bmp:60"_s} << 0;
     QTest::newRow("backslash name inside images") << "..\\x.gbc" << QStringList{u"cwd/..\\x.png:70"_s} << 70;
 }
@@ -1185,7 +1306,7 @@ void TestPlatform::pictureSearch()
                                                              : cwd + QStringLiteral("/..");
         QImage image(place.last().toInt(), 8, QImage::Format_RGB32);
         image.fill(Qt::red);
-        const QByteArray format = name.section(QLatin1Char('.'), -1).toLatin1();
+        const QByteArray format = name.section(QLatin1Char('.'), -1).toLower().toLatin1();
         QVERIFY(image.save(folder + QLatin1Char('/') + name, format == "jpg" ? "jpeg" : format.constData()));
     }
     const QString previous = QDir::currentPath();

@@ -20,9 +20,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMimeData>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSettings>
 
 #include <atomic>
@@ -124,6 +128,11 @@ private slots:
     void failedStartLeavesText1();
     void emulatorThatGivesUpIsReported();
     void twoClicksStartTwo();
+    void pickedEmulatorIsCheckedAtEachRun();
+    void romGoneStartsNothing();
+    void listsInDesktopColours();
+    void drops_data();
+    void drops();
     void enterAndDoubleClickLaunch_data();
     void enterAndDoubleClickLaunch();
     void comboListOpensOnMatchingEntry_data();
@@ -182,8 +191,8 @@ Vexa *TestVexa::MakeWindow()
 {
     delete window_;
     window_ = new Vexa;
-    window_->showStartFailure = [this](const QString &message, const QString &advice) {
-        failures_ << message + QLatin1Char('|') + advice;
+    window_->showStartFailure = [this](const StartFailure &failure) {
+        failures_ << QString::fromStdString(failure.message + '|' + failure.advice);
     };
     window_->show();
     if (!QTest::qWaitForWindowExposed(window_))
@@ -746,7 +755,7 @@ void TestVexa::unreadableFolderIsNotStored()
     }
     Vexa *window = MakeWindow();
     QStringList told;
-    window->showUnreadableFolder = [&told](const QString &message) { told << message; };
+    window->showProblem = [&told](const QString &message) { told << message; };
     QTest::mouseClick(window->Command3, Qt::LeftButton);
     window->Dir1->SetPath(path(QStringLiteral("roms")));
     Settle();
@@ -1399,7 +1408,7 @@ void TestVexa::failedStartLeavesText1()
     QCOMPARE(failures_.size(), 1);
     const QString message = failures_.first().section(QLatin1Char('|'), 0, 0);
     QCOMPARE(message, QStringLiteral("The emulator could not be started (%1): %2").arg(reason, kFreshCommand + path(QStringLiteral("x.gb"))));
-    QCOMPARE(failures_.first().section(QLatin1Char('|'), 1).contains(QLatin1String("README")),
+    QCOMPARE(failures_.first().section(QLatin1Char('|'), 1).contains(QLatin1String("man vexa-launcher")),
              kind == QLatin1String("missing"));
 }
 
@@ -1413,6 +1422,112 @@ void TestVexa::twoClicksStartTwo()
     QVERIFY(WaitFor([&] { return Runs().size() == 2; }));
     QCOMPARE(Runs().at(0), Runs().at(1));
     QCOMPARE(waitpid(-1, nullptr, WNOHANG), -1);
+}
+
+// A program picked with "Find vexa…" is started with the same words, kept
+// for later starts, and looked at again before each Run.
+void TestVexa::pickedEmulatorIsCheckedAtEachRun()
+{
+    QVERIFY(QDir().mkpath(path(QStringLiteral("opt"))));
+    const QString picked = path(QStringLiteral("opt/my vexa"));
+    QVERIFY(WriteScript(picked, RecorderScript()));
+    QVERIFY(QFile::remove(path(QStringLiteral("bin/vexa"))));
+    QVERIFY(WriteBytes(path(QStringLiteral("x.gb")), RomBytes(400, 0x80, 0x03, 0x05, 0x00)));
+    Vexa *window = MakeWindow();
+    QStringList told;
+    window->showProblem = [&told](const QString &message) { told << message; };
+    window->UseEmulator(path(QStringLiteral("x.gb")));
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(window->Emulator(), QString());
+    window->UseEmulator(picked);
+    Settle();
+    QCOMPARE(StoredOnDisk(SettingNames::EmulatorPath), picked);
+
+    window = MakeWindow();
+    QCOMPARE(window->Emulator(), picked);
+    ClickFile(QStringLiteral("x.gb"));
+    ClickRun();
+    const QString switches = kFreshCommand.mid(4) + path(QStringLiteral("x.gb"));
+    QCOMPARE(window->Text1->text(), picked + switches);
+    QVERIFY(WaitFor([&] { return Runs().size() == 1; }));
+    QCOMPARE(Runs().first().split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+             kFreshCommand.split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(1) << path(QStringLiteral("x.gb")));
+
+    QVERIFY(QFile::remove(picked));
+    ClickRun();
+    QCOMPARE(failures_.size(), 1);
+    QCOMPARE(failures_.at(0).section(QLatin1Char('|'), 0, 0),
+             QStringLiteral("The emulator could not be started (%1 is not there any more): %1%2").arg(picked, switches));
+    QCOMPARE(Runs().size(), 1);
+}
+
+void TestVexa::romGoneStartsNothing()
+{
+    QVERIFY(WriteBytes(path(QStringLiteral("x.gb")), RomBytes(400, 0x80, 0x03, 0x05, 0x00)));
+    Vexa *window = MakeWindow();
+    QStringList told;
+    window->showProblem = [&told](const QString &message) { told << message; };
+    ClickFile(QStringLiteral("x.gb"));
+    QVERIFY(QFile::rename(path(QStringLiteral("x.gb")), path(QStringLiteral("y.gb"))));
+    ClickRun();
+    QCOMPARE(told.size(), 1);
+    QVERIFY2(told.first().contains(path(QStringLiteral("x.gb"))), qPrintable(told.first()));
+    QCOMPARE(window->Text1->text(), path(QStringLiteral("x.gb")));
+    QVERIFY(failures_.isEmpty());
+    QVERIFY(Runs().isEmpty());
+}
+
+// The lists' scroll bars are drawn in the desktop's colours, not the
+// frames' yellow on teal, and nothing looks chosen before a click.
+void TestVexa::listsInDesktopColours()
+{
+    for (int i = 0; i < 30; ++i)
+        QVERIFY(WriteBytes(path(QStringLiteral("rom %1 with a name longer than the list.gb").arg(i)), "rom"));
+    Vexa *window = MakeWindow();
+    const QPalette desktop = QApplication::palette();
+    for (QWidget *part : {static_cast<QWidget *>(window->File1->verticalScrollBar()),
+                          static_cast<QWidget *>(window->File1), static_cast<QWidget *>(window->Dir1)}) {
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Window, QPalette::ButtonText, QPalette::Button})
+            QCOMPARE(part->palette().color(role), desktop.color(role));
+    }
+    QVERIFY(!window->File1->horizontalScrollBar()->isVisible());
+    window->File1->setFocus(Qt::TabFocusReason);
+    QVERIFY(window->File1->hasFocus());
+    QVERIFY(!window->File1->currentIndex().isValid());
+    QTest::keyClick(window->File1, Qt::Key_Down);
+    QCOMPARE(window->File1->FileName(), window->File1->Names().first());
+}
+
+void TestVexa::drops_data()
+{
+    QTest::addColumn<QString>("dropped");
+    QTest::addColumn<bool>("taken");
+    QTest::addColumn<QString>("game");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("a ROM") << "roms/x.gb" << true << "roms/x.gb" << "roms";
+    QTest::newRow("a folder") << "roms" << true << "" << "roms";
+    QTest::newRow("anything else") << "roms/notes.txt" << false << "" << "";
+}
+
+void TestVexa::drops()
+{
+    QFETCH(QString, dropped);
+    QFETCH(bool, taken);
+    QFETCH(QString, game);
+    QFETCH(QString, folder);
+    QVERIFY(WriteBytes(path(QStringLiteral("roms/x.gb")), RomBytes(400, 0x80, 0x03, 0x05, 0x00)));
+    QVERIFY(WriteBytes(path(QStringLiteral("roms/notes.txt")), "text"));
+    Vexa *window = MakeWindow();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path(dropped))});
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &enter);
+    QCOMPARE(enter.isAccepted(), taken);
+    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &drop);
+    const QString shown = folder.isEmpty() ? work_->path() : path(folder);
+    QVERIFY(WaitFor([&] { return window->Dir1->Path() == shown && !window->Busy(); }));
+    QVERIFY(WaitFor([&] { return window->Game == (game.isEmpty() ? QString() : path(game)) && !window->Busy(); }));
 }
 
 void TestVexa::strangeRomNames_data()
