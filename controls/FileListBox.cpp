@@ -4,10 +4,17 @@
 #include "platform/FileNames.h"
 #include "platform/FolderScan.h"
 
+#include "core/ArchiveEntryName.h"
+
 #include <QDir>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+
+#include <algorithm>
+#include <cstdio>
+#include <iterator>
 
 namespace {
 
@@ -15,6 +22,15 @@ namespace {
 constexpr int kSettleMs = 250;
 // A folder that cannot be read or watched is tried again this often.
 constexpr int kRetryMs = 1000;
+// The archives are read in turns of about this long, each turn's joining the list.
+constexpr int kArchiveTurnMs = 100;
+
+// The list's order: by name without regard to case.
+bool ListedBefore(const QString &a, const QString &b)
+{
+    const int folded = QString::compare(a, b, Qt::CaseInsensitive);
+    return folded != 0 ? folded < 0 : a < b;
+}
 
 } // namespace
 
@@ -27,8 +43,19 @@ QVariant FileListBox::NameModel::data(const QModelIndex &index, int role) const
 FileListBox::FileListBox(QWidget *parent)
     : QListView(parent)
     , lister(ListMatchingFiles)
+    , archiveReader([](const QString &path, const FilePattern &pattern) {
+        return ListArchiveRoms(EncodeFileName(path).toStdString(), pattern);
+    })
     , path_(CurrentFolder())
     , request_(lane_, [this](std::optional<FolderListing> listing) { Apply(listing ? *listing : FolderListing()); })
+    , archiveRequest_(lane_, [this](std::optional<ArchiveBatch> batch) {
+        // A reading that could not start (every thread taken by a share that
+        // stopped answering) ends the pass with what was found so far.
+        if (batch)
+            JoinArchives(*batch);
+        else
+            emit Listed();
+    })
 {
     setModel(&model_);
     setUniformItemSizes(true);
@@ -63,6 +90,8 @@ void FileListBox::SetPath(const QString &path)
         return;
     path_ = path;
     model_.setStringList({});
+    archives_.Clear();
+    told_.clear();
     Refresh();
 }
 
@@ -70,6 +99,7 @@ void FileListBox::SetPattern(const QString &pattern)
 {
     patternText_ = pattern;
     pattern_ = FilePattern(pattern.toStdString());
+    archives_.Clear();
     if (started_)
         Refresh();
 }
@@ -83,6 +113,12 @@ QString FileListBox::FileName() const
 {
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     return selected.isEmpty() ? QString() : selected.first().data(Qt::EditRole).toString();
+}
+
+QString FileListBox::ListNameOf(const QString &fileName) const
+{
+    const QString first = archives_.FirstOf(fileName);
+    return first.isEmpty() ? fileName : first;
 }
 
 bool FileListBox::Select(const QString &name)
@@ -99,6 +135,7 @@ void FileListBox::Refresh()
     started_ = true;
     again_ = false;
     retry_.stop();
+    archiveRequest_.Drop();
     request_.Start([path = path_, pattern = pattern_, list = lister] {
         FolderListing listing;
         // Watched first: a change while the folder is read is not missed.
@@ -118,7 +155,88 @@ void FileListBox::ReadAgain()
 
 void FileListBox::Apply(const FolderListing &listing)
 {
-    const QStringList &names = listing.names;
+    // A folder read again keeps the archive entries it showed until its
+    // archives have been read again.
+    QStringList kept;
+    for (const QString &name : model_.stringList()) {
+        if (archives_.Find(name))
+            kept.append(name);
+    }
+    if (kept.isEmpty()) {
+        ShowNames(listing.names);
+    } else {
+        QStringList merged;
+        std::merge(listing.names.begin(), listing.names.end(), kept.begin(), kept.end(), std::back_inserter(merged),
+                   ListedBefore);
+        ShowNames(merged);
+    }
+    watcher_.Follow(listing.watch);
+    if (again_) {
+        Refresh();
+        emit Listed();
+        return;
+    }
+    if (!listing.read || !listing.watch)
+        retry_.start();
+    seen_.clear();
+    ReadArchives({}, true);
+}
+
+void FileListBox::ReadArchives(ArchiveBatch rest, bool pass)
+{
+    archiveRequest_.Start([path = path_, pattern = pattern_, read = archiveReader, rest = std::move(rest), pass] {
+        ArchiveBatch batch{rest.names, rest.next, {}};
+        if (pass)
+            ListArchives(path, batch.names);
+        QElapsedTimer turn;
+        turn.start();
+        while (batch.next < batch.names.size() && (batch.read.isEmpty() || turn.elapsed() < kArchiveTurnMs)) {
+            const QString &name = batch.names.at(batch.next++);
+            batch.read.append({name, read(path + QLatin1Char('/') + name, pattern)});
+        }
+        return batch;
+    });
+}
+
+void FileListBox::JoinArchives(const ArchiveBatch &batch)
+{
+    QStringList added;
+    for (const auto &[archive, roms] : batch.read) {
+        for (const std::string &refusal : roms.refusals) {
+            const QString line = DisplayFileName(path_ + QLatin1Char('/') + archive) + QStringLiteral(": ")
+                + DisplayFileName(DecodeFileName(QByteArray::fromStdString(refusal)));
+            if (!told_.contains(line)) {
+                told_.insert(line);
+                std::fprintf(stderr, "vexa-launcher: refused: %s\n", line.toLocal8Bit().constData());
+            }
+        }
+        for (const QString &name : archives_.Add(archive, roms.entries, &added))
+            seen_.insert(name);
+    }
+    const bool done = batch.next >= batch.names.size();
+    // At the end of the pass, the entries it did not find again go.
+    const QStringList gone = done ? archives_.KeepOnly(seen_) : QStringList();
+    if (!added.isEmpty() || !gone.isEmpty()) {
+        QStringList names = model_.stringList();
+        if (!gone.isEmpty()) {
+            const QSet<QString> goneSet(gone.begin(), gone.end());
+            names.removeIf([&goneSet](const QString &name) { return goneSet.contains(name); });
+        }
+        std::sort(added.begin(), added.end(), ListedBefore);
+        QStringList merged;
+        merged.reserve(names.size() + added.size());
+        std::merge(names.begin(), names.end(), added.begin(), added.end(), std::back_inserter(merged), ListedBefore);
+        ShowNames(merged);
+    }
+    if (!done) {
+        ReadArchives(batch, false);
+        return;
+    }
+    emit Listed();
+}
+
+void FileListBox::ShowNames(const QStringList &names)
+{
     // A folder read again keeps its selection while the selected file is there.
     const QString selected = FileName();
     const int scroll = verticalScrollBar()->value();
@@ -129,12 +247,6 @@ void FileListBox::Apply(const FolderListing &listing)
         setCurrentIndex(model_.index(row));
     verticalScrollBar()->setValue(scroll);
     restoring_ = false;
-    watcher_.Follow(listing.watch);
-    if (again_)
-        Refresh();
-    else if (!listing.read || !listing.watch)
-        retry_.start();
-    emit Listed();
 }
 
 void FileListBox::keyPressEvent(QKeyEvent *event)
