@@ -4,6 +4,8 @@
 
 #include "controls/DirListBox.h"
 #include "controls/FileListBox.h"
+#include "core/ArchiveEntryName.h"
+#include "platform/FileNames.h"
 #include "platform/Background.h"
 
 #include <QFutureWatcher>
@@ -31,7 +33,7 @@ QString Unreadable(const RegularFile &file)
 void OpenRomArgument(Vexa &window, const QString &path, const std::function<void(const QString &why)> &done)
 {
     const QString name = path.section(QLatin1Char('/'), -1);
-    if (!window.File1->Takes(name)) {
+    if (!window.File1->Takes(name) && !IsArchiveName(EncodeFileName(name).toStdString())) {
         done(QStringLiteral("its name does not match \"%1\"").arg(window.File1->Pattern()));
         return;
     }

@@ -8,7 +8,8 @@ class Vexa;
 
 // Opens a ROM named on the command line: its folder shown and the ROM selected
 // as a click on it would, once its folder is listed. Only a readable regular
-// file whose name the file list's pattern takes is opened; otherwise the
+// file whose name the file list's pattern takes, or a zip or 7z archive
+// (whose first ROM entry is selected), is opened; otherwise the
 // window is left as it started. The file is checked in the background, so a
 // ROM on a share that never answers holds up nothing; a check that comes back
 // after the user has taken the window elsewhere opens nothing. done then gets

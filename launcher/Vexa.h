@@ -3,6 +3,7 @@
 #include "about/frmAbout.h"
 #include "core/LaunchCommand.h"
 #include "launcher/RomInspector.h"
+#include "platform/Background.h"
 #include "platform/SettingsWriter.h"
 
 #include <QHash>
@@ -14,6 +15,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 class DirListBox;
@@ -61,6 +63,10 @@ public:
     // An emulator that ends with a failure within this many milliseconds of
     // its start is reported.
     int EmulatorWatchMs = 5000;
+    // Unpacks a ROM entry of an archive into the cache and returns the
+    // unpacked file's path, or empty with why set. Runs on a background
+    // thread. Replaceable by tests.
+    std::function<std::string(const std::string &archive, const std::string &entry, std::string *why)> unpackRom;
     // Tells the user that the chosen folder cannot be read. Replaceable by tests.
     std::function<void(const QString &message)> showUnreadableFolder;
 
@@ -114,6 +120,10 @@ private:
     void ApplyHeader(const std::vector<std::uint8_t> &header);
     void ApplyPicture(const QImage &picture);
     LaunchOptions GatherLaunchOptions() const;
+    // Starts the emulator with the options on the ROM at that path.
+    void StartEmulator(LaunchOptions options, const QString &rom);
+    // Unpacks the clicked archive entry in the background, then starts it.
+    void UnpackAndRun();
     void ReportStartFailure(const QString &command, int error);
 
     void Form_Load();
@@ -132,12 +142,25 @@ private:
     void RunUp_MouseMove();
     void RunDown_Click();
 
+    // The ROM unpacked for the emulator from an archive, or why it could not be.
+    struct Unpacked {
+        QString path;
+        QString why;
+    };
+
     QPointer<frmAbout> about_;
     RomInspector *inspector_ = nullptr;
     SettingsWriter settings_;
     QHash<QString, QString> folderOnDrive_;
     QString offeredFolder_;
     bool folderStored_ = false;
+    QString gameArchive_; // the archive Game's entry lies in; empty for a plain file
+    std::string gameEntry_;
+    BackgroundLane unpackLane_{2};
+    LatestRequest<Unpacked> unpack_;
+    QString unpackingArchive_; // what the unpacking under way unpacks
+    std::string unpackingEntry_;
+    LaunchOptions unpackOptions_; // the options of the Run click that unpacks
     QString pendingRom_;
     QString pendingRomFolder_;
     bool centred_ = false;
