@@ -17,7 +17,8 @@
 
 namespace {
 
-constexpr std::size_t kBlockBytes = 64 * 1024;
+constexpr std::size_t kBlockBytes = std::size_t{64} * 1024;
+constexpr std::uint64_t kMegabyte = std::uint64_t{1024} * 1024;
 
 // An archive being read, with the file under it; both closed when it goes.
 class OpenArchive
@@ -104,7 +105,7 @@ public:
                 return true;
             total += static_cast<std::uint64_t>(got);
             if (total > limit) {
-                why_ = "it unpacks to more than " + std::to_string(limit / (1024 * 1024)) + " MB";
+                why_ = "it unpacks to more than " + std::to_string(limit / kMegabyte) + " MB";
                 return false;
             }
             if (!sink(block.data(), static_cast<std::size_t>(got)))
@@ -140,7 +141,7 @@ std::string EntryRefusal(archive_entry *entry, const std::string &name)
     if (archive_entry_is_encrypted(entry))
         return "it is encrypted";
     if (archive_entry_size_is_set(entry) && static_cast<std::uint64_t>(archive_entry_size(entry)) > kMaxEntryBytes)
-        return "it is larger than " + std::to_string(kMaxEntryBytes / (1024 * 1024)) + " MB";
+        return "it is larger than " + std::to_string(kMaxEntryBytes / kMegabyte) + " MB";
     return {};
 }
 
@@ -177,14 +178,14 @@ ArchiveRoms ListArchiveRoms(const std::string &path, const FilePattern &pattern)
     while (archive_entry *entry = archive.Next()) {
         if (archive_entry_filetype(entry) == AE_IFDIR)
             continue;
-        const std::string name = EntryName(entry);
+        std::string name = EntryName(entry);
         if (!pattern.Matches(EntryBaseName(name)))
             continue;
         const std::string refusal = EntryRefusal(entry, name);
         if (refusal.empty())
             roms.entries.push_back(name);
         else
-            roms.refusals.push_back(name + ": " + refusal);
+            roms.refusals.push_back(name.append(": ").append(refusal));
     }
     if (!archive.IsOpen()) {
         roms.entries.clear();

@@ -14,7 +14,7 @@ class FilePattern;
 // its data actually gives. Paths are bytes. Safe to call from any thread; a
 // read on a share that stops answering blocks the calling thread only.
 
-constexpr std::uint64_t kMaxEntryBytes = 16u * 1024u * 1024u;
+constexpr std::uint64_t kMaxEntryBytes = std::uint64_t{16} * 1024 * 1024;
 // An archive with more entries than this is refused as a whole.
 constexpr int kMaxArchiveEntries = 10000;
 

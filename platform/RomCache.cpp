@@ -77,7 +77,7 @@ std::string RomCache::Unpack(const std::string &archivePath, const std::string &
         *why = "the folder " + failed + " cannot be made: " + std::strerror(error);
         return {};
     }
-    const std::string rom = slotFolder + '/' + EntryBaseName(entry);
+    std::string rom = slotFolder + '/' + EntryBaseName(entry);
     struct stat info = {};
     if (lstat(rom.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
         utimensat(AT_FDCWD, rom.c_str(), nullptr, AT_SYMLINK_NOFOLLOW); // used now

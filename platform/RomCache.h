@@ -16,7 +16,7 @@ public:
     // folder ends with a slash; it and its missing parents are made 0700.
     explicit RomCache(std::string folder, std::uint64_t boundBytes = kDefaultBoundBytes);
 
-    static constexpr std::uint64_t kDefaultBoundBytes = 512u * 1024u * 1024u;
+    static constexpr std::uint64_t kDefaultBoundBytes = std::uint64_t{512} * 1024 * 1024;
 
     // $XDG_CACHE_HOME/vexa/, or ~/.cache/vexa/.
     static std::string DefaultFolder();

@@ -170,6 +170,7 @@ void TestArchives::evictions()
     QFETCH(QString, keep);
     QFETCH(QStringList, evicted);
     std::vector<CachedRom> roms;
+    roms.reserve(static_cast<std::size_t>(slotNames.size()));
     for (int i = 0; i < slotNames.size(); ++i)
         roms.push_back({slotNames.at(i).toStdString(), static_cast<std::uint64_t>(sizes.at(i)), used.at(i)});
     QCOMPARE(Strings(ChooseEvictions(roms, static_cast<std::uint64_t>(bound), keep.toStdString())), evicted);
