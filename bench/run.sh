@@ -21,7 +21,7 @@ export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 rows="$(mktemp)"
 trap 'rm -f "$rows"' EXIT
 "$build/bench/bench_startup" "$build/vexa-launcher" "$build/bench/startup_bare" "$build/bench/startup_label" "${2:-25}" | grep '^ROW' >> "$rows"
-for bench in bench_browse bench_launch; do
+for bench in bench_browse bench_archives bench_launch; do
     "$build/bench/$bench" | grep '^ROW' >> "$rows"
 done
 "$build/bench/bench_about" "${1:-10}" | grep '^ROW' >> "$rows"
