@@ -48,12 +48,15 @@ public:
             std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
             return text;
         }();
-        if (lower == ".zip")
+        const bool zip = lower == ".zip";
+        if (zip)
             archive_read_support_format_zip(archive_);
         else
             archive_read_support_format_7zip(archive_);
-        if (archive_read_open_fd(archive_, fd_, kBlockBytes) != ARCHIVE_OK)
+        if (archive_read_open_fd(archive_, fd_, kBlockBytes) != ARCHIVE_OK) {
             Fail();
+            why_ = std::string("it is not a readable ") + (zip ? "zip" : "7z") + " archive (" + why_ + ")";
+        }
     }
     ~OpenArchive()
     {

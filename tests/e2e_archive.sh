@@ -24,12 +24,7 @@ open(sys.argv[1], "wb").write(data)
 with zipfile.ZipFile(sys.argv[2], "w", zipfile.ZIP_DEFLATED) as archive:
     archive.write(sys.argv[1], sys.argv[3])
 PY
-cat > "$work/bin/vexa" <<'SH'
-#!/bin/sh
-for a in "$@"; do printf '%s\n' "$a" >> "$VEXA_RECORD"; done
-echo -- >> "$VEXA_RECORD"
-SH
-chmod +x "$work/bin/vexa"
+stand_in_vexa "$work/bin"
 before="$(find "$work/roms" -printf "%p %s %m %T@\n" | sort)"
 
 cd "$work"
@@ -43,12 +38,11 @@ wid=$(xdotool search --sync --onlyvisible --name "VExa Tessor" | head -1)
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 sleep 1
 # Onto the Run picture from the background, then a click on the lit picture.
-xdotool mousemove $((X + 3)) $((Y + 100))
-sleep 0.2
-xdotool mousemove $((X + 300)) $((Y + 268))
-sleep 0.2
-xdotool mousemove $((X + 305)) $((Y + 269))
-sleep 0.2
+for point in "3 100" "300 268" "305 269"; do
+    read -r dx dy <<<"$point"
+    xdotool mousemove $((X + dx)) $((Y + dy))
+    sleep 0.2
+done
 xdotool click 1
 for _ in $(seq 100); do grep -q -- '^--$' "$work/record" 2>/dev/null && break; sleep 0.1; done
 kill -TERM $pid
