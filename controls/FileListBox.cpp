@@ -136,11 +136,24 @@ void FileListBox::Refresh()
     again_ = false;
     retry_.stop();
     archiveRequest_.Drop();
-    request_.Start([path = path_, pattern = pattern_, list = lister] {
+    // One reading of the folder finds its archives too; they are taken out
+    // of the names here, and read after the plain files are shown.
+    const FilePattern withArchives((patternText_ + QStringLiteral("; *.zip; *.7z")).toStdString());
+    request_.Start([path = path_, pattern = pattern_, withArchives, list = lister] {
         FolderListing listing;
         // Watched first: a change while the folder is read is not missed.
         listing.watch = FolderWatch::Add(EncodeFileName(path));
-        listing.read = list(path, pattern, listing.names);
+        listing.read = list(path, withArchives, listing.names);
+        listing.names.removeIf([&](const QString &name) {
+            const QChar last = name.isEmpty() ? QChar() : name.back().toLower();
+            if (last != u'p' && last != u'z')
+                return false;
+            const std::string bytes = EncodeFileName(name).toStdString();
+            if (!IsArchiveName(bytes) || pattern.Matches(bytes))
+                return false;
+            listing.archives.append(name);
+            return true;
+        });
         return listing;
     });
 }
@@ -179,15 +192,17 @@ void FileListBox::Apply(const FolderListing &listing)
     if (!listing.read || !listing.watch)
         retry_.start();
     seen_.clear();
-    ReadArchives({}, true);
+    // A folder without archives is listed now.
+    if (listing.archives.isEmpty())
+        JoinArchives({});
+    else
+        ReadArchives({listing.archives, 0, {}});
 }
 
-void FileListBox::ReadArchives(ArchiveBatch rest, bool pass)
+void FileListBox::ReadArchives(const ArchiveBatch &rest)
 {
-    archiveRequest_.Start([path = path_, pattern = pattern_, read = archiveReader, rest = std::move(rest), pass] {
+    archiveRequest_.Start([path = path_, pattern = pattern_, read = archiveReader, rest] {
         ArchiveBatch batch{rest.names, rest.next, {}};
-        if (pass)
-            ListArchives(path, batch.names);
         QElapsedTimer turn;
         turn.start();
         while (batch.next < batch.names.size() && (batch.read.isEmpty() || turn.elapsed() < kArchiveTurnMs)) {
@@ -229,7 +244,7 @@ void FileListBox::JoinArchives(const ArchiveBatch &batch)
         ShowNames(merged);
     }
     if (!done) {
-        ReadArchives(batch, false);
+        ReadArchives(batch);
         return;
     }
     emit Listed();

@@ -83,6 +83,7 @@ private:
 
     struct FolderListing {
         QStringList names;
+        QStringList archives; // the zip and 7z files among the folder's files
         bool read = false;
         std::shared_ptr<const FolderWatch> watch;
     };
@@ -102,8 +103,8 @@ private:
     void Apply(const FolderListing &listing);
     // Shows the names, keeping the selection and the scrolling where they are.
     void ShowNames(const QStringList &names);
-    // Reads the next few archives; a pass starts with none listed yet.
-    void ReadArchives(ArchiveBatch rest, bool pass);
+    // Reads the next few archives of the pass.
+    void ReadArchives(const ArchiveBatch &rest);
     void JoinArchives(const ArchiveBatch &batch);
 
     NameModel model_;

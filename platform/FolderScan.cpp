@@ -2,7 +2,6 @@
 
 #include "FileNames.h"
 
-#include "core/ArchiveEntryName.h"
 #include "core/FilePattern.h"
 
 #include <algorithm>
@@ -107,17 +106,6 @@ bool ListMatchingFiles(const QString &path, const FilePattern &pattern, QStringL
     for (const Match &match : matches)
         names.append(Decode(match.name.c_str()));
     return read;
-}
-
-bool ListArchives(const QString &path, QStringList &names)
-{
-    names.clear();
-    return EachEntry(
-        path, [](const char *name) { return IsArchiveName(name); },
-        [&names](const char *name, unsigned char type) {
-            if (type == DT_REG)
-                names.append(Decode(name));
-        });
 }
 
 int MakeFolders(const std::string &path, unsigned mode, std::string *failed)

@@ -17,11 +17,6 @@ bool ListSubfolders(const QString &path, QStringList &folders);
 // decoded. Returns false, with nothing listed, when the folder cannot be read.
 bool ListMatchingFiles(const QString &path, const FilePattern &pattern, QStringList &names);
 
-// The visible regular files of a folder (and links to them) whose names end
-// in ".zip" or ".7z" (IsArchiveName), unsorted. Returns false, with nothing
-// listed, when the folder cannot be read.
-bool ListArchives(const QString &path, QStringList &names);
-
 // Whether the path names a folder (or a link to one).
 bool IsFolder(const QString &path);
 
