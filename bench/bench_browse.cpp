@@ -110,9 +110,7 @@ public:
         window.createWinId();
         window.windowHandle()->installEventFilter(this);
         window.File1->viewport()->installEventFilter(this);
-        // The names are in as soon as the model takes them; Listed waits for
-        // the folder's archives as well.
-        connect(window.File1->model(), &QAbstractItemModel::modelReset, this, [this] { complete_ = Complete(); });
+        connect(window.File1, &FileListBox::Listed, this, [this] { complete_ = Complete(); });
         complete_ = Complete();
     }
 
