@@ -4,14 +4,20 @@
 #include "platform/FileNames.h"
 #include "platform/FolderScan.h"
 
+#include "core/ArchiveEntryName.h"
 #include "core/CartridgeTitle.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QToolTip>
+
+#include <algorithm>
+#include <cstdio>
+#include <iterator>
 
 namespace {
 
@@ -19,14 +25,59 @@ namespace {
 constexpr int kSettleMs = 250;
 // A folder that cannot be read or watched is tried again this often.
 constexpr int kRetryMs = 1000;
+// The archives are read in turns of about this long, each turn's joining the list.
+constexpr int kArchiveTurnMs = 100;
+
+// The list's order: by name without regard to case.
+bool ListedBefore(const QString &a, const QString &b)
+{
+    const int folded = QString::compare(a, b, Qt::CaseInsensitive);
+    return folded != 0 ? folded < 0 : a < b;
+}
+
+QString Decoded(std::string_view name)
+{
+    return DecodeFileName(QByteArray(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+// The listed names but those dropped, and more names, as one list in the
+// list's order; both come in that order. Taken only when a folder has
+// archives: a folder of plain files moves its listing into the list whole.
+NameList Merged(const NameList &listed, const QStringList &more, const QSet<QString> &dropped)
+{
+    NameList merged;
+    qsizetype next = 0;
+    for (std::size_t i = 0; i < listed.Size(); ++i) {
+        const QString name = Decoded(listed.At(i));
+        if (dropped.contains(name))
+            continue;
+        for (; next < more.size() && ListedBefore(more.at(next), name); ++next)
+            merged.Append(EncodeFileName(more.at(next)).toStdString());
+        merged.Append(listed.At(i));
+    }
+    for (; next < more.size(); ++next)
+        merged.Append(EncodeFileName(more.at(next)).toStdString());
+    return merged;
+}
 
 } // namespace
 
 FileListBox::FileListBox(QWidget *parent)
     : QListView(parent)
     , lister(ListMatchingFiles)
+    , archiveReader([](const QString &path, const FilePattern &pattern) {
+        return ListArchiveRoms(EncodeFileName(path).toStdString(), pattern);
+    })
     , path_(CurrentFolder())
     , request_(lane_, [this](std::optional<FolderListing> listing) { Apply(listing ? std::move(*listing) : FolderListing()); })
+    , archiveRequest_(lane_, [this](std::optional<ArchiveBatch> batch) {
+        // A reading that could not start (every thread taken by a share that
+        // stopped answering) ends the pass with what was found so far.
+        if (batch)
+            JoinArchives(*batch);
+        else
+            emit Listed();
+    })
 {
     setModel(&model_);
     setUniformItemSizes(true);
@@ -62,6 +113,8 @@ void FileListBox::SetPath(const QString &path)
     path_ = path;
     titles_.clear();
     model_.SetNames({});
+    archives_.Clear();
+    told_.clear();
     Refresh();
 }
 
@@ -69,6 +122,7 @@ void FileListBox::SetPattern(const QString &pattern)
 {
     patternText_ = pattern;
     pattern_ = FilePattern(pattern.toStdString());
+    archives_.Clear();
     if (started_)
         Refresh();
 }
@@ -92,6 +146,12 @@ QStringList FileListBox::Names() const
     return names;
 }
 
+QString FileListBox::ListNameOf(const QString &fileName) const
+{
+    const QString first = archives_.FirstOf(fileName);
+    return first.isEmpty() ? fileName : first;
+}
+
 bool FileListBox::Select(const QString &name)
 {
     const int row = model_.Row(name);
@@ -106,11 +166,25 @@ void FileListBox::Refresh()
     started_ = true;
     again_ = false;
     retry_.stop();
-    request_.Start([path = path_, pattern = pattern_, list = lister] {
+    archiveRequest_.Drop();
+    // One reading of the folder finds its archives too; they are taken out
+    // of the names here, and read after the plain files are shown.
+    const FilePattern withArchives((patternText_ + QStringLiteral("; *.zip; *.7z")).toStdString());
+    request_.Start([path = path_, pattern = pattern_, withArchives, list = lister] {
         FolderListing listing;
         // Watched first: a change while the folder is read is not missed.
         listing.watch = FolderWatch::Add(EncodeFileName(path));
-        listing.read = list(path, pattern, listing.names);
+        listing.read = list(path, withArchives, listing.names);
+        listing.names.RemoveIf([&](std::string_view name) {
+            const char last = name.empty() ? '\0' : name.back();
+            if (last != 'p' && last != 'P' && last != 'z' && last != 'Z')
+                return false;
+            const std::string bytes(name);
+            if (!IsArchiveName(bytes) || pattern.Matches(bytes))
+                return false;
+            listing.archives.append(DecodeFileName(QByteArray::fromStdString(bytes)));
+            return true;
+        });
         return listing;
     });
 }
@@ -125,22 +199,87 @@ void FileListBox::ReadAgain()
 
 void FileListBox::Apply(FolderListing listing)
 {
+    // A folder read again keeps the archive entries it showed until its
+    // archives have been read again.
+    QStringList kept;
+    if (!archives_.Empty()) {
+        for (const QString &name : Names()) {
+            if (archives_.Find(name))
+                kept.append(name);
+        }
+    }
+    ShowNames(kept.isEmpty() ? std::move(listing.names) : Merged(listing.names, kept, {}));
+    watcher_.Follow(listing.watch);
+    if (again_) {
+        Refresh();
+        emit Listed();
+        return;
+    }
+    if (!listing.read || !listing.watch)
+        retry_.start();
+    seen_.clear();
+    // A folder without archives is listed now.
+    if (listing.archives.isEmpty())
+        JoinArchives({});
+    else
+        ReadArchives({listing.archives, 0, {}});
+}
+
+void FileListBox::ReadArchives(const ArchiveBatch &rest)
+{
+    archiveRequest_.Start([path = path_, pattern = pattern_, read = archiveReader, rest] {
+        ArchiveBatch batch{rest.names, rest.next, {}};
+        QElapsedTimer turn;
+        turn.start();
+        while (batch.next < batch.names.size() && (batch.read.isEmpty() || turn.elapsed() < kArchiveTurnMs)) {
+            const QString &name = batch.names.at(batch.next++);
+            batch.read.append({name, read(path + QLatin1Char('/') + name, pattern)});
+        }
+        return batch;
+    });
+}
+
+void FileListBox::JoinArchives(const ArchiveBatch &batch)
+{
+    QStringList added;
+    for (const auto &[archive, roms] : batch.read) {
+        for (const std::string &refusal : roms.refusals) {
+            const QString line = DisplayFileName(path_ + QLatin1Char('/') + archive) + QStringLiteral(": ")
+                + DisplayFileName(DecodeFileName(QByteArray::fromStdString(refusal)));
+            if (!told_.contains(line)) {
+                told_.insert(line);
+                std::fprintf(stderr, "vexa-launcher: refused: %s\n", line.toLocal8Bit().constData());
+            }
+        }
+        for (const QString &name : archives_.Add(archive, roms.entries, &added))
+            seen_.insert(name);
+    }
+    const bool done = batch.next >= batch.names.size();
+    // At the end of the pass, the entries it did not find again go.
+    const QStringList gone = done ? archives_.KeepOnly(seen_) : QStringList();
+    if (!added.isEmpty() || !gone.isEmpty()) {
+        std::sort(added.begin(), added.end(), ListedBefore);
+        ShowNames(Merged(model_.Names(), added, QSet<QString>(gone.begin(), gone.end())));
+    }
+    if (!done) {
+        ReadArchives(batch);
+        return;
+    }
+    emit Listed();
+}
+
+void FileListBox::ShowNames(NameList names)
+{
     // A folder read again keeps its selection while the selected file is there.
     const QString selected = FileName();
     const int scroll = verticalScrollBar()->value();
     restoring_ = true;
-    model_.SetNames(std::move(listing.names));
+    model_.SetNames(std::move(names));
     const int row = selected.isEmpty() ? -1 : model_.Row(selected);
     if (row >= 0)
         setCurrentIndex(model_.index(row));
     verticalScrollBar()->setValue(scroll);
     restoring_ = false;
-    watcher_.Follow(listing.watch);
-    if (again_)
-        Refresh();
-    else if (!listing.read || !listing.watch)
-        retry_.start();
-    emit Listed();
 }
 
 void FileListBox::focusInEvent(QFocusEvent *event)

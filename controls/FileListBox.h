@@ -3,6 +3,8 @@
 #include "NameListModel.h"
 
 #include "core/FilePattern.h"
+#include "platform/ArchiveCatalog.h"
+#include "platform/ArchiveReader.h"
 #include "platform/Background.h"
 #include "platform/FolderWatcher.h"
 
@@ -11,7 +13,9 @@
 #include <QTimer>
 
 // A list of the regular files of one folder whose names match a pattern text
-// such as "*.gb; *.sgb; *cgb; *.gbc". The folder is read in the background and
+// such as "*.gb; *.sgb; *cgb; *.gbc", and of the entries of the folder's zip
+// and 7z archives that match it (ArchiveListName): the plain files show as
+// soon as the folder is read, the archives join as they are read. The folder is read in the background and
 // read again when its entries change; the list fills when the reading is done.
 // Sorted by name without regard to case; hidden files left out. One reading of
 // the shown folder is under way at most: changes that come meanwhile make one
@@ -45,12 +49,20 @@ public:
     // The tool tip of the entry at a point of the list's viewport: the
     // entry's whole name, and its cartridge title once known. Empty off the entries.
     QString ToolTipAt(const QPoint &point) const;
-    // True while the shown folder is being read.
-    bool Listing() const { return request_.InFlight(); }
+    // True while the shown folder or its archives are being read.
+    bool Listing() const { return request_.InFlight() || archiveRequest_.InFlight(); }
+
+    // The archive and entry a listed name stands for; null for a plain file.
+    const ArchiveEntry *ArchiveEntryOf(const QString &listName) const { return archives_.Find(listName); }
+    // The name a file of the folder is listed under: an archive's first ROM
+    // entry for an archive, else the name itself.
+    QString ListNameOf(const QString &fileName) const;
 
     // Reads the matching names of a folder; false when it cannot be read. Runs
     // on a background thread. Replaceable by tests.
     std::function<bool(const QString &path, const FilePattern &pattern, NameList &names)> lister;
+    // Reads the ROM entries of an archive. Runs on a background thread. Replaceable by tests.
+    std::function<ArchiveRoms(const QString &path, const FilePattern &pattern)> archiveReader;
 
 signals:
     void Click();
@@ -59,7 +71,7 @@ signals:
     void KeyPress(int keyAscii);
     void MouseMove();
     void MouseUp();
-    // The entries of the shown folder are in the list.
+    // The entries of the shown folder, its archives' included, are in the list.
     void Listed();
 
 protected:
@@ -74,8 +86,17 @@ protected:
 private:
     struct FolderListing {
         NameList names;
+        QStringList archives; // the zip and 7z files among the folder's files
         bool read = false;
         std::shared_ptr<const FolderWatch> watch;
+    };
+
+    // The archives of the shown folder: those still to read from next on,
+    // and those a pass through them has read.
+    struct ArchiveBatch {
+        QStringList names;
+        qsizetype next = 0;
+        QList<QPair<QString, ArchiveRoms>> read;
     };
 
     // Reads the shown folder, superseding a reading of another folder.
@@ -83,6 +104,11 @@ private:
     // Reads the shown folder again once the reading under way is done.
     void ReadAgain();
     void Apply(FolderListing listing);
+    // Shows the names, keeping the selection and the scrolling where they are.
+    void ShowNames(NameList names);
+    // Reads the next few archives of the pass.
+    void ReadArchives(const ArchiveBatch &rest);
+    void JoinArchives(const ArchiveBatch &batch);
 
     NameListModel model_;
     QString path_;
@@ -93,6 +119,10 @@ private:
     QTimer retry_;
     BackgroundLane lane_{4};
     LatestRequest<FolderListing> request_;
+    LatestRequest<ArchiveBatch> archiveRequest_;
+    ArchiveCatalog archives_;
+    QSet<QString> seen_; // the listed names this pass through the archives has found
+    QSet<QString> told_; // the refusals already written to the error output
     bool started_ = false; // a folder has been asked for
     bool again_ = false;   // the folder changed while it was being read
     bool restoring_ = false;

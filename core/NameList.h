@@ -26,8 +26,20 @@ public:
     std::string_view Stored(std::uint32_t start) const { return bytes_.data() + start; }
     // Makes the list the stored names at these starts, in this order.
     void SetOrder(std::vector<std::uint32_t> starts) { order_ = std::move(starts); }
-    // Adds a stored name at the end of the list.
+    // Adds a name at the end of the list.
     void Append(std::string_view name);
+    // Takes out of the list the names for which drop says so.
+    template <typename Drop>
+    void RemoveIf(Drop drop)
+    {
+        std::vector<std::uint32_t> kept;
+        kept.reserve(order_.size());
+        for (const std::uint32_t start : order_) {
+            if (!drop(Stored(start)))
+                kept.push_back(start);
+        }
+        order_ = std::move(kept);
+    }
 
 private:
     std::string bytes_;                // every name followed by a zero byte

@@ -4,10 +4,12 @@
 
 #include "controls/DirListBox.h"
 #include "controls/FileListBox.h"
+#include "core/ArchiveEntryName.h"
+#include "platform/FileNames.h"
 #include "platform/Background.h"
+#include "platform/RegularFile.h"
 
 #include <QFutureWatcher>
-#include "platform/RegularFile.h"
 
 #include <cstring>
 #include <sys/stat.h>
@@ -46,7 +48,8 @@ void OpenRomArgument(Vexa &window, const QString &path, bool asked,
         watcher->deleteLater();
         const bool folder = S_ISDIR(checked.mode);
         QString why = folder ? QString() : checked.why;
-        if (why.isEmpty() && !folder && !window.File1->Takes(path.section(QLatin1Char('/'), -1)))
+        const QString name = path.section(QLatin1Char('/'), -1);
+        if (why.isEmpty() && !folder && !window.File1->Takes(name) && !IsArchiveName(EncodeFileName(name).toStdString()))
             why = QStringLiteral("its name does not match \"%1\"").arg(window.File1->Pattern());
         // A check that comes back after the user has clicked a ROM or
         // opened the folder lists leaves the window where the user took it.

@@ -1,5 +1,9 @@
 #include "RomInspector.h"
 
+#include "core/ArchiveEntryName.h"
+#include "core/HeaderInspection.h"
+#include "platform/ArchiveReader.h"
+#include "platform/FileNames.h"
 #include "platform/PictureLoader.h"
 #include "platform/RomReader.h"
 
@@ -8,6 +12,11 @@ RomInspector::RomInspector(QObject *parent)
     , readHeader([](const QString &path) {
         std::vector<std::uint8_t> header;
         ReadRomHeader(path, header);
+        return header;
+    })
+    , readEntryHeader([](const QString &archivePath, const std::string &entry) {
+        std::vector<std::uint8_t> header;
+        ReadArchiveEntryHead(EncodeFileName(archivePath).toStdString(), entry, kHeaderLength, header);
         return header;
     })
     , loadPicture(LoadGamePicture)
@@ -41,12 +50,24 @@ RomInspector::~RomInspector()
 
 void RomInspector::Inspect(const QString &folder, const QString &fileName)
 {
-    headers_.push_back({folder + QLatin1Char('/') + fileName, nullptr, QDeadlineTimer(BoundMs)});
+    Start({folder + QLatin1Char('/') + fileName, {}, nullptr, QDeadlineTimer(BoundMs)}, folder, {fileName});
+}
+
+void RomInspector::InspectEntry(const QString &folder, const QString &archiveName, const std::string &entry)
+{
+    const QString inner = DecodeFileName(QByteArray::fromStdString(EntryBaseName(entry)));
+    Start({folder + QLatin1Char('/') + archiveName, entry, nullptr, QDeadlineTimer(BoundMs)}, folder,
+          {inner, archiveName});
+}
+
+void RomInspector::Start(PendingHeader header, const QString &folder, const QStringList &pictureNames)
+{
+    headers_.push_back(std::move(header));
     StartHeaders();
     HandOnHeaders();
 
     nextFolder_ = folder;
-    nextFileName_ = fileName;
+    nextPictureNames_ = pictureNames;
     pictureWaiting_ = true;
     pictureTimer_.start(PictureBoundMs);
     StartPicture();
@@ -63,7 +84,12 @@ void RomInspector::StartPicture()
     pictureTurn_.stop();
     pictureWaiting_ = false;
     pictureDeadline_ = QDeadlineTimer(PictureBoundMs);
-    picture_.Start([load = loadPicture, folder = nextFolder_, fileName = nextFileName_] { return load(folder, fileName); });
+    picture_.Start([load = loadPicture, folder = nextFolder_, names = nextPictureNames_] {
+        QImage picture;
+        for (auto name = names.begin(); picture.isNull() && name != names.end(); ++name)
+            picture = load(folder, *name);
+        return picture;
+    });
 }
 
 void RomInspector::StartHeaders()
@@ -74,7 +100,9 @@ void RomInspector::StartHeaders()
         pending->watcher = new QFutureWatcher<std::vector<std::uint8_t>>;
         connect(pending->watcher, &QFutureWatcherBase::finished, this, &RomInspector::HandOnHeaders);
         pending->watcher->setFuture(headerLane_.Run<std::vector<std::uint8_t>>(
-            [read = readHeader, path = pending->path] { return read(path); }));
+            [read = readHeader, readEntry = readEntryHeader, path = pending->path, entry = pending->entry] {
+                return entry.empty() ? read(path) : readEntry(path, entry);
+            }));
         pending->deadline = QDeadlineTimer(BoundMs);
     }
 }

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <string>
+
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -38,6 +40,8 @@ public:
 
     // Reads the header of a ROM file; runs on a background thread. Replaceable by tests.
     std::function<std::vector<std::uint8_t>(const QString &path)> readHeader;
+    // Reads the header of a ROM inside an archive; runs on a background thread. Replaceable by tests.
+    std::function<std::vector<std::uint8_t>(const QString &archivePath, const std::string &entry)> readEntryHeader;
     // Finds and decodes a ROM's picture; runs on a background thread. Replaceable by tests.
     std::function<QImage(const QString &folder, const QString &fileName)> loadPicture;
     int BoundMs = 1500;
@@ -45,6 +49,9 @@ public:
 
     // Starts reading the ROM of that name in the folder.
     void Inspect(const QString &folder, const QString &fileName);
+    // Starts reading the ROM of that entry of an archive in the folder. Its
+    // picture is looked for by the entry's file name, then by the archive's.
+    void InspectEntry(const QString &folder, const QString &archiveName, const std::string &entry);
     // True while a header or the picture is still to come.
     bool Busy() const;
 
@@ -57,10 +64,13 @@ signals:
 private:
     struct PendingHeader {
         QString path;
+        std::string entry; // inside the archive at path; empty for a plain file
         QFutureWatcher<std::vector<std::uint8_t>> *watcher; // null while waiting for its turn
         QDeadlineTimer deadline;
     };
 
+    // Queues a click's header read and makes its picture the one wanted.
+    void Start(PendingHeader header, const QString &folder, const QStringList &pictureNames);
     // Starts the reads waiting for their turn, latest first, while there is room.
     void StartHeaders();
     // Hands on the headers at the front of the queue that are read or overdue.
@@ -75,7 +85,7 @@ private:
     LatestRequest<QImage> picture_;
     QDeadlineTimer pictureDeadline_;
     QString nextFolder_;
-    QString nextFileName_;
+    QStringList nextPictureNames_; // the names looked for, in turn
     bool pictureWaiting_ = false;
     QTimer pictureTimer_;
     QTimer pictureTurn_; // the decode under way runs out of time: the waiting one starts

@@ -23,6 +23,7 @@
 #include "platform/PictureLoader.h"
 #include "platform/ProgramEndWatch.h"
 #include "platform/ProgramStart.h"
+#include "platform/RomCache.h"
 #include "platform/RunCheck.h"
 #include "platform/Settings.h"
 #include "platform/SettingNames.h"
@@ -150,6 +151,21 @@ Vexa::Vexa(QWidget *parent)
           [](const QString &why) {
               std::fprintf(stderr, "vexa-launcher: the settings could not be stored: %s\n", why.toLocal8Bit().constData());
           })
+    , unpack_(unpackLane_, [this](std::optional<Unpacked> unpacked) {
+        if (unpacked && !unpacked->path.isEmpty()) {
+            StartEmulator(unpackOptions_, unpacked->path);
+            return;
+        }
+        const QString message = QStringLiteral("%1 cannot be unpacked: %2.")
+                                    .arg(DisplayFileName(unpackingArchive_ + QStringLiteral(": ")
+                                                         + DecodeFileName(QByteArray::fromStdString(unpackingEntry_))),
+                                         unpacked ? unpacked->why : QStringLiteral("too much is being read already"));
+        std::fprintf(stderr, "vexa-launcher: %s\n", message.toLocal8Bit().constData());
+        StartFailure failure;
+        failure.message = failure.summary = message.toStdString();
+        failure.advice = "Nothing was started.";
+        showStartFailure(failure);
+    })
 {
     setObjectName(QStringLiteral("Vexa"));
     setWindowTitle(QStringLiteral("VExa Tessor v3.0 (Beta Release) By Norlund"));
@@ -169,6 +185,9 @@ Vexa::Vexa(QWidget *parent)
     pickEmulator = [this] {
         return QFileDialog::getOpenFileName(this, QStringLiteral("Find vexa"), QString(), QString(), nullptr,
                                             QFileDialog::DontUseNativeDialog);
+    };
+    unpackRom = [](const std::string &archive, const std::string &entry, std::string *why) {
+        return RomCache(RomCache::DefaultFolder()).Unpack(archive, entry, why);
     };
     showProblem = [this](const QString &message) {
         auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vexa"), message, QMessageBox::Ok, this);
@@ -430,7 +449,7 @@ bool Vexa::FolderCounted() const
 
 bool Vexa::Busy() const
 {
-    return !FolderCounted() || inspector_->Busy() || settings_.Pending() || Drive1->Reading();
+    return !FolderCounted() || inspector_->Busy() || settings_.Pending() || Drive1->Reading() || unpack_.InFlight();
 }
 
 void Vexa::Form_Load()
@@ -503,7 +522,7 @@ void Vexa::SelectPendingRom()
 {
     if (pendingRom_.isEmpty() || File1->Listing() || File1->Path() != pendingRomFolder_)
         return;
-    const QString name = pendingRom_;
+    const QString name = File1->ListNameOf(pendingRom_);
     pendingRom_.clear();
     File1->Select(name);
 }
@@ -576,7 +595,13 @@ void Vexa::File1_Click()
     Game = File1->Path() + QLatin1Char('/') + fileName;
     Text1->setText(Game);
     inspected_.emplace_back(File1->Path(), fileName);
-    inspector_->Inspect(File1->Path(), fileName);
+    const ArchiveEntry *entry = File1->ArchiveEntryOf(fileName);
+    gameArchive_ = entry ? File1->Path() + QLatin1Char('/') + entry->archive : QString();
+    gameEntry_ = entry ? entry->entry : std::string();
+    if (entry)
+        inspector_->InspectEntry(File1->Path(), entry->archive, entry->entry);
+    else
+        inspector_->Inspect(File1->Path(), fileName);
 }
 
 void Vexa::ApplyHeader(const std::vector<std::uint8_t> &header)
@@ -652,14 +677,37 @@ LaunchOptions Vexa::GatherLaunchOptions() const
 
 void Vexa::RunDown_Click()
 {
-    const LaunchOptions options = GatherLaunchOptions();
+    if (!gameArchive_.isEmpty())
+        UnpackAndRun();
+    else
+        StartEmulator(GatherLaunchOptions(), Game);
+}
+
+void Vexa::UnpackAndRun()
+{
+    // A second click while the same ROM is being unpacked starts nothing more.
+    if (unpack_.InFlight() && unpackingArchive_ == gameArchive_ && unpackingEntry_ == gameEntry_)
+        return;
+    unpackingArchive_ = gameArchive_;
+    unpackingEntry_ = gameEntry_;
+    unpackOptions_ = GatherLaunchOptions();
+    unpack_.Start([unpack = unpackRom, archive = EncodeFileName(gameArchive_).toStdString(), entry = gameEntry_] {
+        std::string why;
+        const std::string path = unpack(archive, entry, &why);
+        return Unpacked{DecodeFileName(QByteArray::fromStdString(path)), QString::fromLocal8Bit(why.c_str())};
+    });
+}
+
+void Vexa::StartEmulator(LaunchOptions options, const QString &rom)
+{
+    options.Game = EncodeFileName(rom).toStdString();
     // The command is shown as text; the ROM path reaches the emulator whole.
     const QString program = emulator_.isEmpty() ? QStringLiteral("vexa") : emulator_;
-    const QString command = program + QString::fromStdString(SwitchesCommand(options)).mid(4) + Game;
-    const RunCheck check = CheckBeforeRun(emulator_, Game, kRunCheckWaitMs);
+    const QString command = program + QString::fromStdString(SwitchesCommand(options)).mid(4) + rom;
+    const RunCheck check = CheckBeforeRun(emulator_, rom, kRunCheckWaitMs);
     if (check.romGone) {
         showProblem(QStringLiteral("The ROM %1 is not there any more: it was deleted or renamed since it was clicked.")
-                        .arg(DisplayFileName(Game)));
+                        .arg(DisplayFileName(rom)));
         return;
     }
     if (check.programError != 0) {

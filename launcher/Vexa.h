@@ -4,6 +4,7 @@
 #include "core/LaunchCommand.h"
 #include "core/StartFailure.h"
 #include "launcher/RomInspector.h"
+#include "platform/Background.h"
 #include "platform/SettingsWriter.h"
 
 #include <QHash>
@@ -16,6 +17,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <string>
 #include <vector>
 
 class DirListBox;
@@ -84,6 +86,10 @@ public:
     void UseEmulator(const QString &path);
     // The program Run starts: empty for vexa on the PATH.
     QString Emulator() const { return emulator_; }
+    // Unpacks a ROM entry of an archive into the cache and returns the
+    // unpacked file's path, or empty with why set. Runs on a background
+    // thread. Replaceable by tests.
+    std::function<std::string(const std::string &archive, const std::string &entry, std::string *why)> unpackRom;
 
     // True while a folder, a listing, a ROM or a setting is still being read or written.
     bool Busy() const;
@@ -140,6 +146,10 @@ private:
     void ApplyHeader(const std::vector<std::uint8_t> &header);
     void ApplyPicture(const QImage &picture);
     LaunchOptions GatherLaunchOptions() const;
+    // Starts the emulator with the options on the ROM at that path.
+    void StartEmulator(LaunchOptions options, const QString &rom);
+    // Unpacks the clicked archive entry in the background, then starts it.
+    void UnpackAndRun();
     void ReportStartFailure(const QString &command, int error);
     void LoadStoredEmulator();
     // The one local file or folder a drag carries, when the window takes it; empty otherwise.
@@ -165,12 +175,25 @@ private:
     void RunUp_MouseMove();
     void RunDown_Click();
 
+    // The ROM unpacked for the emulator from an archive, or why it could not be.
+    struct Unpacked {
+        QString path;
+        QString why;
+    };
+
     QPointer<frmAbout> about_;
     RomInspector *inspector_ = nullptr;
     SettingsWriter settings_;
     QHash<QString, QString> folderOnDrive_;
     QString offeredFolder_;
     bool folderStored_ = false;
+    QString gameArchive_; // the archive Game's entry lies in; empty for a plain file
+    std::string gameEntry_;
+    BackgroundLane unpackLane_{2};
+    LatestRequest<Unpacked> unpack_;
+    QString unpackingArchive_; // what the unpacking under way unpacks
+    std::string unpackingEntry_;
+    LaunchOptions unpackOptions_; // the options of the Run click that unpacks
     QString pendingRom_;
     QString pendingRomFolder_;
     bool centred_ = false;

@@ -2,14 +2,15 @@
 # Installs what the launcher needs on Debian or Ubuntu, with apt-get (through
 # sudo when not run as root). "run" (the default): what building and running
 # takes. "test": also what the tests, the sanitizer and fuzz builds and the
-# packaging checks take, and what bench/ needs (libxcb1-dev, libxcb-damage0-dev:
+# packaging checks take (libarchive-tools: bsdtar makes the tests' 7z and
+# encrypted archives), and what bench/ needs (libxcb1-dev, libxcb-damage0-dev:
 # start-up and the first full list are timed through the X server).
 set -euo pipefail
 
-packages=(cmake ninja-build g++ python3 qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core)
+packages=(cmake ninja-build g++ python3 qt6-base-dev libgl-dev libarchive-dev fonts-liberation fonts-dejavu-core)
 if [ "${1:-run}" = "test" ]; then
     packages+=(clang libclang-rt-14-dev clang-tidy xvfb xauth xdotool x11-utils
-               desktop-file-utils appstream dpkg-dev debhelper file lintian librsvg2-bin fuse3 python3-fusepy
+               desktop-file-utils appstream libarchive-tools dpkg-dev debhelper file lintian librsvg2-bin fuse3 python3-fusepy
                libxcb1-dev libxcb-damage0-dev)
 fi
 missing=()

@@ -23,12 +23,7 @@ data = bytearray(b"\x11" * 32768)
 data[0x143], data[0x146], data[0x148], data[0x14A] = 0x80, 0x03, 0x05, 0x00
 open(sys.argv[1], "wb").write(data)
 PY
-cat > "$work/bin/vexa" <<'SH'
-#!/bin/sh
-for a in "$@"; do printf '%s\n' "$a" >> "$VEXA_RECORD"; done
-echo -- >> "$VEXA_RECORD"
-SH
-chmod +x "$work/bin/vexa"
+stand_in_vexa "$work/bin"
 printf '[Options]\nRomPath=%s\n' "$work/roms" > "$work/config/Vexa/Vexa.conf"
 
 cat > "$work/drive.sh" <<'SH'

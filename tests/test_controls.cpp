@@ -54,6 +54,7 @@ private slots:
     void fileListOfUnreadableFolderIsEmpty();
     void fileListDropsStaleListing();
     void fileListReadsOneListingAtATime();
+    void fileListJoinsArchives();
     void fileListFolderMadeAgain();
     void fileListNameNotUtf8();
     void fileListToolTip();
@@ -320,6 +321,52 @@ void TestControls::fileListDropsStaleListing()
     QVERIFY(Background::WaitIdle(5000));
     QTest::qWait(50);
     QCOMPARE(list.Names(), QStringList{u"new.gb"_s});
+}
+
+// The plain files show while the archives are still being read; the
+// archives' ROM entries then join in the list's order, each standing for its
+// archive and entry.
+void TestControls::fileListJoinsArchives()
+{
+    FileListBox list;
+    list.SetPattern(kPattern);
+    list.lister = [](const QString &, const FilePattern &pattern, NameList &names) {
+        names = NameList();
+        for (const char *name : {"a.zip", "B.gb", "c.ZIP", "d.gb", "e.7z", "f.zip", "g.txt"}) {
+            if (pattern.Matches(name))
+                names.Append(name);
+        }
+        return true;
+    };
+    auto gate = std::make_shared<Gate>();
+    list.archiveReader = [gate](const QString &archive, const FilePattern &) {
+        gate->Wait();
+        const QString name = archive.section(QLatin1Char('/'), -1);
+        ArchiveRoms roms;
+        if (name == u"a.zip"_s)
+            roms.entries = {"A.gb"};
+        else if (name == u"c.ZIP"_s)
+            roms.entries = {"y.gb", "x.gb"};
+        else if (name == u"f.zip"_s)
+            roms.refusals = {"../f.gb: its name climbs out of its folder"};
+        return roms;
+    };
+    QSignalSpy listed(&list, &FileListBox::Listed);
+    list.SetPath(path(QString()));
+    QVERIFY(WaitFor([&] { return list.ListCount() == 2; }));
+    QVERIFY(list.Listing());
+    QCOMPARE(listed.count(), 0);
+    gate->Open();
+    QVERIFY(WaitFor([&] { return !list.Listing(); }));
+    QCOMPARE(list.Names(), (QStringList{u"a.zip"_s, u"B.gb"_s, u"c.ZIP: x.gb"_s, u"c.ZIP: y.gb"_s, u"d.gb"_s}));
+    QCOMPARE(listed.count(), 1);
+    const ArchiveEntry *entry = list.ArchiveEntryOf(u"c.ZIP: x.gb"_s);
+    QVERIFY(entry);
+    QCOMPARE(entry->archive, u"c.ZIP"_s);
+    QCOMPARE(entry->entry, std::string("x.gb"));
+    QVERIFY(!list.ArchiveEntryOf(u"B.gb"_s));
+    QCOMPARE(list.ListNameOf(u"c.ZIP"_s), u"c.ZIP: y.gb"_s);
+    QCOMPARE(list.ListNameOf(u"B.gb"_s), u"B.gb"_s);
 }
 
 // A folder that keeps changing while it is read is not read twice at once:

@@ -15,6 +15,7 @@
 #include "platform/SettingNames.h"
 
 #include <QAbstractButton>
+#include <QProcess>
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QCheckBox>
@@ -108,6 +109,7 @@ private slots:
     void slowPictureKeepsTheHeader();
     void quickClicksShowTheLastPicture();
     void quickClicksOnASlowShare();
+    void archiveEntryClickAndRun();
 
     // Hover
     void hover_data();
@@ -1137,6 +1139,57 @@ void TestVexa::pictureFromImagesFolder()
     QCOMPARE(window->Image1->size(), QSize(164, 148));
     QCOMPARE(window->size(), QSize(349, 298));
     QCOMPARE(window->StatusBar1->PanelAt(4).text, QStringLiteral("8MBit"));
+}
+
+// An archive entry shows its own header and, without a picture of its own,
+// the archive's; Run unpacks it once in the background and starts the
+// emulator on the unpacked file; a failed unpacking starts nothing and says why.
+void TestVexa::archiveEntryClickAndRun()
+{
+    QProcess maker;
+    maker.start(u"python3"_s, {QStringLiteral(VEXA_MAKE_ARCHIVE), u"several"_s, path(u"Pack.zip"_s)});
+    QVERIFY(maker.waitForFinished(60000) && maker.exitCode() == 0);
+    QVERIFY(QDir().mkpath(path(u"images"_s)));
+    QVERIFY(QFile::copy(u":/console.bmp"_s, path(u"images/Pack.bmp"_s)));
+    Vexa *window = MakeWindow();
+    QCOMPARE(window->File1->Names(), (QStringList{u"Pack.zip: b/Second.GBC"_s, u"Pack.zip: First.gb"_s}));
+    ClickFile(u"Pack.zip: First.gb"_s);
+    QCOMPARE(window->Game, path(u"Pack.zip: First.gb"_s));
+    QCOMPARE(window->Text1->text(), window->Game);
+    QCOMPARE(window->StatusBar1->PanelAt(4).text, u"512KBit"_s);
+    QVERIFY(window->Image1->pixmap().toImage() != window->PlaceholderPicture().toImage());
+
+    auto gate = std::make_shared<Gate>();
+    auto calls = std::make_shared<std::atomic<int>>(0);
+    const QString unpacked = path(u"cache/First.gb"_s);
+    QVERIFY(QDir().mkpath(path(u"cache"_s)));
+    QVERIFY(WriteBytes(unpacked, RomBytes(400, 0, 0, 0x01, 1)));
+    window->unpackRom = [gate, calls, unpacked](const std::string &archive, const std::string &entry, std::string *why) {
+        ++*calls;
+        gate->Wait();
+        if (entry != "First.gb" || archive.find("/Pack.zip") == std::string::npos) {
+            *why = "it unpacks to more than 16 MB";
+            return std::string();
+        }
+        return QFile::encodeName(unpacked).toStdString();
+    };
+    ClickRun();
+    QTest::mouseClick(window->RunDown, Qt::LeftButton);
+    QVERIFY(window->Busy());
+    gate->Open();
+    QVERIFY(WaitFor([&] { return Runs().size() == 1; }));
+    Settle();
+    QCOMPARE(calls->load(), 1);
+    QVERIFY(Runs().at(0).endsWith(unpacked + u"\n"_s));
+    QVERIFY(window->Text1->text().endsWith(u" "_s + unpacked));
+
+    ClickFile(u"Pack.zip: b/Second.GBC"_s);
+    ClickRun();
+    Settle();
+    QCOMPARE(Runs().size(), 1);
+    QCOMPARE(failures_.size(), 1);
+    QVERIFY2(failures_.at(0).contains(u"Second.GBC cannot be unpacked: it unpacks to more than 16 MB"_s),
+             qPrintable(failures_.at(0)));
 }
 
 void TestVexa::arrowKeysInspectEachFile()

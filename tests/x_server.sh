@@ -8,6 +8,17 @@
 # connects during the reset.
 x_server_pid=""
 
+# stand_in_vexa FOLDER: writes FOLDER/vexa, an emulator that only appends its
+# arguments to $VEXA_RECORD, one a line, each run ended by "--".
+stand_in_vexa() {
+    cat > "$1/vexa" <<'SH'
+#!/bin/sh
+for a in "$@"; do printf '%s\n' "$a" >> "$VEXA_RECORD"; done
+echo -- >> "$VEXA_RECORD"
+SH
+    chmod +x "$1/vexa"
+}
+
 start_x_server() {
     local folder number=""
     folder="$(mktemp -d)"

@@ -1,0 +1,243 @@
+#include "ArchiveReader.h"
+
+#include "core/ArchiveEntryName.h"
+#include "core/FilePattern.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::size_t kBlockBytes = std::size_t{64} * 1024;
+constexpr std::uint64_t kMegabyte = std::uint64_t{1024} * 1024;
+
+// An archive being read, with the file under it; both closed when it goes.
+class OpenArchive
+{
+public:
+    explicit OpenArchive(const std::string &path)
+    {
+        struct stat info = {};
+        if (stat(path.c_str(), &info) != 0) {
+            why_ = std::strerror(errno);
+            return;
+        }
+        // Only a regular file is opened: a FIFO or device is never touched.
+        if (!S_ISREG(info.st_mode)) {
+            why_ = "it is not a regular file";
+            return;
+        }
+        fd_ = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd_ < 0 || fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+            why_ = fd_ < 0 ? std::strerror(errno) : "it is not a regular file";
+            return;
+        }
+        archive_ = archive_read_new();
+        // The name says what the archive is, and nothing else is read as one.
+        const std::string lower = [&] {
+            std::string text = path.substr(path.size() > 4 ? path.size() - 4 : 0);
+            std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+            return text;
+        }();
+        const bool zip = lower == ".zip";
+        if (zip)
+            archive_read_support_format_zip(archive_);
+        else
+            archive_read_support_format_7zip(archive_);
+        if (archive_read_open_fd(archive_, fd_, kBlockBytes) != ARCHIVE_OK) {
+            Fail();
+            why_ = std::string("it is not a readable ") + (zip ? "zip" : "7z") + " archive (" + why_ + ")";
+        }
+    }
+    ~OpenArchive()
+    {
+        if (archive_)
+            archive_read_free(archive_);
+        if (fd_ >= 0)
+            close(fd_);
+    }
+    OpenArchive(const OpenArchive &) = delete;
+    OpenArchive &operator=(const OpenArchive &) = delete;
+
+    bool IsOpen() const { return why_.empty(); }
+    const std::string &Why() const { return why_; }
+
+    // The next entry; null at the end or on failure (Why then says why).
+    archive_entry *Next()
+    {
+        if (!IsOpen())
+            return nullptr;
+        if (++count_ > kMaxArchiveEntries) {
+            why_ = "it holds more than " + std::to_string(kMaxArchiveEntries) + " entries";
+            return nullptr;
+        }
+        archive_entry *entry = nullptr;
+        const int result = archive_read_next_header(archive_, &entry);
+        if (result == ARCHIVE_EOF)
+            return nullptr;
+        if (result < ARCHIVE_WARN) {
+            Fail();
+            return nullptr;
+        }
+        return entry;
+    }
+
+    // Reads the current entry's data into sink, block by block, until it ends,
+    // sink returns false or more than limit bytes came. False on a read failure.
+    template <typename Sink>
+    bool ReadData(std::uint64_t limit, Sink sink)
+    {
+        std::vector<char> block(kBlockBytes);
+        std::uint64_t total = 0;
+        for (;;) {
+            const la_ssize_t got = archive_read_data(archive_, block.data(), block.size());
+            if (got < 0) {
+                Fail();
+                return false;
+            }
+            if (got == 0)
+                return true;
+            total += static_cast<std::uint64_t>(got);
+            if (total > limit) {
+                why_ = "it unpacks to more than " + std::to_string(limit / kMegabyte) + " MB";
+                return false;
+            }
+            if (!sink(block.data(), static_cast<std::size_t>(got)))
+                return false;
+        }
+    }
+
+    void SetWhy(std::string why) { why_ = std::move(why); }
+
+private:
+    void Fail()
+    {
+        const char *text = archive_error_string(archive_);
+        why_ = text ? text : "it cannot be read";
+    }
+
+    int fd_ = -1;
+    archive *archive_ = nullptr;
+    std::string why_;
+    int count_ = 0;
+};
+
+// Why an entry is not taken as a ROM, or empty.
+std::string EntryRefusal(archive_entry *entry, const std::string &name)
+{
+    std::string why = EntryNameRefusal(name);
+    if (!why.empty())
+        return why;
+    if (archive_entry_hardlink(entry) || archive_entry_filetype(entry) == AE_IFLNK)
+        return "it is a link";
+    if (archive_entry_filetype(entry) != AE_IFREG)
+        return "it is not a regular file";
+    if (archive_entry_is_encrypted(entry))
+        return "it is encrypted";
+    if (archive_entry_size_is_set(entry) && static_cast<std::uint64_t>(archive_entry_size(entry)) > kMaxEntryBytes)
+        return "it is larger than " + std::to_string(kMaxEntryBytes / kMegabyte) + " MB";
+    return {};
+}
+
+std::string EntryName(archive_entry *entry)
+{
+    const char *name = archive_entry_pathname(entry);
+    return name ? std::string(name) : std::string();
+}
+
+// Moves the archive to the entry of that name, taken as a ROM; false, with
+// why set, when there is none or it is refused.
+bool FindEntry(OpenArchive &archive, const std::string &wanted, std::string *why)
+{
+    while (archive_entry *entry = archive.Next()) {
+        if (EntryName(entry) != wanted || archive_entry_filetype(entry) == AE_IFDIR)
+            continue;
+        const std::string refusal = EntryRefusal(entry, wanted);
+        if (refusal.empty())
+            return true;
+        archive.SetWhy(refusal);
+        break;
+    }
+    if (why)
+        *why = archive.IsOpen() ? "the archive holds no entry of that name" : archive.Why();
+    return false;
+}
+
+} // namespace
+
+ArchiveRoms ListArchiveRoms(const std::string &path, const FilePattern &pattern)
+{
+    ArchiveRoms roms;
+    OpenArchive archive(path);
+    while (archive_entry *entry = archive.Next()) {
+        if (archive_entry_filetype(entry) == AE_IFDIR)
+            continue;
+        std::string name = EntryName(entry);
+        if (!pattern.Matches(EntryBaseName(name)))
+            continue;
+        const std::string refusal = EntryRefusal(entry, name);
+        if (refusal.empty())
+            roms.entries.push_back(name);
+        else
+            roms.refusals.push_back(name.append(": ").append(refusal));
+    }
+    if (!archive.IsOpen()) {
+        roms.entries.clear();
+        roms.refusals.push_back(archive.Why());
+    }
+    return roms;
+}
+
+bool ReadArchiveEntryHead(const std::string &path, const std::string &entry, std::size_t length,
+                          std::vector<std::uint8_t> &bytes, std::string *why)
+{
+    bytes.clear();
+    OpenArchive archive(path);
+    if (!FindEntry(archive, entry, why))
+        return false;
+    const bool read = archive.ReadData(kMaxEntryBytes, [&](const char *data, std::size_t size) {
+        const std::size_t take = std::min(size, length - bytes.size());
+        bytes.insert(bytes.end(), data, data + take);
+        return bytes.size() < length;
+    });
+    if (!read && bytes.size() < length) {
+        if (why)
+            *why = archive.Why();
+        return !bytes.empty();
+    }
+    return true;
+}
+
+bool CopyArchiveEntry(const std::string &path, const std::string &entry, int fd, std::string *why)
+{
+    OpenArchive archive(path);
+    if (!FindEntry(archive, entry, why))
+        return false;
+    std::string writeFailure;
+    const bool copied = archive.ReadData(kMaxEntryBytes, [&](const char *data, std::size_t size) {
+        while (size > 0) {
+            const ssize_t written = write(fd, data, size);
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0) {
+                writeFailure = std::strerror(written < 0 ? errno : ENOSPC);
+                return false;
+            }
+            data += written;
+            size -= static_cast<std::size_t>(written);
+        }
+        return true;
+    });
+    if (!copied && why)
+        *why = writeFailure.empty() ? archive.Why() : writeFailure;
+    return copied;
+}
