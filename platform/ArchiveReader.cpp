@@ -1,10 +1,9 @@
 #include "ArchiveReader.h"
+#include "ArchiveLibrary.h"
 
 #include "core/ArchiveEntryName.h"
 #include "core/FilePattern.h"
 
-#include <archive.h>
-#include <archive_entry.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -41,7 +40,11 @@ public:
             why_ = fd_ < 0 ? std::strerror(errno) : "it is not a regular file";
             return;
         }
-        archive_ = archive_read_new();
+        if (!Libarchive().why.empty()) {
+            why_ = Libarchive().why;
+            return;
+        }
+        archive_ = Libarchive().read_new();
         // The name says what the archive is, and nothing else is read as one.
         const std::string lower = [&] {
             std::string text = path.substr(path.size() > 4 ? path.size() - 4 : 0);
@@ -50,10 +53,10 @@ public:
         }();
         const bool zip = lower == ".zip";
         if (zip)
-            archive_read_support_format_zip(archive_);
+            Libarchive().support_format_zip(archive_);
         else
-            archive_read_support_format_7zip(archive_);
-        if (archive_read_open_fd(archive_, fd_, kBlockBytes) != ARCHIVE_OK) {
+            Libarchive().support_format_7zip(archive_);
+        if (Libarchive().read_open_fd(archive_, fd_, kBlockBytes) != ARCHIVE_OK) {
             Fail();
             why_ = std::string("it is not a readable ") + (zip ? "zip" : "7z") + " archive (" + why_ + ")";
         }
@@ -61,7 +64,7 @@ public:
     ~OpenArchive()
     {
         if (archive_)
-            archive_read_free(archive_);
+            Libarchive().read_free(archive_);
         if (fd_ >= 0)
             close(fd_);
     }
@@ -81,7 +84,7 @@ public:
             return nullptr;
         }
         archive_entry *entry = nullptr;
-        const int result = archive_read_next_header(archive_, &entry);
+        const int result = Libarchive().read_next_header(archive_, &entry);
         if (result == ARCHIVE_EOF)
             return nullptr;
         if (result < ARCHIVE_WARN) {
@@ -99,7 +102,7 @@ public:
         std::vector<char> block(kBlockBytes);
         std::uint64_t total = 0;
         for (;;) {
-            const la_ssize_t got = archive_read_data(archive_, block.data(), block.size());
+            const la_ssize_t got = Libarchive().read_data(archive_, block.data(), block.size());
             if (got < 0) {
                 Fail();
                 return false;
@@ -121,7 +124,7 @@ public:
 private:
     void Fail()
     {
-        const char *text = archive_error_string(archive_);
+        const char *text = Libarchive().error_string(archive_);
         why_ = text ? text : "it cannot be read";
     }
 
@@ -137,20 +140,20 @@ std::string EntryRefusal(archive_entry *entry, const std::string &name)
     std::string why = EntryNameRefusal(name);
     if (!why.empty())
         return why;
-    if (archive_entry_hardlink(entry) || archive_entry_filetype(entry) == AE_IFLNK)
+    if (Libarchive().entry_hardlink(entry) || Libarchive().entry_filetype(entry) == AE_IFLNK)
         return "it is a link";
-    if (archive_entry_filetype(entry) != AE_IFREG)
+    if (Libarchive().entry_filetype(entry) != AE_IFREG)
         return "it is not a regular file";
-    if (archive_entry_is_encrypted(entry))
+    if (Libarchive().entry_is_encrypted(entry))
         return "it is encrypted";
-    if (archive_entry_size_is_set(entry) && static_cast<std::uint64_t>(archive_entry_size(entry)) > kMaxEntryBytes)
+    if (Libarchive().entry_size_is_set(entry) && static_cast<std::uint64_t>(Libarchive().entry_size(entry)) > kMaxEntryBytes)
         return "it is larger than " + std::to_string(kMaxEntryBytes / kMegabyte) + " MB";
     return {};
 }
 
 std::string EntryName(archive_entry *entry)
 {
-    const char *name = archive_entry_pathname(entry);
+    const char *name = Libarchive().entry_pathname(entry);
     return name ? std::string(name) : std::string();
 }
 
@@ -159,7 +162,7 @@ std::string EntryName(archive_entry *entry)
 bool FindEntry(OpenArchive &archive, const std::string &wanted, std::string *why)
 {
     while (archive_entry *entry = archive.Next()) {
-        if (EntryName(entry) != wanted || archive_entry_filetype(entry) == AE_IFDIR)
+        if (EntryName(entry) != wanted || Libarchive().entry_filetype(entry) == AE_IFDIR)
             continue;
         const std::string refusal = EntryRefusal(entry, wanted);
         if (refusal.empty())
@@ -179,7 +182,7 @@ ArchiveRoms ListArchiveRoms(const std::string &path, const FilePattern &pattern)
     ArchiveRoms roms;
     OpenArchive archive(path);
     while (archive_entry *entry = archive.Next()) {
-        if (archive_entry_filetype(entry) == AE_IFDIR)
+        if (Libarchive().entry_filetype(entry) == AE_IFDIR)
             continue;
         std::string name = EntryName(entry);
         if (!pattern.Matches(EntryBaseName(name)))

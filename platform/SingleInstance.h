@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QObject>
 #include <QString>
-
-class QLocalServer;
 
 // One launcher window per user session. The launcher that runs listens on a
 // local socket in $XDG_RUNTIME_DIR (private to the user, emptied at logout);
@@ -38,5 +37,10 @@ signals:
     void Opened(const QByteArray &path);
 
 private:
-    QLocalServer *server_ = nullptr;
+    void Accept();
+    // Reads what a client sent; true once it is done with (all read, or refused).
+    bool Receive(int client);
+
+    int fd_ = -1;
+    QHash<int, QByteArray> clients_; // what each connected client has sent so far
 };
