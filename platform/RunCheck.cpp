@@ -3,10 +3,13 @@
 #include "Background.h"
 #include "FileNames.h"
 
-#include <QDeadlineTimer>
-#include <QThread>
 
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -36,17 +39,29 @@ RunCheck CheckBeforeRun(const QString &program, const QString &rom, int waitMs)
 {
     if (program.isEmpty() && rom.isEmpty())
         return {};
-    QFuture<RunCheck> future = CheckLane().Run<RunCheck>([program, rom] {
+    // Shared with the lookup, which may outlive the wait on a dead share.
+    struct Shared {
+        std::mutex mutex;
+        std::condition_variable done;
+        std::optional<RunCheck> check;
+    };
+    auto shared = std::make_shared<Shared>();
+    const QFuture<bool> started = CheckLane().Run<bool>([program, rom, shared] {
         RunCheck check;
         if (!program.isEmpty())
             check.programError = CheckProgramFile(program);
         struct stat status = {};
         check.romGone = !rom.isEmpty() && stat(EncodeFileName(rom).constData(), &status) != 0 && errno == ENOENT;
-        return check;
+        const std::lock_guard<std::mutex> lock(shared->mutex);
+        shared->check = check;
+        shared->done.notify_all();
+        return true;
     });
-    // The window waits briefly, without running events: a Run is one step.
-    const QDeadlineTimer deadline(waitMs);
-    while (!future.isFinished() && !deadline.hasExpired())
-        QThread::msleep(1);
-    return future.isFinished() && future.resultCount() > 0 ? future.result() : RunCheck();
+    // The window waits briefly, without running events: a Run is one step. A
+    // lookup that could not start (every lane taken by a dead share) is no check.
+    std::unique_lock<std::mutex> lock(shared->mutex);
+    shared->done.wait_for(lock, std::chrono::milliseconds(waitMs), [&] {
+        return shared->check.has_value() || (started.isFinished() && started.resultCount() == 0);
+    });
+    return shared->check.value_or(RunCheck());
 }
