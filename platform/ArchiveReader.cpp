@@ -1,9 +1,9 @@
 #include "ArchiveReader.h"
 #include "ArchiveLibrary.h"
+#include "RegularFile.h"
 
 #include "core/ArchiveEntryName.h"
 #include "core/FilePattern.h"
-
 
 #include <algorithm>
 #include <cerrno>
@@ -11,7 +11,6 @@
 #include <memory>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -23,21 +22,12 @@ constexpr std::uint64_t kMegabyte = std::uint64_t{1024} * 1024;
 class OpenArchive
 {
 public:
+    // Only a regular file is opened: a FIFO or device is never touched.
     explicit OpenArchive(const std::string &path)
+        : file_(AT_FDCWD, QByteArray::fromStdString(path))
     {
-        struct stat info = {};
-        if (stat(path.c_str(), &info) != 0) {
-            why_ = std::strerror(errno);
-            return;
-        }
-        // Only a regular file is opened: a FIFO or device is never touched.
-        if (!S_ISREG(info.st_mode)) {
-            why_ = "it is not a regular file";
-            return;
-        }
-        fd_ = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd_ < 0 || fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
-            why_ = fd_ < 0 ? std::strerror(errno) : "it is not a regular file";
+        if (!file_.IsOpen()) {
+            why_ = file_.Error() == EINVAL ? "it is not a regular file" : std::strerror(file_.Error());
             return;
         }
         if (!Libarchive().why.empty()) {
@@ -56,7 +46,7 @@ public:
             Libarchive().support_format_zip(archive_);
         else
             Libarchive().support_format_7zip(archive_);
-        if (Libarchive().read_open_fd(archive_, fd_, kBlockBytes) != ARCHIVE_OK) {
+        if (Libarchive().read_open_fd(archive_, file_.Descriptor(), kBlockBytes) != ARCHIVE_OK) {
             Fail();
             why_ = std::string("it is not a readable ") + (zip ? "zip" : "7z") + " archive (" + why_ + ")";
         }
@@ -65,8 +55,6 @@ public:
     {
         if (archive_)
             Libarchive().read_free(archive_);
-        if (fd_ >= 0)
-            close(fd_);
     }
     OpenArchive(const OpenArchive &) = delete;
     OpenArchive &operator=(const OpenArchive &) = delete;
@@ -128,7 +116,7 @@ private:
         why_ = text ? text : "it cannot be read";
     }
 
-    int fd_ = -1;
+    RegularFile file_;
     archive *archive_ = nullptr;
     std::string why_;
     int count_ = 0;

@@ -23,6 +23,8 @@ public:
     RegularFile &operator=(const RegularFile &) = delete;
 
     bool IsOpen() const { return fd_ >= 0; }
+    // The open file's descriptor, -1 when not open; the object keeps it.
+    int Descriptor() const { return fd_; }
     std::int64_t Size() const { return size_; }
     // Why the file is not open, as an errno value: ENOENT when nothing is
     // there, EINVAL when it is not a regular file.
