@@ -1,4 +1,5 @@
-# Sourced by the shell tests that drive the real launcher under Xvfb.
+# Sourced by the shell tests that drive the real launcher under Xvfb with
+# xdotool; sourcing it skips the test when either is missing.
 # start_x_server starts an X server on a display number the server picks
 # itself (-displayfd: the first number whose sockets it can bind, so it never
 # shares a display with another program's server, whatever lock files say)
@@ -7,6 +8,11 @@
 # server that resets when its last client leaves can refuse a client that
 # connects during the reset.
 x_server_pid=""
+
+# Skips the test (exit 77) when Xvfb or xdotool is missing.
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
 
 # stand_in_vexa FOLDER: writes FOLDER/vexa, an emulator that only appends its
 # arguments to $VEXA_RECORD, one a line, each run ended by "--".
