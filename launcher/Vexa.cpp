@@ -9,21 +9,18 @@
 #include "controls/Frame.h"
 #include "controls/StatusBar.h"
 #include "controls/StatusBarAccessible.h"
+#include "launcher/Launch.h"
 #include "launcher/RomArgument.h"
 #include "launcher/StartFailureBox.h"
 #include "core/CartridgeTitle.h"
 #include "core/GameCount.h"
 #include "core/HeaderInspection.h"
-#include "core/LaunchCommand.h"
 #include "core/StartFailure.h"
 #include "controls/Desktop.h"
 #include "platform/CurrentFolder.h"
 #include "platform/FileNames.h"
 #include "platform/Fonts.h"
 #include "platform/PictureLoader.h"
-#include "platform/ProgramEndWatch.h"
-#include "platform/ProgramStart.h"
-#include "platform/RomCache.h"
 #include "platform/RunCheck.h"
 #include "platform/Settings.h"
 #include "platform/SettingNames.h"
@@ -43,9 +40,8 @@
 #include <QRadioButton>
 
 #include <algorithm>
-#include <cerrno>
+#include <climits>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -55,8 +51,6 @@ const QColor kWhite(255, 255, 255);
 
 // Closing waits this long at most for the shown folder's listing, to count its games.
 constexpr int kCloseWaitMs = 500;
-// Run waits this long at most to learn whether the ROM and the picked program are still there.
-constexpr int kRunCheckWaitMs = 300;
 // Closing waits this long at most for the settings to be stored.
 constexpr int kStoreWaitMs = 1500;
 
@@ -151,21 +145,6 @@ Vexa::Vexa(QWidget *parent)
           [](const QString &why) {
               std::fprintf(stderr, "vexa-launcher: the settings could not be stored: %s\n", why.toLocal8Bit().constData());
           })
-    , unpack_(unpackLane_, [this](std::optional<Unpacked> unpacked) {
-        if (unpacked && !unpacked->path.isEmpty()) {
-            StartEmulator(unpackOptions_, unpacked->path);
-            return;
-        }
-        const QString message = QStringLiteral("%1 cannot be unpacked: %2.")
-                                    .arg(DisplayFileName(unpackingArchive_ + QStringLiteral(": ")
-                                                         + DecodeFileName(QByteArray::fromStdString(unpackingEntry_))),
-                                         unpacked ? unpacked->why : QStringLiteral("too much is being read already"));
-        std::fprintf(stderr, "vexa-launcher: %s\n", message.toLocal8Bit().constData());
-        StartFailure failure;
-        failure.message = failure.summary = message.toStdString();
-        failure.advice = "Nothing was started.";
-        showStartFailure(failure);
-    })
 {
     setObjectName(QStringLiteral("Vexa"));
     setWindowTitle(QStringLiteral("VExa Tessor v3.0 (Beta Release) By Norlund"));
@@ -182,12 +161,21 @@ Vexa::Vexa(QWidget *parent)
     connect(inspector_, &RomInspector::HeaderRead, this, &Vexa::ApplyHeader);
     connect(inspector_, &RomInspector::PictureRead, this, &Vexa::ApplyPicture);
     showStartFailure = [this](const StartFailure &failure) { ShowStartFailure(failure); };
+    launch_ = new Launch(this);
+    connect(launch_, &Launch::Started, this, [this](quint64, const QString &command) { Text1->setText(command); });
+    connect(launch_, &Launch::Failed, this, [this](quint64, const StartFailure &failure) { showStartFailure(failure); });
+    connect(launch_, &Launch::RomGone, this, [this](quint64, const QString &message) { showProblem(message); });
+    // A start that takes longer than a moment (a share that does not answer)
+    // shows the busy pointer: the window goes on answering meanwhile.
+    connect(launch_, &Launch::Waiting, this, [this](bool waiting) {
+        if (waiting)
+            setCursor(Qt::BusyCursor);
+        else
+            unsetCursor();
+    });
     pickEmulator = [this] {
         return QFileDialog::getOpenFileName(this, QStringLiteral("Find vexa"), QString(), QString(), nullptr,
                                             QFileDialog::DontUseNativeDialog);
-    };
-    unpackRom = [](const std::string &archive, const std::string &entry, std::string *why) {
-        return RomCache(RomCache::DefaultFolder()).Unpack(archive, entry, why);
     };
     showProblem = [this](const QString &message) {
         auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vexa"), message, QMessageBox::Ok, this);
@@ -449,7 +437,7 @@ bool Vexa::FolderCounted() const
 
 bool Vexa::Busy() const
 {
-    return !FolderCounted() || inspector_->Busy() || settings_.Pending() || Drive1->Reading() || unpack_.InFlight();
+    return !FolderCounted() || inspector_->Busy() || settings_.Pending() || Drive1->Reading() || launch_->Busy();
 }
 
 void Vexa::Form_Load()
@@ -659,7 +647,7 @@ void Vexa::RunUp_MouseMove()
     RunDown->setVisible(true);
 }
 
-LaunchOptions Vexa::GatherLaunchOptions() const
+LaunchOptions Vexa::LaunchChoices() const
 {
     LaunchOptions options;
     options.VideoText = Video->currentText().toStdString();
@@ -671,80 +659,12 @@ LaunchOptions Vexa::GatherLaunchOptions() const
     options.CrcState = CheckValue(Check1);
     options.DelayState = CheckValue(Check2);
     options.TwoPlayerState = CheckValue(Check3);
-    options.Game = EncodeFileName(Game).toStdString();
     return options;
 }
 
 void Vexa::RunDown_Click()
 {
-    if (!gameArchive_.isEmpty())
-        UnpackAndRun();
-    else
-        StartEmulator(GatherLaunchOptions(), Game);
-}
-
-void Vexa::UnpackAndRun()
-{
-    // A second click while the same ROM is being unpacked starts nothing more.
-    if (unpack_.InFlight() && unpackingArchive_ == gameArchive_ && unpackingEntry_ == gameEntry_)
-        return;
-    unpackingArchive_ = gameArchive_;
-    unpackingEntry_ = gameEntry_;
-    unpackOptions_ = GatherLaunchOptions();
-    unpack_.Start([unpack = unpackRom, archive = EncodeFileName(gameArchive_).toStdString(), entry = gameEntry_] {
-        std::string why;
-        const std::string path = unpack(archive, entry, &why);
-        return Unpacked{DecodeFileName(QByteArray::fromStdString(path)), QString::fromLocal8Bit(why.c_str())};
-    });
-}
-
-void Vexa::StartEmulator(LaunchOptions options, const QString &rom)
-{
-    options.Game = EncodeFileName(rom).toStdString();
-    // The command is shown as text; the ROM path reaches the emulator whole.
-    const QString program = emulator_.isEmpty() ? QStringLiteral("vexa") : emulator_;
-    const QString command = program + QString::fromStdString(SwitchesCommand(options)).mid(4) + rom;
-    const RunCheck check = CheckBeforeRun(emulator_, rom, kRunCheckWaitMs);
-    if (check.romGone) {
-        showProblem(QStringLiteral("The ROM %1 is not there any more: it was deleted or renamed since it was clicked.")
-                        .arg(DisplayFileName(rom)));
-        return;
-    }
-    if (check.programError != 0) {
-        ReportStartFailure(command, check.programError);
-        return;
-    }
-    std::vector<std::string> words = LaunchArguments(options);
-    if (!emulator_.isEmpty())
-        words.front() = EncodeFileName(emulator_).toStdString();
-    int error = 0;
-    ProgramWatch watch;
-    watch.windowMs = EmulatorWatchMs;
-    if (StartProgram(words, 1, &error, &watch) < 0) {
-        ReportStartFailure(command, error);
-        return;
-    }
-    Text1->setText(command);
-    // An emulator that gives up at once (a ROM it cannot open) says why on
-    // its error output, which nobody sees after a start from the menu.
-    auto *ended = new ProgramEndWatch(watch.fd, this);
-    connect(ended, &ProgramEndWatch::Failed, this, [this, command](const ProgramEnd &end) {
-        showStartFailure(DescribeEarlyEnd(end.exitCode, end.signal,
-                                          std::string(end.tail, static_cast<std::size_t>(end.length)),
-                                          DisplayFileName(command).toStdString()));
-    });
-    connect(ended, &ProgramEndWatch::Done, ended, &QObject::deleteLater);
-}
-
-void Vexa::ReportStartFailure(const QString &command, int error)
-{
-    const bool found = emulator_.isEmpty() ? !FindProgram(QByteArrayLiteral("vexa")).isEmpty()
-                                           : CheckProgramFile(emulator_) != ENOENT;
-    const std::string program = emulator_.isEmpty() ? std::string("vexa") : DisplayFileName(emulator_).toStdString();
-    const StartFailure failure =
-        DescribeStartFailure(error, program, found, std::strerror(error), DisplayFileName(command).toStdString());
-    std::fprintf(stderr, "%s\n", failure.message.c_str());
-    showStartFailure(failure);
+    launch_->Start(LaunchChoices(), gameArchive_.isEmpty() ? LaunchRom{Game, {}} : LaunchRom{gameArchive_, gameEntry_});
 }
 
 void Vexa::ShowStartFailure(const StartFailure &failure)
@@ -757,7 +677,12 @@ void Vexa::ShowStartFailure(const StartFailure &failure)
 
 void Vexa::LoadStoredEmulator()
 {
-    emulator_ = ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::EmulatorPath);
+    const QString stored = ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::EmulatorPath);
+    if (EncodeFileName(stored).size() >= PATH_MAX) {
+        std::fprintf(stderr, "vexa-launcher: the stored EmulatorPath is longer than a path can be: vexa on the PATH is started instead\n");
+        return;
+    }
+    launch_->Program = stored;
 }
 
 void Vexa::FindEmulator()
@@ -769,12 +694,12 @@ void Vexa::FindEmulator()
 
 void Vexa::UseEmulator(const QString &path)
 {
-    if (!path.isEmpty() && CheckProgramFile(path) != 0) {
+    if (!path.isEmpty() && (EncodeFileName(path).size() >= PATH_MAX || CheckProgramFile(path) != 0)) {
         showProblem(QStringLiteral("%1 is not a program that may be run: the emulator is left as it was.")
                         .arg(DisplayFileName(path)));
         return;
     }
-    emulator_ = path;
+    launch_->Program = path;
     settings_.Write(SettingNames::EmulatorPath, path);
 }
 
