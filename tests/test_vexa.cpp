@@ -643,7 +643,7 @@ void TestVexa::enterAndDoubleClickLaunch()
     else
         QTest::keyClick(window->File1, how == QLatin1String("return") ? Qt::Key_Return : Qt::Key_Enter,
                         how == QLatin1String("return") ? Qt::NoModifier : Qt::KeypadModifier);
-    QVERIFY(WaitFor([&] { return Runs().size() == 1; }));
+    QVERIFY(WaitFor([&] { return Runs().size() == 1 && !window->Busy(); }));
     const QString game = path(QStringLiteral("Tetris (World).gb"));
     QCOMPARE(Runs().first().split(QLatin1Char('\n'), Qt::SkipEmptyParts),
              kFreshCommand.split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(1) << game);
