@@ -11,6 +11,7 @@
 #include "controls/StatusBarAccessible.h"
 #include "launcher/Launch.h"
 #include "launcher/RomArgument.h"
+#include "launcher/VexaLayout.h"
 #include "launcher/StartFailureBox.h"
 #include "core/CartridgeTitle.h"
 #include "core/GameCount.h"
@@ -45,77 +46,10 @@
 
 namespace {
 
-const QColor kTeal(0, 64, 64);
-const QColor kYellow(255, 255, 0);
-const QColor kWhite(255, 255, 255);
-
 // Closing waits this long at most for the shown folder's listing, to count its games.
 constexpr int kCloseWaitMs = 500;
 // Closing waits this long at most for the settings to be stored.
 constexpr int kStoreWaitMs = 1500;
-
-// Layout positions are in twips, 15 to a pixel.
-QRect Twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-QFont LayoutFont(const QString &face)
-{
-    QFont font = WindowsFont(face);
-    font.setPointSizeF(8.25);
-    font.setBold(true);
-    return font;
-}
-
-void SetColours(QWidget *widget, const QColor &background, const QColor &text)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-}
-
-Frame *MakeFrame(QWidget *parent, const char *name, const QString &caption, const QRect &rect)
-{
-    auto *frame = new Frame(caption, parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setGeometry(rect);
-    SetColours(frame, kTeal, kYellow);
-    return frame;
-}
-
-QCheckBox *MakeCheck(QWidget *parent, const char *name, const QString &caption, const QRect &rect)
-{
-    auto *check = new QCheckBox(caption, parent);
-    check->setObjectName(QLatin1String(name));
-    check->setGeometry(rect);
-    // Drawn in the desktop's highlighted-text colour.
-    SetColours(check, kTeal, check->palette().color(QPalette::HighlightedText));
-    return check;
-}
-
-ComboBox *MakeCombo(QWidget *parent, const char *name, const QString &text, const QRect &rect)
-{
-    auto *combo = new ComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setCompleter(nullptr);
-    combo->setEditText(text);
-    combo->setGeometry(rect);
-    return combo;
-}
-
-EventLabel *MakePicture(QWidget *parent, const char *name, const QString &resource, const QRect &rect)
-{
-    auto *label = new EventLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    if (!resource.isEmpty())
-        label->setPixmap(ResourcePicture(resource));
-    label->setGeometry(rect);
-    return label;
-}
 
 int CheckValue(const QCheckBox *check)
 {
@@ -149,12 +83,6 @@ Vexa::Vexa(QWidget *parent)
     setObjectName(QStringLiteral("Vexa"));
     setWindowTitle(QStringLiteral("VExa Tessor v3.0 (Beta Release) By Norlund"));
     setWindowIcon(QIcon(ResourcePicture(QStringLiteral(":/vexa-32.png"))));
-    setFixedSize(349, 298);
-    setFont(LayoutFont(QStringLiteral("MS Sans Serif")));
-    QPalette teal = palette();
-    teal.setColor(QPalette::Window, kTeal);
-    setPalette(teal);
-    setAutoFillBackground(true);
     setMouseTracking(true);
 
     inspector_ = new RomInspector(this);
@@ -183,19 +111,7 @@ Vexa::Vexa(QWidget *parent)
         box->open();
     };
 
-    // A line edit lays out its first text in the application's font before it
-    // takes its own. With the window's font as the application's while the
-    // controls are made, start-up loads one font face instead of two.
-    const QFont applicationFont = QApplication::font();
-    QApplication::setFont(font());
-    BuildRomFrame();
-    BuildPictureFrame();
-    BuildOptionFrames();
-    BuildRunButton();
-    BuildHiddenControls();
-    QApplication::setFont(applicationFont);
-    GiveListsDesktopColours();
-    ArrangeStackingAndTabs();
+    LayOutVexa(*this);
     ConnectHandlers();
     Form_Load();
     LoadStoredEmulator();
@@ -205,151 +121,6 @@ Vexa::Vexa(QWidget *parent)
 Vexa::~Vexa()
 {
     delete about_;
-}
-
-void Vexa::BuildRomFrame()
-{
-    Frame2 = MakeFrame(this, "Frame2", QStringLiteral("Pick Your Gameboy Rom"), Twips(105, 75, 2415, 2775));
-    File1 = new FileListBox(Frame2);
-    File1->setObjectName(QStringLiteral("File1"));
-    File1->SetPattern(QStringLiteral("*.gb; *.sgb; *cgb; *.gbc"));
-    File1->setGeometry(Twips(105, 225, 2160, 2235));
-    File1->setAccessibleName(QStringLiteral("Pick Your Gameboy Rom"));
-
-    Command3 = new QPushButton(QStringLiteral("Rom Path"), this);
-    Command3->setObjectName(QStringLiteral("Command3"));
-    Command3->setGeometry(Twips(750, 2550, 1065, 240));
-}
-
-void Vexa::BuildPictureFrame()
-{
-    Frame1 = MakeFrame(this, "Frame1", QStringLiteral("Picture Of The Game"), Twips(2550, 225, 2595, 2505));
-    Image1 = MakePicture(Frame1, "Image1", QStringLiteral(":/console.bmp"), Twips(75, 210, 2460, 2220));
-    Image1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    Image1->setScaledContents(true);
-    Image1->setAccessibleName(QStringLiteral("Game picture"));
-
-    Drive1 = new DriveListBox(Frame1);
-    Drive1->setObjectName(QStringLiteral("Drive1"));
-    Drive1->setGeometry(Twips(75, 210, 2460, 315));
-    Drive1->setAccessibleDescription(QStringLiteral("Drive"));
-    Drive1->hide();
-
-    Dir1 = new DirListBox(Frame1);
-    Dir1->setObjectName(QStringLiteral("Dir1"));
-    Dir1->setGeometry(Twips(90, 510, 2460, 1890));
-    Dir1->setAccessibleName(QStringLiteral("Folder"));
-    Dir1->hide();
-
-    Command2 = new QPushButton(QStringLiteral("?"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setFont(LayoutFont(QStringLiteral("Arial")));
-    Command2->setGeometry(Twips(5025, 0, 165, 195));
-    Command2->setAccessibleDescription(QStringLiteral("About"));
-}
-
-void Vexa::BuildOptionFrames()
-{
-    Frame7 = MakeFrame(this, "Frame7", QStringLiteral("Sound"), Twips(180, 2895, 1515, 960));
-    Frame5 = MakeFrame(this, "Frame5", QStringLiteral("Stereo Mode"), Twips(240, 3075, 1365, 540));
-    Stereo = MakeCombo(this, "Stereo", QStringLiteral("Normal"), Twips(300, 3255, 1215, 315));
-    Stereo->setAccessibleDescription(QStringLiteral("Stereo Mode"));
-
-    Frame3 = MakeFrame(this, "Frame3", QStringLiteral("Gameboy Mode"), Twips(1740, 2895, 1575, 975));
-    const QString captions[] = {QStringLiteral("GB Mode"), QStringLiteral("CGB Mode"), QStringLiteral("SGB Mode")};
-    const QRect places[] = {Twips(1860, 3075, 1215, 255), Twips(1860, 3315, 1335, 255),
-                            Twips(1860, 3555, 1335, 255)};
-    for (int index = 0; index < 3; ++index) {
-        auto *option = new QRadioButton(captions[index], this);
-        option->setObjectName(QStringLiteral("gbVärde"));
-        option->setProperty("index", index);
-        option->setGeometry(places[index]);
-        SetColours(option, kTeal, kWhite);
-        gbVärde[static_cast<std::size_t>(index)] = option;
-    }
-
-    Frame8 = MakeFrame(this, "Frame8", QStringLiteral("Misc Options"), Twips(3360, 2895, 1725, 975));
-    Check1 = MakeCheck(Frame8, "Check1", QStringLiteral("Crc on/off"), Twips(120, 180, 1275, 195));
-    Check2 = MakeCheck(this, "Check2", QStringLiteral("Delay on/off"), Twips(3480, 3315, 1455, 195));
-    Check3 = MakeCheck(this, "Check3", QStringLiteral("2 Player (SGB)"), Twips(3480, 3555, 1575, 195));
-
-    Frame4 = MakeFrame(this, "Frame4", QStringLiteral("Video Mode"), Twips(150, 3900, 2010, 540));
-    Video = MakeCombo(Frame4, "Video", QStringLiteral("320x200 With Gif"), Twips(60, 180, 1875, 315));
-    Video->setAccessibleDescription(QStringLiteral("Video Mode"));
-}
-
-void Vexa::BuildRunButton()
-{
-    RunUp = MakePicture(this, "RunUp", QStringLiteral(":/runup.png"), Twips(4125, 3900, 1065, 285));
-    // The lit picture is decoded when the pointer first comes onto the Run picture.
-    RunDown = MakePicture(this, "RunDown", QString(), Twips(4125, 3900, 1065, 285));
-    RunDown->SetPictureWhenShown(QStringLiteral(":/rundown.png"));
-    RunUp->setAccessibleName(QStringLiteral("Run"));
-    RunDown->setAccessibleName(QStringLiteral("Run"));
-    RunDown->hide();
-
-    StatusBarAccessible::Install();
-    StatusBar1 = new StatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setFont(LayoutFont(QStringLiteral("Arial")));
-    StatusBar1->setGeometry(Twips(2700, 4200, 2535, 255));
-    // Widths are kept in hundredths of a millimetre: 979 is 37 pixels, 1402 is 53.
-    StatusBar1->AddPanel({QStringLiteral("CGB"), QStringLiteral("CGB"), QStringLiteral("Gameboy Color"), 37, 37});
-    StatusBar1->AddPanel({QStringLiteral("SGB"), QStringLiteral("SGB"), QStringLiteral("Super Gameboy"), 37, 37});
-    StatusBar1->AddPanel({QStringLiteral("JAP"), QStringLiteral("JAP"), QStringLiteral("Country"), 37, 37});
-    StatusBar1->AddPanel({QStringLiteral("0MBit"), QStringLiteral("MBits"), QStringLiteral("ROM Size"), 53, 53});
-}
-
-void Vexa::BuildHiddenControls()
-{
-    // Both lie outside the fixed client area and are never seen: Text1 takes
-    // the paths and commands, noimage holds the placeholder picture.
-    Text1 = new QLineEdit(QStringLiteral("Text1"), this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(Twips(150, 5025, 4740, 390));
-    Text1->setAccessibleName(QStringLiteral("Path"));
-    // Its picture is decoded when a game picture is first missing.
-    noimage = MakePicture(this, "noimage", QString(), Twips(6180, 6000, 2940, 1815));
-    noimage->setAccessibleName(QStringLiteral("No Image Found"));
-}
-
-void Vexa::GiveListsDesktopColours()
-{
-    // The lists sit in teal frames with yellow captions; their scroll bars,
-    // arrows and the corner between the bars take the desktop's colours, as
-    // the list itself does.
-    QPalette desktop;
-    const QPalette standard = QApplication::palette();
-    // Every role set on its own, so that none comes from the frame around.
-    for (int group = 0; group < QPalette::NColorGroups; ++group) {
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const auto g = static_cast<QPalette::ColorGroup>(group);
-            const auto r = static_cast<QPalette::ColorRole>(role);
-            desktop.setBrush(g, r, standard.brush(g, r));
-        }
-    }
-    for (QWidget *list : std::initializer_list<QWidget *>{File1, Dir1, Drive1})
-        list->setPalette(desktop);
-    // Names longer than the list are cut; the tool tip shows them whole.
-    File1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-}
-
-void Vexa::ArrangeStackingAndTabs()
-{
-    // Back to front.
-    const QList<QWidget *> stacking{noimage, RunUp, RunDown, Frame7, Frame2, Frame3, gbVärde[0],
-                                    gbVärde[1], Frame4, Command2, Frame1, Frame5, Stereo, Frame8,
-                                    Check2, Check3, StatusBar1, Command3, Text1, gbVärde[2]};
-    for (QWidget *widget : stacking)
-        widget->raise();
-
-    StatusBar1->setFocusPolicy(Qt::NoFocus);
-    // The path box lies out of sight, so it takes no focus.
-    Text1->setFocusPolicy(Qt::NoFocus);
-    const QList<QWidget *> tabs{File1, gbVärde[0], gbVärde[1], Video, Command2, Stereo, Check1,
-                                Check2, Check3, Command3, gbVärde[2], Drive1, Dir1};
-    for (int i = 1; i < tabs.size(); ++i)
-        setTabOrder(tabs.at(i - 1), tabs.at(i));
 }
 
 void Vexa::ConnectHandlers()

@@ -129,13 +129,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void BuildRomFrame();
-    void BuildPictureFrame();
-    void BuildOptionFrames();
-    void BuildRunButton();
-    void BuildHiddenControls();
-    void ArrangeStackingAndTabs();
-    void GiveListsDesktopColours();
     void ConnectHandlers();
     // Each root keeps the folder last shown on it, as a drive keeps its current folder.
     void RememberFolderOnDrive();
