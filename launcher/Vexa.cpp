@@ -6,9 +6,7 @@
 #include "controls/DriveListBox.h"
 #include "controls/EventLabel.h"
 #include "controls/FileListBox.h"
-#include "controls/Frame.h"
 #include "controls/StatusBar.h"
-#include "controls/StatusBarAccessible.h"
 #include "launcher/Launch.h"
 #include "launcher/RomArgument.h"
 #include "launcher/VexaLayout.h"
@@ -20,13 +18,11 @@
 #include "controls/Desktop.h"
 #include "platform/CurrentFolder.h"
 #include "platform/FileNames.h"
-#include "platform/Fonts.h"
 #include "platform/PictureLoader.h"
 #include "platform/RunCheck.h"
 #include "platform/Settings.h"
 #include "platform/SettingNames.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
