@@ -1,10 +1,11 @@
 // Starting the emulator: StartProgram (detached, no zombie) against a bare
 // posix_spawnp of the same stand-in that is reaped at once; and a whole Run
-// click against the same baseline.
+// click, until the emulator is started, against the same baseline.
 #include "BenchRow.h"
 
 #include "controls/EventLabel.h"
 #include "controls/ComboBox.h"
+#include "launcher/Launch.h"
 #include "launcher/Vexa.h"
 #include "platform/Fonts.h"
 #include "core/LaunchCommand.h"
@@ -45,12 +46,20 @@ double StartOnce(const QString &command)
     return timer.nsecsElapsed() / 1e6;
 }
 
+// From the click until the emulator is started (the start runs in the background).
 double ClickOnce(Vexa &window)
 {
+    bool started = false;
+    const QMetaObject::Connection told =
+        QObject::connect(window.Launcher(), &Launch::Started, [&started] { started = true; });
     QElapsedTimer timer;
     timer.start();
     QTest::mouseClick(window.RunDown, Qt::LeftButton);
-    return timer.nsecsElapsed() / 1e6;
+    while (!started)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    const double ms = timer.nsecsElapsed() / 1e6;
+    QObject::disconnect(told);
+    return ms;
 }
 
 } // namespace

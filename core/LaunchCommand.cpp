@@ -79,3 +79,12 @@ std::vector<std::string> LaunchArguments(const LaunchOptions &options)
         words.push_back(options.Game);
     return words;
 }
+
+LaunchLine BuildLaunchLine(const std::string &program, const LaunchOptions &options)
+{
+    LaunchLine line;
+    line.text = program + SwitchesCommand(options).substr(4) + options.Game;
+    line.words = LaunchArguments(options);
+    line.words.front() = program;
+    return line;
+}

@@ -33,3 +33,13 @@ std::vector<std::string> SplitCommandLine(const std::string &commandLine);
 // while Game is empty). The command text itself stays as BuildLaunchCommand
 // gives it.
 std::vector<std::string> LaunchArguments(const LaunchOptions &options);
+
+// What Run starts and shows, built once from the same options: the command
+// text, with program in place of "vexa", and the words the program is
+// started with (program as the first, Game whole as the last).
+struct LaunchLine {
+    std::string text;
+    std::vector<std::string> words;
+};
+// program: "vexa", or the program the user picked.
+LaunchLine BuildLaunchLine(const std::string &program, const LaunchOptions &options);

@@ -42,26 +42,25 @@ RomInspector::RomInspector(QObject *parent)
     });
 }
 
-RomInspector::~RomInspector()
-{
-    for (const PendingHeader &pending : headers_)
-        delete pending.watcher;
-}
+RomInspector::~RomInspector() = default;
 
 void RomInspector::Inspect(const QString &folder, const QString &fileName)
 {
-    Start({folder + QLatin1Char('/') + fileName, {}, nullptr, QDeadlineTimer(BoundMs)}, folder, {fileName});
+    Start(folder + QLatin1Char('/') + fileName, {}, folder, {fileName});
 }
 
 void RomInspector::InspectEntry(const QString &folder, const QString &archiveName, const std::string &entry)
 {
     const QString inner = DecodeFileName(QByteArray::fromStdString(EntryBaseName(entry)));
-    Start({folder + QLatin1Char('/') + archiveName, entry, nullptr, QDeadlineTimer(BoundMs)}, folder,
-          {inner, archiveName});
+    Start(folder + QLatin1Char('/') + archiveName, entry, folder, {inner, archiveName});
 }
 
-void RomInspector::Start(PendingHeader header, const QString &folder, const QStringList &pictureNames)
+void RomInspector::Start(QString path, std::string entry, const QString &folder, const QStringList &pictureNames)
 {
+    auto header = std::make_unique<PendingHeader>();
+    header->path = std::move(path);
+    header->entry = std::move(entry);
+    header->deadline = QDeadlineTimer(BoundMs);
     headers_.push_back(std::move(header));
     StartHeaders();
     HandOnHeaders();
@@ -95,15 +94,18 @@ void RomInspector::StartPicture()
 void RomInspector::StartHeaders()
 {
     for (auto pending = headers_.rbegin(); pending != headers_.rend() && headerLane_.HasRoom(); ++pending) {
-        if (pending->watcher || pending->deadline.hasExpired())
+        PendingHeader *header = pending->get();
+        if (header->read || header->deadline.hasExpired())
             continue;
-        pending->watcher = new QFutureWatcher<std::vector<std::uint8_t>>;
-        connect(pending->watcher, &QFutureWatcherBase::finished, this, &RomInspector::HandOnHeaders);
-        pending->watcher->setFuture(headerLane_.Run<std::vector<std::uint8_t>>(
-            [read = readHeader, readEntry = readEntryHeader, path = pending->path, entry = pending->entry] {
-                return entry.empty() ? read(path) : readEntry(path, entry);
-            }));
-        pending->deadline = QDeadlineTimer(BoundMs);
+        header->read = std::make_unique<LatestRequest<Header>>(headerLane_, [this, header](std::optional<Header> read) {
+            header->done = true;
+            header->header = read ? std::move(*read) : Header();
+            HandOnHeaders();
+        });
+        header->read->Start([read = readHeader, readEntry = readEntryHeader, path = header->path, entry = header->entry] {
+            return entry.empty() ? read(path) : readEntry(path, entry);
+        });
+        header->deadline = QDeadlineTimer(BoundMs);
     }
 }
 
@@ -112,23 +114,21 @@ void RomInspector::HandOnHeaders()
     // A read that ended has made room for one waiting.
     StartHeaders();
     while (!headers_.empty()) {
-        const PendingHeader front = headers_.front();
-        std::vector<std::uint8_t> header;
-        if (front.watcher && front.watcher->isFinished()) {
-            if (front.watcher->future().resultCount() > 0)
-                header = front.watcher->result();
-        } else if (!front.deadline.hasExpired()) {
+        PendingHeader &front = *headers_.front();
+        if (!front.done && !front.deadline.hasExpired()) {
             headerTimer_.start(static_cast<int>(front.deadline.remainingTime()));
             return;
         }
         // Taken off the queue before anyone hears of it: a handler may click
-        // again. The watcher may be the one signalling now: it goes later, and
-        // says nothing more.
+        // again. A read still under way is dropped: it says nothing more.
+        const Header header = front.done ? front.header : Header();
+        if (front.read)
+            front.read->Drop();
+        // The read delivering now may not go while it delivers: it goes once the event loop is back.
+        if (handedOn_.empty())
+            QMetaObject::invokeMethod(this, [this] { handedOn_.clear(); }, Qt::QueuedConnection);
+        handedOn_.push_back(std::move(headers_.front()));
         headers_.pop_front();
-        if (front.watcher) {
-            disconnect(front.watcher, nullptr, nullptr, nullptr);
-            front.watcher->deleteLater();
-        }
         emit HeaderRead(header);
     }
     headerTimer_.stop();

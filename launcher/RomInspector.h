@@ -3,7 +3,6 @@
 #include "platform/Background.h"
 
 #include <QDeadlineTimer>
-#include <QFutureWatcher>
 #include <QImage>
 #include <QObject>
 #include <QTimer>
@@ -62,15 +61,18 @@ signals:
     void PictureRead(const QImage &picture);
 
 private:
+    using Header = std::vector<std::uint8_t>;
     struct PendingHeader {
         QString path;
         std::string entry; // inside the archive at path; empty for a plain file
-        QFutureWatcher<std::vector<std::uint8_t>> *watcher; // null while waiting for its turn
         QDeadlineTimer deadline;
+        std::unique_ptr<LatestRequest<Header>> read; // null while waiting for its turn
+        bool done = false; // the read has come back, with header or without
+        Header header;
     };
 
     // Queues a click's header read and makes its picture the one wanted.
-    void Start(PendingHeader header, const QString &folder, const QStringList &pictureNames);
+    void Start(QString path, std::string entry, const QString &folder, const QStringList &pictureNames);
     // Starts the reads waiting for their turn, latest first, while there is room.
     void StartHeaders();
     // Hands on the headers at the front of the queue that are read or overdue.
@@ -80,7 +82,9 @@ private:
 
     BackgroundLane headerLane_{8};
     BackgroundLane pictureLane_{4};
-    std::deque<PendingHeader> headers_;
+    std::deque<std::unique_ptr<PendingHeader>> headers_;
+    // Handed on while their read was delivering: they go at the next hand-on.
+    std::vector<std::unique_ptr<PendingHeader>> handedOn_;
     QTimer headerTimer_;
     LatestRequest<QImage> picture_;
     QDeadlineTimer pictureDeadline_;

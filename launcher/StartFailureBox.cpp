@@ -3,8 +3,12 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace {
 
@@ -31,9 +35,10 @@ StartFailureBox::StartFailureBox(const StartFailure &failure, QWidget *parent)
 
     Summary = TextLabel(failure.summary, this);
     grid->addWidget(Summary, 0, 1);
-    Command = TextLabel(failure.command, this);
     // A command is read as it is: never broken inside a switch or a path.
-    Command->setWordWrap(false);
+    Command = new QLineEdit(QString::fromStdString(failure.command), this);
+    Command->setReadOnly(true);
+    Command->setCursorPosition(0);
     Command->setAccessibleName(QStringLiteral("Command"));
     grid->addWidget(Command, 1, 1);
     Advice = TextLabel(failure.advice, this);
@@ -51,7 +56,16 @@ StartFailureBox::StartFailureBox(const StartFailure &failure, QWidget *parent)
     }
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     grid->addWidget(buttons, 3, 0, 1, 2);
-    // The reason wraps at a readable width; the command line sets the least width.
+    // The reason wraps at a readable width; the command line widens the box
+    // up to the screen's width, and scrolls beyond it.
+    const QScreen *screen = parent ? parent->screen() : this->screen();
+    const int margins = grid->contentsMargins().left() + grid->contentsMargins().right() + grid->horizontalSpacing()
+                        + side + 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const int widest = std::max(360, screen->availableGeometry().width() * 9 / 10 - margins);
+    const int commandWidth = Command->fontMetrics().horizontalAdvance(Command->text()) + 16;
     Summary->setMinimumWidth(360);
+    for (QWidget *text : {static_cast<QWidget *>(Summary), static_cast<QWidget *>(Advice), static_cast<QWidget *>(Command)})
+        text->setMaximumWidth(widest);
+    Command->setMinimumWidth(std::clamp(commandWidth, 360, widest));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

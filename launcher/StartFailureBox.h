@@ -5,12 +5,14 @@
 #include <QDialog>
 
 class QLabel;
+class QLineEdit;
 
 // The "Vexa" box that says the emulator could not be started, or stopped
 // right after its start: the reason and the advice as wrapped text, the
-// command on a line of its own that is never broken (selectable, to copy).
-// When the program itself is missing or may not be run, "Find vexa…" beside
-// OK lets the user pick the emulator program.
+// command on a line of its own that is never broken (selectable, to copy,
+// and scrolled when it is wider than the box). The box never grows wider
+// than the screen it opens on. When the program itself is missing or may
+// not be run, "Find vexa…" beside OK lets the user pick the emulator program.
 class StartFailureBox : public QDialog
 {
     Q_OBJECT
@@ -20,7 +22,7 @@ public:
 
     QLabel *Summary = nullptr;
     QLabel *Advice = nullptr;
-    QLabel *Command = nullptr;
+    QLineEdit *Command = nullptr;
 
 signals:
     // "Find vexa…" was clicked; the box has closed.

@@ -6,29 +6,23 @@
 #include "controls/DriveListBox.h"
 #include "controls/EventLabel.h"
 #include "controls/FileListBox.h"
-#include "controls/Frame.h"
 #include "controls/StatusBar.h"
-#include "controls/StatusBarAccessible.h"
+#include "launcher/Launch.h"
 #include "launcher/RomArgument.h"
+#include "launcher/VexaLayout.h"
 #include "launcher/StartFailureBox.h"
 #include "core/CartridgeTitle.h"
 #include "core/GameCount.h"
 #include "core/HeaderInspection.h"
-#include "core/LaunchCommand.h"
 #include "core/StartFailure.h"
 #include "controls/Desktop.h"
 #include "platform/CurrentFolder.h"
 #include "platform/FileNames.h"
-#include "platform/Fonts.h"
 #include "platform/PictureLoader.h"
-#include "platform/ProgramEndWatch.h"
-#include "platform/ProgramStart.h"
-#include "platform/RomCache.h"
 #include "platform/RunCheck.h"
 #include "platform/Settings.h"
 #include "platform/SettingNames.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -43,85 +37,15 @@
 #include <QRadioButton>
 
 #include <algorithm>
-#include <cerrno>
+#include <climits>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
-const QColor kTeal(0, 64, 64);
-const QColor kYellow(255, 255, 0);
-const QColor kWhite(255, 255, 255);
-
 // Closing waits this long at most for the shown folder's listing, to count its games.
 constexpr int kCloseWaitMs = 500;
-// Run waits this long at most to learn whether the ROM and the picked program are still there.
-constexpr int kRunCheckWaitMs = 300;
 // Closing waits this long at most for the settings to be stored.
 constexpr int kStoreWaitMs = 1500;
-
-// Layout positions are in twips, 15 to a pixel.
-QRect Twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-QFont LayoutFont(const QString &face)
-{
-    QFont font = WindowsFont(face);
-    font.setPointSizeF(8.25);
-    font.setBold(true);
-    return font;
-}
-
-void SetColours(QWidget *widget, const QColor &background, const QColor &text)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-}
-
-Frame *MakeFrame(QWidget *parent, const char *name, const QString &caption, const QRect &rect)
-{
-    auto *frame = new Frame(caption, parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setGeometry(rect);
-    SetColours(frame, kTeal, kYellow);
-    return frame;
-}
-
-QCheckBox *MakeCheck(QWidget *parent, const char *name, const QString &caption, const QRect &rect)
-{
-    auto *check = new QCheckBox(caption, parent);
-    check->setObjectName(QLatin1String(name));
-    check->setGeometry(rect);
-    // Drawn in the desktop's highlighted-text colour.
-    SetColours(check, kTeal, check->palette().color(QPalette::HighlightedText));
-    return check;
-}
-
-ComboBox *MakeCombo(QWidget *parent, const char *name, const QString &text, const QRect &rect)
-{
-    auto *combo = new ComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setCompleter(nullptr);
-    combo->setEditText(text);
-    combo->setGeometry(rect);
-    return combo;
-}
-
-EventLabel *MakePicture(QWidget *parent, const char *name, const QString &resource, const QRect &rect)
-{
-    auto *label = new EventLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    if (!resource.isEmpty())
-        label->setPixmap(ResourcePicture(resource));
-    label->setGeometry(rect);
-    return label;
-}
 
 int CheckValue(const QCheckBox *check)
 {
@@ -151,43 +75,31 @@ Vexa::Vexa(QWidget *parent)
           [](const QString &why) {
               std::fprintf(stderr, "vexa-launcher: the settings could not be stored: %s\n", why.toLocal8Bit().constData());
           })
-    , unpack_(unpackLane_, [this](std::optional<Unpacked> unpacked) {
-        if (unpacked && !unpacked->path.isEmpty()) {
-            StartEmulator(unpackOptions_, unpacked->path);
-            return;
-        }
-        const QString message = QStringLiteral("%1 cannot be unpacked: %2.")
-                                    .arg(DisplayFileName(unpackingArchive_ + QStringLiteral(": ")
-                                                         + DecodeFileName(QByteArray::fromStdString(unpackingEntry_))),
-                                         unpacked ? unpacked->why : QStringLiteral("too much is being read already"));
-        std::fprintf(stderr, "vexa-launcher: %s\n", message.toLocal8Bit().constData());
-        StartFailure failure;
-        failure.message = failure.summary = message.toStdString();
-        failure.advice = "Nothing was started.";
-        showStartFailure(failure);
-    })
 {
     setObjectName(QStringLiteral("Vexa"));
     setWindowTitle(QStringLiteral("VExa Tessor v3.0 (Beta Release) By Norlund"));
     setWindowIcon(QIcon(ResourcePicture(QStringLiteral(":/vexa-32.png"))));
-    setFixedSize(349, 298);
-    setFont(LayoutFont(QStringLiteral("MS Sans Serif")));
-    QPalette teal = palette();
-    teal.setColor(QPalette::Window, kTeal);
-    setPalette(teal);
-    setAutoFillBackground(true);
     setMouseTracking(true);
 
     inspector_ = new RomInspector(this);
     connect(inspector_, &RomInspector::HeaderRead, this, &Vexa::ApplyHeader);
     connect(inspector_, &RomInspector::PictureRead, this, &Vexa::ApplyPicture);
     showStartFailure = [this](const StartFailure &failure) { ShowStartFailure(failure); };
+    launch_ = new Launch(this);
+    connect(launch_, &Launch::Started, this, [this](quint64, const QString &command) { Text1->setText(command); });
+    connect(launch_, &Launch::Failed, this, [this](quint64, const StartFailure &failure) { showStartFailure(failure); });
+    connect(launch_, &Launch::RomGone, this, [this](quint64, const QString &message) { showProblem(message); });
+    // A start that takes longer than a moment (a share that does not answer)
+    // shows the busy pointer: the window goes on answering meanwhile.
+    connect(launch_, &Launch::Waiting, this, [this](bool waiting) {
+        if (waiting)
+            setCursor(Qt::BusyCursor);
+        else
+            unsetCursor();
+    });
     pickEmulator = [this] {
         return QFileDialog::getOpenFileName(this, QStringLiteral("Find vexa"), QString(), QString(), nullptr,
                                             QFileDialog::DontUseNativeDialog);
-    };
-    unpackRom = [](const std::string &archive, const std::string &entry, std::string *why) {
-        return RomCache(RomCache::DefaultFolder()).Unpack(archive, entry, why);
     };
     showProblem = [this](const QString &message) {
         auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vexa"), message, QMessageBox::Ok, this);
@@ -195,19 +107,7 @@ Vexa::Vexa(QWidget *parent)
         box->open();
     };
 
-    // A line edit lays out its first text in the application's font before it
-    // takes its own. With the window's font as the application's while the
-    // controls are made, start-up loads one font face instead of two.
-    const QFont applicationFont = QApplication::font();
-    QApplication::setFont(font());
-    BuildRomFrame();
-    BuildPictureFrame();
-    BuildOptionFrames();
-    BuildRunButton();
-    BuildHiddenControls();
-    QApplication::setFont(applicationFont);
-    GiveListsDesktopColours();
-    ArrangeStackingAndTabs();
+    LayOutVexa(*this);
     ConnectHandlers();
     Form_Load();
     LoadStoredEmulator();
@@ -217,151 +117,6 @@ Vexa::Vexa(QWidget *parent)
 Vexa::~Vexa()
 {
     delete about_;
-}
-
-void Vexa::BuildRomFrame()
-{
-    Frame2 = MakeFrame(this, "Frame2", QStringLiteral("Pick Your Gameboy Rom"), Twips(105, 75, 2415, 2775));
-    File1 = new FileListBox(Frame2);
-    File1->setObjectName(QStringLiteral("File1"));
-    File1->SetPattern(QStringLiteral("*.gb; *.sgb; *cgb; *.gbc"));
-    File1->setGeometry(Twips(105, 225, 2160, 2235));
-    File1->setAccessibleName(QStringLiteral("Pick Your Gameboy Rom"));
-
-    Command3 = new QPushButton(QStringLiteral("Rom Path"), this);
-    Command3->setObjectName(QStringLiteral("Command3"));
-    Command3->setGeometry(Twips(750, 2550, 1065, 240));
-}
-
-void Vexa::BuildPictureFrame()
-{
-    Frame1 = MakeFrame(this, "Frame1", QStringLiteral("Picture Of The Game"), Twips(2550, 225, 2595, 2505));
-    Image1 = MakePicture(Frame1, "Image1", QStringLiteral(":/console.bmp"), Twips(75, 210, 2460, 2220));
-    Image1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    Image1->setScaledContents(true);
-    Image1->setAccessibleName(QStringLiteral("Game picture"));
-
-    Drive1 = new DriveListBox(Frame1);
-    Drive1->setObjectName(QStringLiteral("Drive1"));
-    Drive1->setGeometry(Twips(75, 210, 2460, 315));
-    Drive1->setAccessibleDescription(QStringLiteral("Drive"));
-    Drive1->hide();
-
-    Dir1 = new DirListBox(Frame1);
-    Dir1->setObjectName(QStringLiteral("Dir1"));
-    Dir1->setGeometry(Twips(90, 510, 2460, 1890));
-    Dir1->setAccessibleName(QStringLiteral("Folder"));
-    Dir1->hide();
-
-    Command2 = new QPushButton(QStringLiteral("?"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setFont(LayoutFont(QStringLiteral("Arial")));
-    Command2->setGeometry(Twips(5025, 0, 165, 195));
-    Command2->setAccessibleDescription(QStringLiteral("About"));
-}
-
-void Vexa::BuildOptionFrames()
-{
-    Frame7 = MakeFrame(this, "Frame7", QStringLiteral("Sound"), Twips(180, 2895, 1515, 960));
-    Frame5 = MakeFrame(this, "Frame5", QStringLiteral("Stereo Mode"), Twips(240, 3075, 1365, 540));
-    Stereo = MakeCombo(this, "Stereo", QStringLiteral("Normal"), Twips(300, 3255, 1215, 315));
-    Stereo->setAccessibleDescription(QStringLiteral("Stereo Mode"));
-
-    Frame3 = MakeFrame(this, "Frame3", QStringLiteral("Gameboy Mode"), Twips(1740, 2895, 1575, 975));
-    const QString captions[] = {QStringLiteral("GB Mode"), QStringLiteral("CGB Mode"), QStringLiteral("SGB Mode")};
-    const QRect places[] = {Twips(1860, 3075, 1215, 255), Twips(1860, 3315, 1335, 255),
-                            Twips(1860, 3555, 1335, 255)};
-    for (int index = 0; index < 3; ++index) {
-        auto *option = new QRadioButton(captions[index], this);
-        option->setObjectName(QStringLiteral("gbVärde"));
-        option->setProperty("index", index);
-        option->setGeometry(places[index]);
-        SetColours(option, kTeal, kWhite);
-        gbVärde[static_cast<std::size_t>(index)] = option;
-    }
-
-    Frame8 = MakeFrame(this, "Frame8", QStringLiteral("Misc Options"), Twips(3360, 2895, 1725, 975));
-    Check1 = MakeCheck(Frame8, "Check1", QStringLiteral("Crc on/off"), Twips(120, 180, 1275, 195));
-    Check2 = MakeCheck(this, "Check2", QStringLiteral("Delay on/off"), Twips(3480, 3315, 1455, 195));
-    Check3 = MakeCheck(this, "Check3", QStringLiteral("2 Player (SGB)"), Twips(3480, 3555, 1575, 195));
-
-    Frame4 = MakeFrame(this, "Frame4", QStringLiteral("Video Mode"), Twips(150, 3900, 2010, 540));
-    Video = MakeCombo(Frame4, "Video", QStringLiteral("320x200 With Gif"), Twips(60, 180, 1875, 315));
-    Video->setAccessibleDescription(QStringLiteral("Video Mode"));
-}
-
-void Vexa::BuildRunButton()
-{
-    RunUp = MakePicture(this, "RunUp", QStringLiteral(":/runup.png"), Twips(4125, 3900, 1065, 285));
-    // The lit picture is decoded when the pointer first comes onto the Run picture.
-    RunDown = MakePicture(this, "RunDown", QString(), Twips(4125, 3900, 1065, 285));
-    RunDown->SetPictureWhenShown(QStringLiteral(":/rundown.png"));
-    RunUp->setAccessibleName(QStringLiteral("Run"));
-    RunDown->setAccessibleName(QStringLiteral("Run"));
-    RunDown->hide();
-
-    StatusBarAccessible::Install();
-    StatusBar1 = new StatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setFont(LayoutFont(QStringLiteral("Arial")));
-    StatusBar1->setGeometry(Twips(2700, 4200, 2535, 255));
-    // Widths are kept in hundredths of a millimetre: 979 is 37 pixels, 1402 is 53.
-    StatusBar1->AddPanel({QStringLiteral("CGB"), QStringLiteral("CGB"), QStringLiteral("Gameboy Color"), 37, 37});
-    StatusBar1->AddPanel({QStringLiteral("SGB"), QStringLiteral("SGB"), QStringLiteral("Super Gameboy"), 37, 37});
-    StatusBar1->AddPanel({QStringLiteral("JAP"), QStringLiteral("JAP"), QStringLiteral("Country"), 37, 37});
-    StatusBar1->AddPanel({QStringLiteral("0MBit"), QStringLiteral("MBits"), QStringLiteral("ROM Size"), 53, 53});
-}
-
-void Vexa::BuildHiddenControls()
-{
-    // Both lie outside the fixed client area and are never seen: Text1 takes
-    // the paths and commands, noimage holds the placeholder picture.
-    Text1 = new QLineEdit(QStringLiteral("Text1"), this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(Twips(150, 5025, 4740, 390));
-    Text1->setAccessibleName(QStringLiteral("Path"));
-    // Its picture is decoded when a game picture is first missing.
-    noimage = MakePicture(this, "noimage", QString(), Twips(6180, 6000, 2940, 1815));
-    noimage->setAccessibleName(QStringLiteral("No Image Found"));
-}
-
-void Vexa::GiveListsDesktopColours()
-{
-    // The lists sit in teal frames with yellow captions; their scroll bars,
-    // arrows and the corner between the bars take the desktop's colours, as
-    // the list itself does.
-    QPalette desktop;
-    const QPalette standard = QApplication::palette();
-    // Every role set on its own, so that none comes from the frame around.
-    for (int group = 0; group < QPalette::NColorGroups; ++group) {
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const auto g = static_cast<QPalette::ColorGroup>(group);
-            const auto r = static_cast<QPalette::ColorRole>(role);
-            desktop.setBrush(g, r, standard.brush(g, r));
-        }
-    }
-    for (QWidget *list : std::initializer_list<QWidget *>{File1, Dir1, Drive1})
-        list->setPalette(desktop);
-    // Names longer than the list are cut; the tool tip shows them whole.
-    File1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-}
-
-void Vexa::ArrangeStackingAndTabs()
-{
-    // Back to front.
-    const QList<QWidget *> stacking{noimage, RunUp, RunDown, Frame7, Frame2, Frame3, gbVärde[0],
-                                    gbVärde[1], Frame4, Command2, Frame1, Frame5, Stereo, Frame8,
-                                    Check2, Check3, StatusBar1, Command3, Text1, gbVärde[2]};
-    for (QWidget *widget : stacking)
-        widget->raise();
-
-    StatusBar1->setFocusPolicy(Qt::NoFocus);
-    // The path box lies out of sight, so it takes no focus.
-    Text1->setFocusPolicy(Qt::NoFocus);
-    const QList<QWidget *> tabs{File1, gbVärde[0], gbVärde[1], Video, Command2, Stereo, Check1,
-                                Check2, Check3, Command3, gbVärde[2], Drive1, Dir1};
-    for (int i = 1; i < tabs.size(); ++i)
-        setTabOrder(tabs.at(i - 1), tabs.at(i));
 }
 
 void Vexa::ConnectHandlers()
@@ -449,7 +204,7 @@ bool Vexa::FolderCounted() const
 
 bool Vexa::Busy() const
 {
-    return !FolderCounted() || inspector_->Busy() || settings_.Pending() || Drive1->Reading() || unpack_.InFlight();
+    return !FolderCounted() || inspector_->Busy() || settings_.Pending() || Drive1->Reading() || launch_->Busy();
 }
 
 void Vexa::Form_Load()
@@ -659,7 +414,7 @@ void Vexa::RunUp_MouseMove()
     RunDown->setVisible(true);
 }
 
-LaunchOptions Vexa::GatherLaunchOptions() const
+LaunchOptions Vexa::LaunchChoices() const
 {
     LaunchOptions options;
     options.VideoText = Video->currentText().toStdString();
@@ -671,80 +426,12 @@ LaunchOptions Vexa::GatherLaunchOptions() const
     options.CrcState = CheckValue(Check1);
     options.DelayState = CheckValue(Check2);
     options.TwoPlayerState = CheckValue(Check3);
-    options.Game = EncodeFileName(Game).toStdString();
     return options;
 }
 
 void Vexa::RunDown_Click()
 {
-    if (!gameArchive_.isEmpty())
-        UnpackAndRun();
-    else
-        StartEmulator(GatherLaunchOptions(), Game);
-}
-
-void Vexa::UnpackAndRun()
-{
-    // A second click while the same ROM is being unpacked starts nothing more.
-    if (unpack_.InFlight() && unpackingArchive_ == gameArchive_ && unpackingEntry_ == gameEntry_)
-        return;
-    unpackingArchive_ = gameArchive_;
-    unpackingEntry_ = gameEntry_;
-    unpackOptions_ = GatherLaunchOptions();
-    unpack_.Start([unpack = unpackRom, archive = EncodeFileName(gameArchive_).toStdString(), entry = gameEntry_] {
-        std::string why;
-        const std::string path = unpack(archive, entry, &why);
-        return Unpacked{DecodeFileName(QByteArray::fromStdString(path)), QString::fromLocal8Bit(why.c_str())};
-    });
-}
-
-void Vexa::StartEmulator(LaunchOptions options, const QString &rom)
-{
-    options.Game = EncodeFileName(rom).toStdString();
-    // The command is shown as text; the ROM path reaches the emulator whole.
-    const QString program = emulator_.isEmpty() ? QStringLiteral("vexa") : emulator_;
-    const QString command = program + QString::fromStdString(SwitchesCommand(options)).mid(4) + rom;
-    const RunCheck check = CheckBeforeRun(emulator_, rom, kRunCheckWaitMs);
-    if (check.romGone) {
-        showProblem(QStringLiteral("The ROM %1 is not there any more: it was deleted or renamed since it was clicked.")
-                        .arg(DisplayFileName(rom)));
-        return;
-    }
-    if (check.programError != 0) {
-        ReportStartFailure(command, check.programError);
-        return;
-    }
-    std::vector<std::string> words = LaunchArguments(options);
-    if (!emulator_.isEmpty())
-        words.front() = EncodeFileName(emulator_).toStdString();
-    int error = 0;
-    ProgramWatch watch;
-    watch.windowMs = EmulatorWatchMs;
-    if (StartProgram(words, 1, &error, &watch) < 0) {
-        ReportStartFailure(command, error);
-        return;
-    }
-    Text1->setText(command);
-    // An emulator that gives up at once (a ROM it cannot open) says why on
-    // its error output, which nobody sees after a start from the menu.
-    auto *ended = new ProgramEndWatch(watch.fd, this);
-    connect(ended, &ProgramEndWatch::Failed, this, [this, command](const ProgramEnd &end) {
-        showStartFailure(DescribeEarlyEnd(end.exitCode, end.signal,
-                                          std::string(end.tail, static_cast<std::size_t>(end.length)),
-                                          DisplayFileName(command).toStdString()));
-    });
-    connect(ended, &ProgramEndWatch::Done, ended, &QObject::deleteLater);
-}
-
-void Vexa::ReportStartFailure(const QString &command, int error)
-{
-    const bool found = emulator_.isEmpty() ? !FindProgram(QByteArrayLiteral("vexa")).isEmpty()
-                                           : CheckProgramFile(emulator_) != ENOENT;
-    const std::string program = emulator_.isEmpty() ? std::string("vexa") : DisplayFileName(emulator_).toStdString();
-    const StartFailure failure =
-        DescribeStartFailure(error, program, found, std::strerror(error), DisplayFileName(command).toStdString());
-    std::fprintf(stderr, "%s\n", failure.message.c_str());
-    showStartFailure(failure);
+    launch_->Start(LaunchChoices(), gameArchive_.isEmpty() ? LaunchRom{Game, {}} : LaunchRom{gameArchive_, gameEntry_});
 }
 
 void Vexa::ShowStartFailure(const StartFailure &failure)
@@ -757,7 +444,12 @@ void Vexa::ShowStartFailure(const StartFailure &failure)
 
 void Vexa::LoadStoredEmulator()
 {
-    emulator_ = ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::EmulatorPath);
+    const QString stored = ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::EmulatorPath);
+    if (EncodeFileName(stored).size() >= PATH_MAX) {
+        std::fprintf(stderr, "vexa-launcher: the stored EmulatorPath is longer than a path can be: vexa on the PATH is started instead\n");
+        return;
+    }
+    launch_->Program = stored;
 }
 
 void Vexa::FindEmulator()
@@ -769,12 +461,12 @@ void Vexa::FindEmulator()
 
 void Vexa::UseEmulator(const QString &path)
 {
-    if (!path.isEmpty() && CheckProgramFile(path) != 0) {
+    if (!path.isEmpty() && (EncodeFileName(path).size() >= PATH_MAX || CheckProgramFile(path) != 0)) {
         showProblem(QStringLiteral("%1 is not a program that may be run: the emulator is left as it was.")
                         .arg(DisplayFileName(path)));
         return;
     }
-    emulator_ = path;
+    launch_->Program = path;
     settings_.Write(SettingNames::EmulatorPath, path);
 }
 

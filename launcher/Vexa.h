@@ -3,6 +3,7 @@
 #include "about/frmAbout.h"
 #include "core/LaunchCommand.h"
 #include "core/StartFailure.h"
+#include "launcher/Launch.h"
 #include "launcher/RomInspector.h"
 #include "platform/Background.h"
 #include "platform/SettingsWriter.h"
@@ -71,9 +72,6 @@ public:
     // Tells the user that the emulator could not be started, or stopped with
     // a failure right after it started. Replaceable by tests.
     std::function<void(const StartFailure &failure)> showStartFailure;
-    // An emulator that ends with a failure within this many milliseconds of
-    // its start is reported.
-    int EmulatorWatchMs = 5000;
     // Tells the user of a problem in the "Vexa" message box: a folder that
     // cannot be read, a ROM that cannot be opened. Replaceable by tests.
     std::function<void(const QString &message)> showProblem;
@@ -85,11 +83,12 @@ public:
     // and said so. An empty path goes back to vexa on the PATH.
     void UseEmulator(const QString &path);
     // The program Run starts: empty for vexa on the PATH.
-    QString Emulator() const { return emulator_; }
-    // Unpacks a ROM entry of an archive into the cache and returns the
-    // unpacked file's path, or empty with why set. Runs on a background
-    // thread. Replaceable by tests.
-    std::function<std::string(const std::string &archive, const std::string &entry, std::string *why)> unpackRom;
+    QString Emulator() const { return launch_->Program; }
+    // The way Run starts the emulator; anything that starts a game as Run
+    // does goes through it, with LaunchChoices().
+    Launch *Launcher() const { return launch_; }
+    // The options Run would start the emulator with now.
+    LaunchOptions LaunchChoices() const;
 
     // True while a folder, a listing, a ROM or a setting is still being read or written.
     bool Busy() const;
@@ -130,13 +129,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void BuildRomFrame();
-    void BuildPictureFrame();
-    void BuildOptionFrames();
-    void BuildRunButton();
-    void BuildHiddenControls();
-    void ArrangeStackingAndTabs();
-    void GiveListsDesktopColours();
     void ConnectHandlers();
     // Each root keeps the folder last shown on it, as a drive keeps its current folder.
     void RememberFolderOnDrive();
@@ -145,12 +137,6 @@ private:
     bool FolderCounted() const;
     void ApplyHeader(const std::vector<std::uint8_t> &header);
     void ApplyPicture(const QImage &picture);
-    LaunchOptions GatherLaunchOptions() const;
-    // Starts the emulator with the options on the ROM at that path.
-    void StartEmulator(LaunchOptions options, const QString &rom);
-    // Unpacks the clicked archive entry in the background, then starts it.
-    void UnpackAndRun();
-    void ReportStartFailure(const QString &command, int error);
     void LoadStoredEmulator();
     // The one local file or folder a drag carries, when the window takes it; empty otherwise.
     QString DroppablePath(const QMimeData *data) const;
@@ -175,12 +161,6 @@ private:
     void RunUp_MouseMove();
     void RunDown_Click();
 
-    // The ROM unpacked for the emulator from an archive, or why it could not be.
-    struct Unpacked {
-        QString path;
-        QString why;
-    };
-
     QPointer<frmAbout> about_;
     RomInspector *inspector_ = nullptr;
     SettingsWriter settings_;
@@ -189,17 +169,12 @@ private:
     bool folderStored_ = false;
     QString gameArchive_; // the archive Game's entry lies in; empty for a plain file
     std::string gameEntry_;
-    BackgroundLane unpackLane_{2};
-    LatestRequest<Unpacked> unpack_;
-    QString unpackingArchive_; // what the unpacking under way unpacks
-    std::string unpackingEntry_;
-    LaunchOptions unpackOptions_; // the options of the Run click that unpacks
+    Launch *launch_ = nullptr;
     QString pendingRom_;
     QString pendingRomFolder_;
     bool centred_ = false;
     bool closeWaited_ = false;
     bool closed_ = false;
-    QString emulator_;
     // The ROMs whose headers are still to come, in click order: folder and name.
     std::deque<std::pair<QString, QString>> inspected_;
 };

@@ -22,11 +22,13 @@ void ProgramEndWatch::Read()
 {
     // One report at most, then the end of the pipe: either way it is over.
     ProgramEnd end;
-    const bool failed = ReadProgramEnd(fd_, end);
+    const bool ended = ReadProgramEnd(fd_, end);
     notifier_->setEnabled(false);
     close(fd_);
     fd_ = -1;
-    if (failed)
+    if (ended && end.early)
         emit Failed(end);
+    if (ended)
+        emit Ended(end);
     emit Done();
 }

@@ -7,8 +7,9 @@
 class QSocketNotifier;
 
 // Hears from the watch descriptor of a started program (see StartProgram)
-// on the thread that made it: Failed() when the program ended with a
-// failure right after it started. Closes the descriptor when it ends.
+// on the thread that made it: Ended() when the program ended, and before it
+// Failed() when that was a failure right after its start. Closes the
+// descriptor when it ends.
 class ProgramEndWatch : public QObject
 {
     Q_OBJECT
@@ -20,7 +21,8 @@ public:
 
 signals:
     void Failed(const ProgramEnd &end);
-    // The watch is over: the program failed, ran on past the watch, or ended well.
+    void Ended(const ProgramEnd &end);
+    // The watch is over: the program ended, or its watcher went without a word.
     void Done();
 
 private:

@@ -8,7 +8,6 @@
 #include <csignal>
 #include <cstring>
 #include <ctime>
-#include <poll.h>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -139,9 +138,8 @@ void CloseOtherDescriptors(const int *keep, int kept)
 }
 
 // Reads what the program writes on its standard error, passes it on to the
-// launcher's and keeps the last kTailBytes of it, until the program ends.
-// Tells the launcher through watchFd when it ended within watchMs with a
-// failure; closes watchFd once that time is over.
+// launcher's and keeps the last bytes of it, until the program ends; then
+// tells the launcher through watchFd how it ended, and how long it ran.
 [[noreturn]] void WatchProgram(pid_t program, int errorFd, int watchFd, int watchMs)
 {
     timespec start = {};
@@ -156,15 +154,6 @@ void CloseOtherDescriptors(const int *keep, int kept)
     std::size_t length = 0;
     char buffer[4096];
     while (true) {
-        pollfd wanted = {errorFd, POLLIN, 0};
-        const long left = watchFd >= 0 ? watchMs - elapsedMs() : -1;
-        if (watchFd >= 0 && left <= 0) {
-            close(watchFd); // the time for telling is over
-            watchFd = -1;
-        }
-        const int ready = poll(&wanted, 1, watchFd >= 0 ? static_cast<int>(left) : -1);
-        if (ready <= 0)
-            continue;
         const ssize_t got = read(errorFd, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR)
             continue;
@@ -193,16 +182,16 @@ void CloseOtherDescriptors(const int *keep, int kept)
     while (waitpid(program, &status, 0) < 0 && errno == EINTR) {
     }
     const bool failed = WIFSIGNALED(status) || (WIFEXITED(status) && WEXITSTATUS(status) != 0);
-    if (watchFd >= 0 && failed && elapsedMs() < watchMs) {
-        end.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        end.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
-        end.length = static_cast<int>(length);
-        memcpy(end.tail, tail, length);
-        ssize_t n = 0;
-        do {
-            n = write(watchFd, &end, sizeof end);
-        } while (n < 0 && errno == EINTR);
-    }
+    end.elapsedMs = elapsedMs();
+    end.early = failed && end.elapsedMs < watchMs;
+    end.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    end.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    end.length = static_cast<int>(length);
+    memcpy(end.tail, tail, length);
+    ssize_t n = 0;
+    do {
+        n = write(watchFd, &end, sizeof end);
+    } while (n < 0 && errno == EINTR);
     _exit(0);
 }
 
@@ -275,7 +264,8 @@ bool ReadProgramEnd(int fd, ProgramEnd &end)
            && end.length <= static_cast<int>(sizeof end.tail);
 }
 
-qint64 StartProgram(const std::vector<std::string> &words, int windowStyle, int *error, ProgramWatch *watch)
+qint64 StartProgram(const std::vector<std::string> &words, int windowStyle, int *error, ProgramWatch *watch,
+                    const QByteArray &file)
 {
     Q_UNUSED(windowStyle);
     int unused = 0;
@@ -283,7 +273,7 @@ qint64 StartProgram(const std::vector<std::string> &words, int windowStyle, int 
     reason = ENOENT;
     if (words.empty())
         return -1;
-    const QByteArray path = FindProgram(QByteArray::fromStdString(words.front()), &reason);
+    const QByteArray path = file.isEmpty() ? FindProgram(QByteArray::fromStdString(words.front()), &reason) : file;
     if (path.isEmpty())
         return -1;
 

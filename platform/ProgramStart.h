@@ -19,21 +19,27 @@
 //
 // With watch given, the program's standard error is passed on to the
 // launcher's through a watcher process that also keeps its last bytes; when
-// the program ends with a failure within watch->windowMs, one ProgramEnd can
-// be read from watch->fd, which then ends (read 0) as it does anyway once that
-// time is over. The caller owns watch->fd (-1 when nothing was started).
+// the program ends, one ProgramEnd can be read from watch->fd, which then
+// ends (read 0). The caller owns watch->fd (-1 when nothing was started).
+//
+// file, when given, is the program file to run, as FindProgram found it for
+// the first word (which the program still receives as its name); otherwise
+// the first word is looked for here.
 struct ProgramWatch {
     int windowMs = 5000;
     int fd = -1;
 };
 qint64 StartProgram(const std::vector<std::string> &words, int windowStyle, int *error = nullptr,
-                    ProgramWatch *watch = nullptr);
+                    ProgramWatch *watch = nullptr, const QByteArray &file = QByteArray());
 
-// How a watched program ended, early and with a failure.
+// How a watched program ended.
 struct ProgramEnd {
     int exitCode = 0; // -1 when a signal ended it
     int signal = 0;
-    int length = 0;   // bytes of tail used
+    // It ended with a failure within the watch's windowMs of its start.
+    bool early = false;
+    qint64 elapsedMs = 0; // from its start to its end, as the watcher saw them
+    int length = 0;   // bytes of tail used: the last it wrote on its standard error
     char tail[400] = {};
 };
 // Reads the ProgramEnd a watch descriptor carries; false at its end or on a short read.

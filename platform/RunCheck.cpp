@@ -1,32 +1,16 @@
 #include "RunCheck.h"
 
-#include "Background.h"
 #include "FileNames.h"
-
+#include "ProgramStart.h"
 
 #include <cerrno>
-#include <chrono>
-#include <condition_variable>
-#include <memory>
-#include <mutex>
-#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// Only the lookups of the latest clicks run at once; more stuck on a dead share wait their turn.
-BackgroundLane &CheckLane()
+int CheckFile(const QByteArray &path)
 {
-    static BackgroundLane lane(2);
-    return lane;
-}
-
-} // namespace
-
-int CheckProgramFile(const QString &program)
-{
-    const QByteArray path = EncodeFileName(program);
     struct stat status = {};
     if (stat(path.constData(), &status) != 0)
         return errno == EACCES ? EACCES : ENOENT;
@@ -35,33 +19,23 @@ int CheckProgramFile(const QString &program)
     return 0;
 }
 
-RunCheck CheckBeforeRun(const QString &program, const QString &rom, int waitMs)
+} // namespace
+
+int CheckProgramFile(const QString &program)
 {
-    if (program.isEmpty() && rom.isEmpty())
-        return {};
-    // Shared with the lookup, which may outlive the wait on a dead share.
-    struct Shared {
-        std::mutex mutex;
-        std::condition_variable done;
-        std::optional<RunCheck> check;
-    };
-    auto shared = std::make_shared<Shared>();
-    const QFuture<bool> started = CheckLane().Run<bool>([program, rom, shared] {
-        RunCheck check;
-        if (!program.isEmpty())
-            check.programError = CheckProgramFile(program);
-        struct stat status = {};
-        check.romGone = !rom.isEmpty() && stat(EncodeFileName(rom).constData(), &status) != 0 && errno == ENOENT;
-        const std::lock_guard<std::mutex> lock(shared->mutex);
-        shared->check = check;
-        shared->done.notify_all();
-        return true;
-    });
-    // The window waits briefly, without running events: a Run is one step. A
-    // lookup that could not start (every lane taken by a dead share) is no check.
-    std::unique_lock<std::mutex> lock(shared->mutex);
-    shared->done.wait_for(lock, std::chrono::milliseconds(waitMs), [&] {
-        return shared->check.has_value() || (started.isFinished() && started.resultCount() == 0);
-    });
-    return shared->check.value_or(RunCheck());
+    return CheckFile(EncodeFileName(program));
+}
+
+RunCheck CheckBeforeRun(const QByteArray &program, const QByteArray &rom)
+{
+    RunCheck check;
+    // The same search as the start's: a word without a slash is never taken from the working folder.
+    check.file = FindProgram(program, &check.programError);
+    if (!check.file.isEmpty())
+        check.programError = CheckFile(check.file);
+    if (check.programError != 0)
+        check.file.clear();
+    struct stat status = {};
+    check.romGone = !rom.isEmpty() && stat(rom.constData(), &status) != 0 && errno == ENOENT;
+    return check;
 }

@@ -1,13 +1,15 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
-// What is looked at just before the emulator is started: that the program
-// the user picked is still there and may be run, and that the ROM still is
-// where it was clicked. Both are looked at in the background, waited for
-// waitMs at most: a share that stopped answering holds up the click that
-// long and no longer, and what was not answered in time counts as there.
+// What is looked at just before the emulator is started: the program file
+// that will be started, and that the ROM still is where it was clicked. It
+// may wait on a share that stopped answering: it runs in the background.
 struct RunCheck {
+    // The program file to start, found as it is started: a word without a
+    // slash on the PATH, a path as it is. Empty when there is none to start.
+    QByteArray file;
     // 0 when the program may be run, or why not: ENOENT when nothing is there
     // (a dangling link too), EACCES when it is not a regular file or not executable.
     int programError = 0;
@@ -15,9 +17,9 @@ struct RunCheck {
     bool romGone = false;
 };
 
-// program: the picked program, empty for vexa on the PATH (not looked at
-// here); rom: the ROM's path, empty when none was clicked.
-RunCheck CheckBeforeRun(const QString &program, const QString &rom, int waitMs);
+// program: the program word, "vexa" or the program the user picked; rom:
+// the ROM's path, empty when none was clicked.
+RunCheck CheckBeforeRun(const QByteArray &program, const QByteArray &rom);
 
-// The program part of CheckBeforeRun, on the calling thread.
+// Whether the program at that path may be run, as RunCheck::programError says.
 int CheckProgramFile(const QString &program);

@@ -6,7 +6,10 @@
 #  b) the folder answers, but clicking a ROM whose picture or whose own bytes
 #     hang leaves the window responsive, and it still closes normally;
 #  c) a ROM named on the command line lies on the hung share: the window maps;
-#  d) an unrelated mount whose statfs never answers: the window maps.
+#  d) an unrelated mount whose statfs never answers: the window maps;
+#  e) Run with the picked emulator on the hung share, and Run with a PATH
+#     folder on it: the window answers ("?" opens the About window within a
+#     second) while the start waits, and it still closes normally.
 # Skips (77) where FUSE, a mount namespace, Xvfb or xdotool is missing, and
 # when not run as root.
 # Usage: hung_fs.sh path/to/vexa-launcher
@@ -91,7 +94,8 @@ start() {
     shift 2
     # A window of its own: a launcher of an earlier case still stuck on its
     # share must not be handed this one's ROM.
-    (cd "$folder" && XDG_CONFIG_HOME="$config" exec setpriv --pdeathsig KILL -- "$launcher" --new-window "$@") &
+    (cd "$folder" && XDG_CONFIG_HOME="$config" exec setpriv --pdeathsig KILL -- \
+        env PATH="${launcher_path:-$PATH}" "$launcher" --new-window "$@") &
     pid=$!
 }
 
@@ -198,6 +202,8 @@ for path in sys.argv[1:]:
     open(path, "wb").write(data)
 PY
 cp "$work/share/pics/roms/Frozen.gb" "$work/share/pics/images/Frozen.bmp"
+mkdir -p "$work/roms"
+cp "$work/share/dead/Lost.gb" "$work/roms/Here.gb"
 
 case_a() {
     mount_share a --hang all:/dead
@@ -234,9 +240,34 @@ case_c() {
     wait_for_window && about_opens && closes 0
 }
 
+# Run: the ROM is local, what is started is looked for on the share.
+run_on_dead_share() {
+    wait_for_window && sleep 0.5 && xdotool mousemove --window "$main" 44 27 click 1 && sleep 0.3 \
+        && xdotool key --window "$main" Return \
+        && wait_for_hang /dead && about_opens && closes 1
+}
+
+case_run_emulator() {
+    mount_share e --hang all:/dead
+    start "[Options]\nRomPath=$work/roms\nEmulatorPath=$work/mnt-e/dead/vexa\n" "$work/local"
+    run_on_dead_share
+}
+
+# The PATH folder answers while the window starts (something below the
+# launcher's own code looks at the PATH then) and dies before Run.
+case_run_path() {
+    mount_share f --hang "all:/dead@$work/path-dead"
+    launcher_path="$work/mnt-f/dead:$PATH"
+    start "[Options]\nRomPath=$work/roms\n" "$work/local"
+    launcher_path=""
+    wait_for_window && touch "$work/path-dead" && run_on_dead_share
+}
+
 run_case "stored ROM folder hangs" case_a
 run_case "picture read hangs" case_b_picture
 run_case "ROM read hangs" case_b_rom
 run_case "ROM argument on the hung share" case_argument
 run_case "statfs of another mount hangs" case_c
+run_case "Run with the emulator on the hung share" case_run_emulator
+run_case "Run with a PATH folder on the hung share" case_run_path
 [ "$failures" -eq 0 ]

@@ -261,7 +261,9 @@ void TestPlatform::pickedProgramCheck()
         program = path(QStringLiteral("file/vexa"));
     }
     QCOMPARE(CheckProgramFile(program), error);
-    QCOMPARE(CheckBeforeRun(program, QString(), 5000).programError, error);
+    const RunCheck check = CheckBeforeRun(EncodeFileName(program), QByteArray());
+    QCOMPARE(check.programError, error);
+    QCOMPARE(check.file, error == 0 ? EncodeFileName(program) : QByteArray());
 }
 
 void TestPlatform::handOverToRunningLauncher_data()
@@ -917,45 +919,50 @@ void TestPlatform::watchedProgramEnd_data()
 {
     QTest::addColumn<QByteArray>("script");
     QTest::addColumn<int>("windowMs");
-    QTest::addColumn<bool>("told");
+    QTest::addColumn<bool>("early");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<int>("signal");
     QTest::addColumn<QByteArray>("tailEnd");
     QTest::newRow("gives up at once") << QByteArray("echo 'cannot open ROM: bad header' >&2; exit 1") << 5000
                                       << true << 1 << 0 << QByteArray("cannot open ROM: bad header\n");
     QTest::newRow("killed by a signal") << QByteArray("kill -9 $$") << 5000 << true << -1 << 9 << QByteArray();
-    QTest::newRow("ends well") << QByteArray("echo bye >&2; exit 0") << 5000 << false << 0 << 0 << QByteArray();
-    QTest::newRow("fails after the watch") << QByteArray("sleep 1; exit 1") << 200 << false << 0 << 0 << QByteArray();
+    QTest::newRow("ends well") << QByteArray("echo bye >&2; exit 0") << 5000 << false << 0 << 0 << QByteArray("bye\n");
+    QTest::newRow("fails after the watch") << QByteArray("sleep 1; exit 1") << 200 << false << 1 << 0 << QByteArray();
     QTest::newRow("floods its error output")
         << QByteArray("head -c 100000 /dev/zero | tr '\\0' x >&2; echo >&2; echo last >&2; exit 2") << 5000 << true << 2
         << 0 << QByteArray("x\nlast\n");
 }
 
-// A watched program that fails right after its start is reported with the
-// end of what it wrote on its error output; one that ends well or fails
-// later is not; none is left a zombie.
+// A watched program's end is reported with its status, how long it ran and
+// the end of what it wrote on its error output; a failure right after its
+// start is marked early, one that ends well or fails later is not; none is
+// left a zombie.
 void TestPlatform::watchedProgramEnd()
 {
     QFETCH(QByteArray, script);
     QFETCH(int, windowMs);
-    QFETCH(bool, told);
+    QFETCH(bool, early);
     QFETCH(int, exitCode);
     QFETCH(int, signal);
     QFETCH(QByteArray, tailEnd);
     ProgramWatch watch;
     watch.windowMs = windowMs;
+    QElapsedTimer ran;
+    ran.start();
     QVERIFY(StartProgram({"/bin/sh", "-c", script.toStdString()}, 1, nullptr, &watch) > 0);
     QVERIFY(watch.fd >= 0);
     ProgramEnd end;
-    const bool read = ReadProgramEnd(watch.fd, end);
+    QVERIFY(ReadProgramEnd(watch.fd, end));
+    const qint64 elapsed = ran.elapsed();
+    ProgramEnd after;
+    QVERIFY(!ReadProgramEnd(watch.fd, after));
     close(watch.fd);
-    QCOMPARE(read, told);
-    if (told) {
-        QCOMPARE(end.exitCode, exitCode);
-        QCOMPARE(end.signal, signal);
-        QVERIFY(end.length <= int(sizeof end.tail));
-        QVERIFY(QByteArray(end.tail, end.length).endsWith(tailEnd));
-    }
+    QCOMPARE(end.early, early);
+    QCOMPARE(end.exitCode, exitCode);
+    QCOMPARE(end.signal, signal);
+    QVERIFY(end.elapsedMs >= 0 && end.elapsedMs <= elapsed);
+    QVERIFY(end.length <= int(sizeof end.tail));
+    QVERIFY(QByteArray(end.tail, end.length).endsWith(tailEnd));
     QVERIFY(NoChildLeft());
 }
 

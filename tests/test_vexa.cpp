@@ -147,7 +147,8 @@ private slots:
 private:
     Vexa *MakeWindow();
     void ClickFile(const QString &name);
-    void ClickRun();
+    // Clicks Run; settled, once the start is made or refused.
+    void ClickRun(bool settled = true);
     // Waits until the window has read what it was reading.
     void Settle();
     QStringList Runs() const;
@@ -218,7 +219,7 @@ void TestVexa::ClickFile(const QString &name)
     Settle();
 }
 
-void TestVexa::ClickRun()
+void TestVexa::ClickRun(bool settled)
 {
     // The pointer may still rest where an earlier test left it, and a move to
     // the same point sends nothing: come in from the background.
@@ -226,6 +227,8 @@ void TestVexa::ClickRun()
     QTest::mouseMove(window_, window_->RunUp->geometry().center());
     QVERIFY(window_->RunDown->isVisible());
     QTest::mouseClick(window_->RunDown, Qt::LeftButton);
+    if (settled)
+        Settle();
 }
 
 QStringList TestVexa::Runs() const
@@ -640,7 +643,7 @@ void TestVexa::enterAndDoubleClickLaunch()
     else
         QTest::keyClick(window->File1, how == QLatin1String("return") ? Qt::Key_Return : Qt::Key_Enter,
                         how == QLatin1String("return") ? Qt::NoModifier : Qt::KeypadModifier);
-    QVERIFY(WaitFor([&] { return Runs().size() == 1; }));
+    QVERIFY(WaitFor([&] { return Runs().size() == 1 && !window->Busy(); }));
     const QString game = path(QStringLiteral("Tetris (World).gb"));
     QCOMPARE(Runs().first().split(QLatin1Char('\n'), Qt::SkipEmptyParts),
              kFreshCommand.split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(1) << game);
@@ -1164,7 +1167,7 @@ void TestVexa::archiveEntryClickAndRun()
     const QString unpacked = path(u"cache/First.gb"_s);
     QVERIFY(QDir().mkpath(path(u"cache"_s)));
     QVERIFY(WriteBytes(unpacked, RomBytes(400, 0, 0, 0x01, 1)));
-    window->unpackRom = [gate, calls, unpacked](const std::string &archive, const std::string &entry, std::string *why) {
+    window->Launcher()->unpackRom = [gate, calls, unpacked](const std::string &archive, const std::string &entry, std::string *why) {
         ++*calls;
         gate->Wait();
         if (entry != "First.gb" || archive.find("/Pack.zip") == std::string::npos) {
@@ -1173,7 +1176,7 @@ void TestVexa::archiveEntryClickAndRun()
         }
         return QFile::encodeName(unpacked).toStdString();
     };
-    ClickRun();
+    ClickRun(false);
     QTest::mouseClick(window->RunDown, Qt::LeftButton);
     QVERIFY(window->Busy());
     gate->Open();
