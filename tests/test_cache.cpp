@@ -233,6 +233,8 @@ void TestCache::trimRemovesOnlyOurs()
     const QString documents = dir.filePath(u"Documents"_s);
     QVERIFY(QDir().mkpath(documents));
     QVERIFY(WriteBytes(documents + u"/thesis.txt"_s, "the user's"));
+    // As private as the files the cache writes.
+    QCOMPARE(chmod(QFile::encodeName(documents + u"/thesis.txt"_s).constData(), 0600), 0);
     // Less room than one ROM of 32 KB: every slot but the one starting goes.
     const RomCache cache(Bytes(folder + u'/'), 20000);
     std::string why;
