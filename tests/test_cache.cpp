@@ -1,6 +1,7 @@
 #include "TestFiles.h"
 #include "TestMain.h"
 
+#include "platform/FileReplace.h"
 #include "platform/FolderReader.h"
 #include "platform/RomCache.h"
 
@@ -60,6 +61,8 @@ class TestCache : public QObject
 private slots:
     void initTestCase();
     void folderReader();
+    void replaceFile_data();
+    void replaceFile();
     void cacheFolder_data();
     void cacheFolder();
     void romInSlot_data();
@@ -97,6 +100,49 @@ void TestCache::folderReader()
         names.insert(entry->d_name);
     QCOMPARE(names, (std::set<std::string>{"a", ".b", "..c", "..."}));
     QCOMPARE(FolderReader(AT_FDCWD, "/nonexistent-folder").Error(), ENOENT);
+}
+
+// A file replaced whole or not at all, with the mode asked for whatever the
+// umask, never written through a link at its name.
+void TestCache::replaceFile_data()
+{
+    QTest::addColumn<QString>("before"); // what is at the name: "file", "link" to a file beside
+    QTest::addColumn<uint>("mode");
+    QTest::addColumn<bool>("writes");
+    QTest::addColumn<uint>("modeAfter");
+    QTest::newRow("a private file") << "file" << 0600u << true << 0600u;
+    QTest::newRow("the umask's mode") << "file" << 0u << true << 0404u;
+    QTest::newRow("over a link") << "link" << 0600u << true << 0600u;
+    QTest::newRow("the write fails: the old file stays") << "file" << 0600u << false << 0644u;
+}
+
+void TestCache::replaceFile()
+{
+    QFETCH(QString, before);
+    QFETCH(uint, mode);
+    QFETCH(bool, writes);
+    QFETCH(uint, modeAfter);
+    QTemporaryDir dir;
+    const QString name = dir.filePath(u"name"_s);
+    const QString other = dir.filePath(u"other"_s);
+    QVERIFY(WriteBytes(other, "other"));
+    QVERIFY(before == u"link"_s ? MakeLink(other, name) : WriteBytes(name, "old"));
+    const int folder = open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    QVERIFY(folder >= 0);
+    const mode_t mask = umask(0273);
+    const int error = ReplaceFileAt(folder, "name", mode, true, [writes](int fd) {
+        return writes && write(fd, "new", 3) == 3 ? 0 : ENOSPC;
+    });
+    umask(mask);
+    close(folder);
+    QCOMPARE(error, writes ? 0 : ENOSPC);
+    QCOMPARE(Contents(name), QByteArray(writes ? "new" : "old"));
+    QCOMPARE(Contents(other), QByteArray("other"));
+    QCOMPARE(QFileInfo(name).isSymLink(), false);
+    struct stat info = {};
+    QCOMPARE(lstat(QFile::encodeName(name).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 07777, modeAfter);
+    QCOMPARE(Names(dir.path()), (QStringList{u"name"_s, u"other"_s}));
 }
 
 // What stands at $XDG_CACHE_HOME/vexa before the cache is used; %c is the
