@@ -1,6 +1,7 @@
 #include "FolderScan.h"
 
 #include "FileNames.h"
+#include "FolderReader.h"
 
 #include "core/FilePattern.h"
 #include "core/NameList.h"
@@ -14,7 +15,6 @@
 
 #include <cerrno>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,27 +26,21 @@ namespace {
 bool EachEntry(const QString &path, const std::function<bool(const char *)> &wanted,
                const std::function<void(const char *, unsigned char)> &visit)
 {
-    const int fd = open(EncodeFileName(path).constData(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    FolderReader folder(AT_FDCWD, EncodeFileName(path).constData(), O_NONBLOCK);
+    if (!folder.IsOpen())
         return false;
-    DIR *dir = fdopendir(fd);
-    if (!dir) {
-        close(fd);
-        return false;
-    }
-    while (const dirent *entry = readdir(dir)) {
+    while (const dirent *entry = folder.Next()) {
         if (entry->d_name[0] == '.' || !wanted(entry->d_name))
             continue;
         unsigned char type = entry->d_type;
         if (type == DT_LNK || type == DT_UNKNOWN) {
             struct stat info = {};
-            if (fstatat(fd, entry->d_name, &info, 0) != 0)
+            if (fstatat(folder.Fd(), entry->d_name, &info, 0) != 0)
                 continue; // dangling link or vanished entry
             type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
         }
         visit(entry->d_name, type);
     }
-    closedir(dir);
     return true;
 }
 

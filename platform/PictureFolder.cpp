@@ -1,11 +1,11 @@
 #include "PictureFolder.h"
 
+#include "FolderReader.h"
+
 #include "core/PictureExtension.h"
 
-#include <cstring>
 #include <ctime>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,27 +23,19 @@ long long Nanoseconds(const timespec &time)
 // The names of the folder open as fd; null when it cannot be read.
 std::shared_ptr<FolderNames> ReadNames(int fd, const struct stat &info)
 {
-    const int listing = openat(fd, ".", O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
-    if (listing < 0)
+    FolderReader folder(fd, ".", O_NONBLOCK);
+    if (!folder.IsOpen())
         return nullptr;
-    DIR *dir = fdopendir(listing);
-    if (!dir) {
-        close(listing);
-        return nullptr;
-    }
     auto names = std::make_shared<FolderNames>();
     names->device = info.st_dev;
     names->inode = info.st_ino;
     names->modified = Nanoseconds(info.st_mtim);
     names->changed = Nanoseconds(info.st_ctim);
-    while (const dirent *entry = readdir(dir)) {
-        if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0)
-            continue;
+    while (const dirent *entry = folder.Next()) {
         const std::string name(entry->d_name);
         names->exact.emplace(name, name);
         names->folded.emplace(PictureKey(name), name);
     }
-    closedir(dir);
     return names;
 }
 

@@ -1,7 +1,9 @@
 #include "RomCache.h"
 
 #include "ArchiveReader.h"
-#include "FolderScan.h"
+#include "FileReplace.h"
+#include "FolderReader.h"
+#include "PrivateFolder.h"
 #include "XdgFolders.h"
 
 #include "core/ArchiveEntryName.h"
@@ -9,33 +11,94 @@
 
 #include <QCryptographicHash>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <vector>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-constexpr unsigned kPrivateMode = 0700;
+// The note beside a ROM in its slot: the ROM's size in bytes, in decimal.
+const char *const kSizeNote = ".size";
+constexpr mode_t kFileMode = 0600;
 
-// Calls visit(name, info) for each regular file directly in a folder.
-void EachFile(const std::string &folder, const std::function<void(const char *, const struct stat &)> &visit)
-{
-    DIR *dir = opendir(folder.c_str());
-    if (!dir)
-        return;
-    while (const dirent *entry = readdir(dir)) {
-        struct stat info = {};
-        if (fstatat(dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode))
-            visit(entry->d_name, info);
+// Closes a descriptor when it goes.
+struct Descriptor {
+    int fd;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            close(fd);
     }
-    closedir(dir);
+};
+
+// Whether the entry of the folder open as folder is a file the cache wrote:
+// a regular file of the user's, mode 0600. Links are not followed.
+bool IsOurFile(int folder, const char *name, struct stat *info)
+{
+    return fstatat(folder, name, info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info->st_mode)
+        && info->st_uid == geteuid() && (info->st_mode & 07777) == kFileMode;
+}
+
+// Calls visit(slot folder, name, info) for each file the cache wrote in the
+// slot; false when the slot is a link, not a folder or not the user's.
+bool EachOurFile(int cache, const char *slot, const std::function<void(int, const char *, const struct stat &)> &visit)
+{
+    FolderReader folder(cache, slot, O_NOFOLLOW);
+    struct stat info = {};
+    if (!folder.IsOpen() || fstat(folder.Fd(), &info) != 0 || info.st_uid != geteuid())
+        return false;
+    while (const dirent *entry = folder.Next()) {
+        if (IsOurFile(folder.Fd(), entry->d_name, &info))
+            visit(folder.Fd(), entry->d_name, info);
+    }
+    return true;
+}
+
+// The size noted beside the ROM in the slot, or -1.
+long long NotedSize(int slot)
+{
+    struct stat info = {};
+    if (!IsOurFile(slot, kSizeNote, &info) || info.st_size > 20)
+        return -1;
+    const int fd = openat(slot, kSizeNote, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    char text[24] = {};
+    const ssize_t got = read(fd, text, sizeof text - 1);
+    close(fd);
+    if (got <= 0)
+        return -1;
+    char *end = nullptr;
+    const long long size = std::strtoll(text, &end, 10);
+    return end == text + got && size >= 0 ? size : -1;
+}
+
+// Unpacks the entry into the slot under name, with the note of its size.
+bool UnpackInto(int slot, const std::string &name, const std::string &archivePath, const std::string &entry,
+                std::string *why)
+{
+    why->clear();
+    const int error = ReplaceFileAt(slot, name, kFileMode, false, [&](int fd) {
+        struct stat info = {};
+        if (!CopyArchiveEntry(archivePath, entry, fd, why))
+            return EIO;
+        if (fstat(fd, &info) != 0)
+            return errno;
+        const std::string size = std::to_string(info.st_size);
+        return ReplaceFileAt(slot, kSizeNote, kFileMode, false, [&size](int note) {
+            return write(note, size.data(), size.size()) == static_cast<ssize_t>(size.size()) ? 0 : errno != 0 ? errno : EIO;
+        });
+    });
+    if (error != 0 && why->empty())
+        *why = std::string("the ROM cannot be written to the cache: ") + std::strerror(error);
+    return error == 0;
 }
 
 std::string SlotName(const std::string &archivePath, const struct stat &archive, const std::string &entry)
@@ -70,64 +133,57 @@ std::string RomCache::Unpack(const std::string &archivePath, const std::string &
         *why = std::strerror(errno);
         return {};
     }
-    const std::string slot = SlotName(archivePath, archive, entry);
-    const std::string slotFolder = folder_ + slot;
-    std::string failed;
-    if (const int error = MakeFolders(slotFolder, kPrivateMode, &failed)) {
-        *why = "the folder " + failed + " cannot be made: " + std::strerror(error);
+    std::string reason;
+    const Descriptor cache{OpenPrivateFolder(folder_, &reason)};
+    if (cache.fd < 0) {
+        *why = "the cache folder cannot be used: " + reason;
         return {};
     }
-    std::string rom = slotFolder + '/' + EntryBaseName(entry);
+    const std::string slotName = SlotName(archivePath, archive, entry);
+    bool made = false;
+    const Descriptor slot{OpenPrivateFolderAt(cache.fd, slotName, &reason, &made)};
+    if (slot.fd < 0) {
+        *why = "the cache cannot be used: " + folder_ + reason;
+        return {};
+    }
+    const std::string name = EntryBaseName(entry);
+    const std::string rom = folder_ + slotName + '/' + name;
     struct stat info = {};
-    if (lstat(rom.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
-        utimensat(AT_FDCWD, rom.c_str(), nullptr, AT_SYMLINK_NOFOLLOW); // used now
+    if (IsOurFile(slot.fd, name.c_str(), &info) && info.st_size == NotedSize(slot.fd)) {
+        utimensat(slot.fd, name.c_str(), nullptr, AT_SYMLINK_NOFOLLOW); // used now
         return rom;
     }
-    std::string temporary = slotFolder + "/.part-XXXXXX";
-    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) {
-        *why = std::string("a file cannot be made in the cache: ") + std::strerror(errno);
+    if (!UnpackInto(slot.fd, name, archivePath, entry, why)) {
+        if (made)
+            unlinkat(cache.fd, slotName.c_str(), AT_REMOVEDIR);
         return {};
     }
-    bool whole = CopyArchiveEntry(archivePath, entry, fd, why);
-    if (close(fd) != 0 && whole) {
-        *why = std::strerror(errno);
-        whole = false;
-    }
-    if (whole && rename(temporary.c_str(), rom.c_str()) != 0) {
-        *why = std::strerror(errno);
-        whole = false;
-    }
-    if (!whole) {
-        unlink(temporary.c_str());
-        return {};
-    }
-    Trim(slot);
+    Trim(cache.fd, slotName);
     return rom;
 }
 
-void RomCache::Trim(const std::string &keep) const
+void RomCache::Trim(int cache, const std::string &keep) const
 {
     std::vector<CachedRom> roms;
-    DIR *dir = opendir(folder_.c_str());
-    if (!dir)
-        return;
-    while (const dirent *entry = readdir(dir)) {
-        if (!IsCacheSlotName(entry->d_name))
-            continue;
-        CachedRom rom{entry->d_name, 0, 0};
-        EachFile(folder_ + entry->d_name, [&rom](const char *, const struct stat &info) {
-            rom.bytes += static_cast<std::uint64_t>(info.st_size);
-            rom.lastUsed = std::max<std::int64_t>(rom.lastUsed, info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec);
-        });
-        roms.push_back(rom);
+    {
+        FolderReader folder(cache, ".");
+        while (const dirent *entry = folder.Next()) {
+            if (!IsCacheSlotName(entry->d_name))
+                continue;
+            CachedRom rom{entry->d_name, 0, 0};
+            const bool ours = EachOurFile(cache, entry->d_name, [&rom](int, const char *, const struct stat &info) {
+                rom.bytes += static_cast<std::uint64_t>(info.st_size);
+                rom.lastUsed = std::max<std::int64_t>(rom.lastUsed, info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec);
+            });
+            if (ours)
+                roms.push_back(rom);
+        }
     }
-    closedir(dir);
     for (const std::string &slot : ChooseEvictions(roms, bound_, keep)) {
-        const std::string slotFolder = folder_ + slot;
-        EachFile(slotFolder, [&slotFolder](const char *name, const struct stat &) {
-            unlink((slotFolder + '/' + name).c_str());
+        const bool ours = EachOurFile(cache, slot.c_str(), [](int folder, const char *name, const struct stat &) {
+            unlinkat(folder, name, 0);
         });
-        rmdir(slotFolder.c_str());
+        if (ours)
+            unlinkat(cache, slot.c_str(), AT_REMOVEDIR);
     }
 }

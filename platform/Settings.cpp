@@ -1,13 +1,13 @@
 #include "Settings.h"
 
 #include "FileNames.h"
+#include "FileReplace.h"
 #include "FolderScan.h"
 #include "IniText.h"
 #include "RegularFile.h"
 #include "XdgFolders.h"
 
 #include <QDeadlineTimer>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <climits>
@@ -160,44 +160,21 @@ bool WriteAll(int fd, const QByteArray &bytes)
     return true;
 }
 
-// Writes the text to a new file beside the target, syncs it, renames it over
-// the target and syncs the folder: a reader sees the old or the new file,
-// never a part, and the new one is on the disk before this returns. Returns
-// 0, or the errno value of what failed.
+// Replaces the target with the text (ReplaceFileAt, synced): a reader sees the
+// old or the new file, never a part, and the new one is on the disk before
+// this returns. Returns 0, or the errno value of what failed.
 int ReplaceFile(const QByteArray &target, const QByteArray &text, mode_t mode)
 {
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray folder = slash <= 0 ? QByteArray("/") : target.left(slash);
-    QByteArray temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-        fd = open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return errno;
-    }
-    if (fd < 0)
-        return EEXIST;
-    bool ok = (mode == 0 || fchmod(fd, mode) == 0) && WriteAll(fd, text) && fsync(fd) == 0;
-    int error = ok ? 0 : errno;
-    if (close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok && rename(temporary.constData(), target.constData()) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
-        unlink(temporary.constData());
-        return error != 0 ? error : EIO;
-    }
     const int folderFd = open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd >= 0) {
-        fsync(folderFd);
-        close(folderFd);
-    }
-    return 0;
+    if (folderFd < 0)
+        return errno;
+    const int error = ReplaceFileAt(folderFd, target.mid(slash + 1).toStdString(), mode, true, [&text](int fd) {
+        return WriteAll(fd, text) ? 0 : errno != 0 ? errno : EIO;
+    });
+    close(folderFd);
+    return error;
 }
 
 // A store that is a link to a regular file is written through the link.
