@@ -35,6 +35,12 @@ int CheckProgramFile(const QString &program)
     return 0;
 }
 
+bool RomGone(const QString &rom)
+{
+    struct stat status = {};
+    return !rom.isEmpty() && stat(EncodeFileName(rom).constData(), &status) != 0 && errno == ENOENT;
+}
+
 RunCheck CheckBeforeRun(const QString &program, const QString &rom, int waitMs)
 {
     if (program.isEmpty() && rom.isEmpty())
@@ -50,8 +56,7 @@ RunCheck CheckBeforeRun(const QString &program, const QString &rom, int waitMs)
         RunCheck check;
         if (!program.isEmpty())
             check.programError = CheckProgramFile(program);
-        struct stat status = {};
-        check.romGone = !rom.isEmpty() && stat(EncodeFileName(rom).constData(), &status) != 0 && errno == ENOENT;
+        check.romGone = RomGone(rom);
         const std::lock_guard<std::mutex> lock(shared->mutex);
         shared->check = check;
         shared->done.notify_all();

@@ -21,3 +21,8 @@ RunCheck CheckBeforeRun(const QString &program, const QString &rom, int waitMs);
 
 // The program part of CheckBeforeRun, on the calling thread.
 int CheckProgramFile(const QString &program);
+
+// The ROM part, on the calling thread: true only when the path names nothing
+// (ENOENT). A ROM that cannot be looked at (a folder this user may not search,
+// a read error) is not called gone.
+bool RomGone(const QString &rom);
