@@ -67,11 +67,10 @@ bool SettingsWriter::StartWhenNeeded()
                 } catch (...) {
                     // Told as a value that could not be stored.
                 }
-                const std::lock_guard<std::mutex> lock(shared->mutex);
                 if (stored)
-                    shared->outcomes.push_back(QString());
-                else
-                    shared->outcomes.push_back(why.isEmpty() ? QStringLiteral("the store could not be written") : why);
+                    continue;
+                const std::lock_guard<std::mutex> lock(shared->mutex);
+                shared->outcomes.push_back(why.isEmpty() ? QStringLiteral("the store could not be written") : why);
             }
         }
     });
@@ -128,10 +127,8 @@ void SettingsWriter::ReportOutcomes()
         outcomes.swap(shared_->outcomes);
     }
     for (const QString &why : outcomes) {
-        if (why.isNull()) {
-            reported_.clear();
-        } else if (why != reported_) {
-            reported_ = why;
+        if (!reported_.contains(why)) {
+            reported_.append(why);
             report_(why);
         }
     }

@@ -5,6 +5,7 @@
 #include <QFuture>
 #include <QFutureWatcher>
 #include <QString>
+#include <QStringList>
 
 #include <condition_variable>
 #include <functional>
@@ -25,7 +26,9 @@ public:
     // on the background thread.
     using Store = std::function<bool(const QString &key, const QString &value, QString *why)>;
     // Told, on the thread that made the writer, why a value could not be
-    // stored; the same reason again is told only after a value was stored.
+    // stored; each reason once. A value the store already held counts as
+    // stored without anything written, so a reason told before it would
+    // otherwise be told twice in one session (a read-only store).
     using Report = std::function<void(const QString &why)>;
 
     SettingsWriter(Store store, Report report);
@@ -47,7 +50,7 @@ private:
         std::condition_variable idle;
         std::vector<std::pair<QString, QString>> pending;
         bool taking = false; // a writer thread takes what is pending
-        std::vector<QString> outcomes; // a reason, or empty for a value stored
+        std::vector<QString> outcomes; // why values could not be stored
     };
 
     // Starts a writer when values wait and none takes them; false when one is
@@ -58,7 +61,7 @@ private:
     Store store_;
     Report report_;
     std::shared_ptr<Shared> shared_ = std::make_shared<Shared>();
-    QString reported_;
+    QStringList reported_;
     // One writer at a time: the next starts only once the one before has
     // given back its place, so the lane never turns a writer away.
     BackgroundLane lane_{1};
