@@ -4,6 +4,7 @@
 #include "controls/ComboBox.h"
 #include "controls/DirListBox.h"
 #include "controls/DriveListBox.h"
+#include "controls/FocusMark.h"
 #include "controls/EventLabel.h"
 #include "controls/FileListBox.h"
 #include "controls/Frame.h"
@@ -98,6 +99,7 @@ QCheckBox *MakeCheck(QWidget *parent, const char *name, const QString &caption, 
     check->setGeometry(rect);
     // Drawn in the desktop's highlighted-text colour.
     SetColours(check, kTeal, check->palette().color(QPalette::HighlightedText));
+    check->setStyle(FocusMarkStyle());
     return check;
 }
 
@@ -277,6 +279,7 @@ void Vexa::BuildOptionFrames()
         option->setProperty("index", index);
         option->setGeometry(places[index]);
         SetColours(option, kTeal, kWhite);
+        option->setStyle(FocusMarkStyle());
         gbVärde[static_cast<std::size_t>(index)] = option;
     }
 

@@ -2,6 +2,7 @@
 #include "TestMain.h"
 
 #include "controls/DirListBox.h"
+#include "controls/FocusMark.h"
 #include "core/FilePattern.h"
 #include "core/NameList.h"
 #include "platform/FolderScan.h"
@@ -10,6 +11,7 @@
 #include "platform/RunCheck.h"
 #include "platform/SettingsWriter.h"
 
+#include <QCheckBox>
 #include <QSignalSpy>
 
 #include <atomic>
@@ -34,6 +36,7 @@ private slots:
     void mountWatchQuietWhileNothingMounts();
     void writerStoresWithoutEventLoop();
     void backspaceGoesUpAFolder();
+    void focusMarkedInTextColour();
 };
 
 // A file the kernel hands out a page or so per read (the memory map of this
@@ -153,6 +156,39 @@ void TestEdges::backspaceGoesUpAFolder()
     QTest::keyClick(&list, Qt::Key_Backspace);
     QVERIFY(!list.Pending());
     QCOMPARE(list.Path(), u"/"_s);
+}
+
+// A check box on teal, reached with Tab, is framed in its own text colour:
+// far more of its pixels are white than without the focus.
+void TestEdges::focusMarkedInTextColour()
+{
+    QWidget window;
+    window.resize(200, 60);
+    auto *box = new QCheckBox(u"Crc on/off"_s, &window);
+    auto *other = new QCheckBox(u"Delay on/off"_s, &window);
+    other->move(0, 30);
+    QPalette teal = box->palette();
+    teal.setColor(QPalette::Window, QColor(0, 64, 64));
+    teal.setColor(QPalette::WindowText, Qt::white);
+    window.setPalette(teal);
+    window.setAutoFillBackground(true);
+    box->setStyle(FocusMarkStyle());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const auto white = [box] {
+        const QImage image = box->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixelColor(x, y) == Qt::white ? 1 : 0;
+        return count;
+    };
+    other->setFocus(Qt::OtherFocusReason);
+    const int without = white();
+    QTest::keyClick(other, Qt::Key_Tab);
+    QVERIFY(box->hasFocus());
+    const int with = white();
+    QVERIFY2(with - without > box->fontMetrics().height() * 2, qPrintable(u"%1 white pixels, %2 without"_s.arg(with).arg(without)));
 }
 
 VEXA_TEST_MAIN(TestEdges)
