@@ -229,6 +229,7 @@ void TestPlatform::init()
 
 void TestPlatform::cleanup()
 {
+    RemoveTree(dir_->path()); // names that are not UTF-8 too
     delete dir_;
     dir_ = nullptr;
 }
