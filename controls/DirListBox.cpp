@@ -5,6 +5,7 @@
 #include "platform/FolderScan.h"
 
 #include <QDir>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -99,6 +100,18 @@ void DirListBox::showEvent(QShowEvent *event)
         shown_ = true;
         ReadSubfolders();
     }
+}
+
+void DirListBox::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Backspace || event->modifiers() != Qt::NoModifier) {
+        QListWidget::keyPressEvent(event);
+        return;
+    }
+    const qsizetype slash = path_.lastIndexOf(QLatin1Char('/'));
+    if (path_ != QLatin1String("/") && slash >= 0)
+        SetPath(slash == 0 ? QStringLiteral("/") : path_.left(slash));
+    event->accept();
 }
 
 void DirListBox::ReadSubfolders()

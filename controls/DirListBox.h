@@ -8,7 +8,8 @@
 
 // The classic folder list: the current folder's ancestors from the root, the
 // folder itself, then its subfolders. Opening an entry (double-click or Enter)
-// makes it the current folder and raises Changed(). The file system is only
+// makes it the current folder and raises Changed(); Backspace goes up to the
+// folder above. The file system is only
 // touched in the background, and the entries are read only once the list has
 // been shown.
 class DirListBox : public QListWidget
@@ -37,6 +38,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // What a background look at a folder found; subfolders sorted.

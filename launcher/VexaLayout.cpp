@@ -5,6 +5,7 @@
 #include "controls/DriveListBox.h"
 #include "controls/EventLabel.h"
 #include "controls/FileListBox.h"
+#include "controls/FocusMark.h"
 #include "controls/Frame.h"
 #include "controls/StatusBar.h"
 #include "controls/StatusBarAccessible.h"
@@ -62,6 +63,7 @@ QCheckBox *MakeCheck(QWidget *parent, const char *name, const QString &caption, 
     check->setGeometry(rect);
     // Drawn in the desktop's highlighted-text colour.
     SetColours(check, kTeal, check->palette().color(QPalette::HighlightedText));
+    check->setStyle(FocusMarkStyle());
     return check;
 }
 
@@ -145,6 +147,7 @@ void BuildOptionFrames(Vexa &w)
         option->setProperty("index", index);
         option->setGeometry(places[index]);
         SetColours(option, kTeal, kWhite);
+        option->setStyle(FocusMarkStyle());
         w.gbVärde[static_cast<std::size_t>(index)] = option;
     }
 

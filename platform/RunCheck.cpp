@@ -35,7 +35,12 @@ RunCheck CheckBeforeRun(const QByteArray &program, const QByteArray &rom)
         check.programError = CheckFile(check.file);
     if (check.programError != 0)
         check.file.clear();
-    struct stat status = {};
-    check.romGone = !rom.isEmpty() && stat(rom.constData(), &status) != 0 && errno == ENOENT;
+    check.romGone = RomGone(rom);
     return check;
+}
+
+bool RomGone(const QByteArray &rom)
+{
+    struct stat status = {};
+    return !rom.isEmpty() && stat(rom.constData(), &status) != 0 && errno == ENOENT;
 }

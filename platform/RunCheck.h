@@ -23,3 +23,8 @@ RunCheck CheckBeforeRun(const QByteArray &program, const QByteArray &rom);
 
 // Whether the program at that path may be run, as RunCheck::programError says.
 int CheckProgramFile(const QString &program);
+
+// The ROM part, on the calling thread: true only when the path names nothing
+// (ENOENT). A ROM that cannot be looked at (a folder this user may not search,
+// a read error) is not called gone.
+bool RomGone(const QByteArray &rom);

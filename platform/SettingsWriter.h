@@ -2,7 +2,10 @@
 
 #include "platform/Background.h"
 
+#include <QFuture>
+#include <QFutureWatcher>
 #include <QString>
+#include <QStringList>
 
 #include <condition_variable>
 #include <functional>
@@ -14,7 +17,8 @@
 // Stores values on a background thread, so the window never waits for the
 // settings store (another program holding its lock, a slow disk). Values are
 // stored in the order given, one write at a time; a key given again before
-// its turn is stored once, with its last value.
+// its turn is stored once, with its last value. No value is ever dropped: a
+// value that finds no thread to store it waits for the next one.
 class SettingsWriter
 {
 public:
@@ -22,7 +26,9 @@ public:
     // on the background thread.
     using Store = std::function<bool(const QString &key, const QString &value, QString *why)>;
     // Told, on the thread that made the writer, why a value could not be
-    // stored; the same reason again is told only after a value was stored.
+    // stored; each reason once. A value the store already held counts as
+    // stored without anything written, so a reason told before it would
+    // otherwise be told twice in one session (a read-only store).
     using Report = std::function<void(const QString &why)>;
 
     SettingsWriter(Store store, Report report);
@@ -32,7 +38,8 @@ public:
 
     void Write(const QString &key, const QString &value);
     // Waits at most ms milliseconds for every value given so far to be
-    // stored or refused; true when none is left.
+    // stored or refused by the store; true when none is left. Needs no event
+    // loop: it starts the writer itself when one is needed.
     bool Flush(int ms);
     // True while a value given is not yet stored or refused.
     bool Pending() const;
@@ -42,19 +49,22 @@ private:
         mutable std::mutex mutex;
         std::condition_variable idle;
         std::vector<std::pair<QString, QString>> pending;
-        bool running = false;
-        std::vector<QString> outcomes; // a reason, or empty for a value stored
+        bool taking = false; // a writer thread takes what is pending
+        std::vector<QString> outcomes; // why values could not be stored
     };
 
-    void Start();
+    // Starts a writer when values wait and none takes them; false when one is
+    // needed but cannot start yet.
+    bool StartWhenNeeded();
     void ReportOutcomes();
 
     Store store_;
     Report report_;
     std::shared_ptr<Shared> shared_ = std::make_shared<Shared>();
-    QString reported_;
-    // One writer runs at a time; the second place is for the moment a writer
-    // that found nothing more to store takes to end.
-    BackgroundLane lane_{2};
-    LatestRequest<bool> thread_;
+    QStringList reported_;
+    // One writer at a time: the next starts only once the one before has
+    // given back its place, so the lane never turns a writer away.
+    BackgroundLane lane_{1};
+    QFuture<bool> writer_;
+    QFutureWatcher<bool> watcher_;
 };

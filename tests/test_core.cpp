@@ -462,27 +462,38 @@ void TestCore::startFailureWording()
     QCOMPARE(failure.programMissing, offersFind);
 }
 
+// Headers as cartridges of each age have them: the title bytes from 0x134 to
+// 0x143 and the old licensee code at 0x14B (0x33: the new code is used).
 void TestCore::cartridgeTitle_data()
 {
     QTest::addColumn<QByteArray>("titleBytes");
+    QTest::addColumn<int>("licensee");
     QTest::addColumn<int>("headerLength");
     QTest::addColumn<QString>("title");
-    QTest::newRow("padded with zeros") << QByteArray("TETRIS\0\0\0\0\0\0\0\0\0\0", 16) << 400 << u"TETRIS"_s;
-    QTest::newRow("all sixteen bytes") << QByteArray("POKEMON RED GAME") << 400 << u"POKEMON RED GAME"_s;
-    QTest::newRow("CGB flag and other bytes left out")
-        << QByteArray("ZELDA\x01\x7F""DX\xE9    \x80", 16) << 400 << u"ZELDADX"_s;
-    QTest::newRow("blanks at the ends dropped") << QByteArray("  MARIO   \0XXXXX", 16) << 400 << u"MARIO"_s;
-    QTest::newRow("only as far as the header reaches") << QByteArray("KIRBY DREAM LAND") << 0x134 + 5 << u"KIRBY"_s;
-    QTest::newRow("no header") << QByteArray("KIRBY DREAM LAND") << 0 << QString();
+    QTest::newRow("padded with zeros") << QByteArray("TETRIS\0\0\0\0\0\0\0\0\0\0", 16) << 0x01 << 0x150 << u"TETRIS"_s;
+    QTest::newRow("all sixteen bytes, new licensee") << QByteArray("KIRBY DREAM LAND") << 0x33 << 0x150 << u"KIRBY DREAM LAND"_s;
+    QTest::newRow("Color title of fifteen") << QByteArray("POKEMON CRYSTAL\x80") << 0x01 << 0x150 << u"POKEMON CRYSTAL"_s;
+    QTest::newRow("Color title of fifteen, new licensee, a blank where a code would be")
+        << QByteArray("HARVEST MOON GB\x80") << 0x33 << 0x150 << u"HARVEST MOON GB"_s;
+    QTest::newRow("eleven letters and a manufacturer code") << QByteArray("ZELDA NAYRUAZ8E\x80") << 0x33 << 0x150 << u"ZELDA NAYRU"_s;
+    QTest::newRow("Color only, short title and a code") << QByteArray("PM_CRYSTAL\0BYTE\xC0", 16) << 0x33 << 0x150 << u"PM_CRYSTAL"_s;
+    QTest::newRow("Game Boy only, a code") << QByteArray("WARIO LAND2AW2E\0", 16) << 0x33 << 0x150 << u"WARIO LAND2"_s;
+    QTest::newRow("code-like letters, old licensee") << QByteArray("ZELDA NAYRUAZ8E\x80") << 0x01 << 0x150 << u"ZELDA NAYRUAZ8E"_s;
+    QTest::newRow("CGB flag and other bytes left out") << QByteArray("ZELDA\x01\x7F""DX\xE9    \x80", 16) << 0x01 << 0x150 << u"ZELDADX"_s;
+    QTest::newRow("blanks at the ends dropped") << QByteArray("  MARIO   \0XXXXX", 16) << 0x01 << 0x150 << u"MARIO"_s;
+    QTest::newRow("only as far as the header reaches") << QByteArray("KIRBY DREAM LAND") << 0x01 << 0x134 + 5 << u"KIRBY"_s;
+    QTest::newRow("no header") << QByteArray("KIRBY DREAM LAND") << 0x01 << 0 << QString();
 }
 
 void TestCore::cartridgeTitle()
 {
     QFETCH(QByteArray, titleBytes);
+    QFETCH(int, licensee);
     QFETCH(int, headerLength);
     QFETCH(QString, title);
-    std::vector<std::uint8_t> header(400, 0);
+    std::vector<std::uint8_t> header(0x150, 0);
     std::copy(titleBytes.begin(), titleBytes.end(), header.begin() + 0x134);
+    header[0x14B] = static_cast<std::uint8_t>(licensee);
     header.resize(static_cast<std::size_t>(headerLength));
     QCOMPARE(QString::fromStdString(CartridgeTitle(header)), title);
     QCOMPARE(QString::fromStdString(RomToolTip("Tetris (World).gb", CartridgeTitle(header))),
@@ -557,6 +568,8 @@ void TestCore::earlyEndWording_data()
     QTest::newRow("a long tail keeps whole last lines")
         << 3 << 0 << QByteArray(350, 'a') + "\n" + QByteArray(250, 'b') + "\nend\n" << stopped.arg(u"with status 3"_s)
         << u"It said:\n"_s + QString(250, QLatin1Char('b')) + u"\nend"_s;
+    QTest::newRow("blank lines inside dropped") << 4 << 0 << QByteArray("first\n\n   \nsecond\n") << stopped.arg(u"with status 4"_s)
+                                                << u"It said:\nfirst\nsecond"_s;
 }
 
 void TestCore::earlyEndWording()

@@ -229,6 +229,7 @@ void TestPlatform::init()
 
 void TestPlatform::cleanup()
 {
+    RemoveTree(dir_->path()); // names that are not UTF-8 too
     delete dir_;
     dir_ = nullptr;
 }
@@ -594,13 +595,15 @@ void TestPlatform::writerReportsEachReasonOnce()
         QVERIFY(writer.Flush(5000));
     }
     QCOMPARE(reports, QStringList{u"locked"_s});
+    // A value stored between (as one the store already held is) does not
+    // make the reason told twice: a read-only store is said once.
     failing->store(false);
     writer.Write(QStringLiteral("RomPath"), QStringLiteral("stored"));
     QVERIFY(writer.Flush(5000));
     failing->store(true);
     writer.Write(QStringLiteral("RomPath"), QStringLiteral("again"));
     QVERIFY(writer.Flush(5000));
-    QCOMPARE(reports, (QStringList{u"locked"_s, u"locked"_s}));
+    QCOMPARE(reports, QStringList{u"locked"_s});
 }
 
 // A later request supersedes one still running: only the later result is
