@@ -321,7 +321,10 @@ void FileListBox::JoinArchives(const ArchiveBatch &batch)
     // At the end of the pass, the entries it did not find again go.
     const QStringList gone = done ? archives_.KeepOnly(seen_) : QStringList();
     if (!added.isEmpty() || !gone.isEmpty()) {
-        std::sort(added.begin(), added.end(), ListedBefore);
+        // An archive's entries mostly come in order already: checked in one
+        // pass, they are not sorted again.
+        if (!std::is_sorted(added.begin(), added.end(), ListedBefore))
+            std::sort(added.begin(), added.end(), ListedBefore);
         QSet<QByteArray> dropped;
         for (const QString &name : gone)
             dropped.insert(EncodeFileName(name));
