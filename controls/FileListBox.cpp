@@ -25,8 +25,10 @@ namespace {
 constexpr int kSettleMs = 250;
 // A folder that cannot be read or watched is tried again this often.
 constexpr int kRetryMs = 1000;
-// The archives are read in turns of about this long, each turn's joining the list.
+// The archives are read in turns of about this long, or of this many entries,
+// each turn's joining the list: the window's thread never takes in more at once.
 constexpr int kArchiveTurnMs = 100;
+constexpr std::size_t kArchiveTurnEntries = 2000;
 
 // The list's order: by name without regard to case.
 bool ListedBefore(const QString &a, const QString &b)
@@ -40,24 +42,73 @@ QString Decoded(std::string_view name)
     return DecodeFileName(QByteArray(name.data(), static_cast<qsizetype>(name.size())));
 }
 
-// The listed names but those dropped, and more names, as one list in the
-// list's order; both come in that order. Taken only when a folder has
-// archives: a folder of plain files moves its listing into the list whole.
-NameList Merged(const NameList &listed, const QStringList &more, const QSet<QString> &dropped)
+// Where a name goes among the listed names from start on: before the first
+// that comes after it. The names added come in order and mostly close
+// together: the search gallops from start, decoding a few names, not all.
+std::size_t InsertionPoint(const NameList &listed, std::size_t start, const QString &name)
+{
+    const auto after = [&](std::size_t index) { return ListedBefore(name, Decoded(listed.At(index))); };
+    std::size_t low = start;
+    std::size_t high = start;
+    for (std::size_t step = 1; high < listed.Size() && !after(high); step *= 2) {
+        low = high + 1;
+        high = low + step;
+    }
+    high = std::min(high, listed.Size());
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        if (after(middle))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return low;
+}
+
+// The listed names but those dropped (as the list keeps them, bytes), and
+// more names, as one list in the list's order; both come in that order.
+// Taken only when a folder has archives: a folder of plain files moves its
+// listing into the list whole.
+NameList Merged(const NameList &listed, const QStringList &more, const QSet<QByteArray> &dropped)
 {
     NameList merged;
-    qsizetype next = 0;
-    for (std::size_t i = 0; i < listed.Size(); ++i) {
-        const QString name = Decoded(listed.At(i));
-        if (dropped.contains(name))
-            continue;
-        for (; next < more.size() && ListedBefore(more.at(next), name); ++next)
-            merged.Append(EncodeFileName(more.at(next)).toStdString());
-        merged.Append(listed.At(i));
+    std::size_t next = 0;
+    const auto copyUpTo = [&](std::size_t end) {
+        for (; next < end; ++next) {
+            const std::string_view name = listed.At(next);
+            if (dropped.isEmpty()
+                || !dropped.contains(QByteArray::fromRawData(name.data(), static_cast<qsizetype>(name.size()))))
+                merged.Append(name);
+        }
+    };
+    for (const QString &name : more) {
+        copyUpTo(InsertionPoint(listed, next, name));
+        merged.Append(EncodeFileName(name).toStdString());
     }
-    for (; next < more.size(); ++next)
-        merged.Append(EncodeFileName(more.at(next)).toStdString());
+    copyUpTo(listed.Size());
     return merged;
+}
+
+// Takes of an archive's entries, then of its refusals, what the folder's
+// bounds leave room for; false when some were left out.
+bool TakeWithinBounds(const QString &archive, ArchiveRoms &roms, std::size_t &taken, std::size_t &takenBytes)
+{
+    const std::size_t archiveBytes = static_cast<std::size_t>(EncodeFileName(archive).size());
+    const auto keep = [&](std::vector<std::string> &names) {
+        std::size_t kept = 0;
+        for (; kept < names.size(); ++kept) {
+            const std::size_t bytes = archiveBytes + names[kept].size();
+            if (taken + 1 > kMaxFolderArchiveEntries || takenBytes + bytes > kMaxFolderArchiveNameBytes)
+                break;
+            ++taken;
+            takenBytes += bytes;
+        }
+        const bool whole = kept == names.size();
+        names.resize(kept);
+        return whole;
+    };
+    const bool entries = keep(roms.entries);
+    return entries && keep(roms.refusals);
 }
 
 } // namespace
@@ -70,7 +121,7 @@ FileListBox::FileListBox(QWidget *parent)
     })
     , path_(CurrentFolder())
     , request_(lane_, [this](std::optional<FolderListing> listing) { Apply(listing ? std::move(*listing) : FolderListing()); })
-    , archiveRequest_(lane_, [this](std::optional<ArchiveBatch> batch) {
+    , archiveRequest_(archiveLane_, [this](std::optional<ArchiveBatch> batch) {
         // A reading that could not start (every thread taken by a share that
         // stopped answering) ends the pass with what was found so far.
         if (batch)
@@ -222,18 +273,28 @@ void FileListBox::Apply(FolderListing listing)
     if (listing.archives.isEmpty())
         JoinArchives({});
     else
-        ReadArchives({listing.archives, 0, {}});
+        ReadArchives({listing.archives, 0, {}, 0, 0, {}, 0});
 }
 
 void FileListBox::ReadArchives(const ArchiveBatch &rest)
 {
     archiveRequest_.Start([path = path_, pattern = pattern_, read = archiveReader, rest] {
-        ArchiveBatch batch{rest.names, rest.next, {}};
+        ArchiveBatch batch{rest.names, rest.next, {}, rest.taken, rest.takenBytes, {}, 0};
         QElapsedTimer turn;
         turn.start();
-        while (batch.next < batch.names.size() && (batch.read.isEmpty() || turn.elapsed() < kArchiveTurnMs)) {
+        std::size_t turnEntries = 0;
+        while (batch.next < batch.names.size()
+               && (batch.read.isEmpty() || (turn.elapsed() < kArchiveTurnMs && turnEntries < kArchiveTurnEntries))) {
             const QString &name = batch.names.at(batch.next++);
-            batch.read.append({name, read(path + QLatin1Char('/') + name, pattern)});
+            ArchiveRoms roms = read(path + QLatin1Char('/') + name, pattern);
+            const bool whole = TakeWithinBounds(name, roms, batch.taken, batch.takenBytes);
+            turnEntries += roms.entries.size() + roms.refusals.size();
+            batch.read.append({name, std::move(roms)});
+            if (!whole) {
+                batch.cutFrom = name;
+                batch.unread = batch.names.size() - batch.next;
+                batch.next = batch.names.size();
+            }
         }
         return batch;
     });
@@ -243,29 +304,47 @@ void FileListBox::JoinArchives(const ArchiveBatch &batch)
 {
     QStringList added;
     for (const auto &[archive, roms] : batch.read) {
-        for (const std::string &refusal : roms.refusals) {
-            const QString line = DisplayFileName(path_ + QLatin1Char('/') + archive) + QStringLiteral(": ")
-                + DisplayFileName(DecodeFileName(QByteArray::fromStdString(refusal)));
-            if (!told_.contains(line)) {
-                told_.insert(line);
-                std::fprintf(stderr, "vexa-launcher: refused: %s\n", line.toLocal8Bit().constData());
-            }
-        }
+        for (const std::string &refusal : roms.refusals)
+            Tell(QStringLiteral("refused: ") + path_ + QLatin1Char('/') + archive + QStringLiteral(": ")
+                 + DecodeFileName(QByteArray::fromStdString(refusal)));
         for (const QString &name : archives_.Add(archive, roms.entries, &added))
             seen_.insert(name);
     }
+    if (!batch.cutFrom.isEmpty())
+        Tell(QStringLiteral("%1: archive entries left out from %2 on, and %3 more archives not read: a folder "
+                            "lists at most %4 archive entries and %5 MB of their names")
+                 .arg(path_, batch.cutFrom)
+                 .arg(batch.unread)
+                 .arg(kMaxFolderArchiveEntries)
+                 .arg(kMaxFolderArchiveNameBytes / (1024 * 1024)));
     const bool done = batch.next >= batch.names.size();
     // At the end of the pass, the entries it did not find again go.
     const QStringList gone = done ? archives_.KeepOnly(seen_) : QStringList();
     if (!added.isEmpty() || !gone.isEmpty()) {
-        std::sort(added.begin(), added.end(), ListedBefore);
-        ShowNames(Merged(model_.Names(), added, QSet<QString>(gone.begin(), gone.end())));
+        // An archive's entries mostly come in order already: checked in one
+        // pass, they are not sorted again.
+        if (!std::is_sorted(added.begin(), added.end(), ListedBefore))
+            std::sort(added.begin(), added.end(), ListedBefore);
+        QSet<QByteArray> dropped;
+        for (const QString &name : gone)
+            dropped.insert(EncodeFileName(name));
+        ShowNames(Merged(model_.Names(), added, dropped));
     }
     if (!done) {
         ReadArchives(batch);
         return;
     }
     emit Listed();
+}
+
+void FileListBox::Tell(const QString &line)
+{
+    if (told_.contains(line))
+        return;
+    told_.insert(line);
+    // On one line, whatever an archive's names hold: no control character
+    // (a terminal's escape sequence) reaches the error output as it is.
+    std::fprintf(stderr, "vexa-launcher: %s\n", OneLineName(line).toLocal8Bit().constData());
 }
 
 void FileListBox::ShowNames(NameList names)

@@ -15,12 +15,18 @@
 // A list of the regular files of one folder whose names match a pattern text
 // such as "*.gb; *.sgb; *cgb; *.gbc", and of the entries of the folder's zip
 // and 7z archives that match it (ArchiveListName): the plain files show as
-// soon as the folder is read, the archives join as they are read. The folder is read in the background and
+// soon as the folder is read, the archives join as they are read, at most
+// kMaxFolderArchiveEntries entries and kMaxFolderArchiveNameBytes of their names
+// a folder (what is left out is said once on the error output), a few
+// thousand at a time. The folder is read in the background and
 // read again when its entries change; the list fills when the reading is done.
 // Sorted by name without regard to case; hidden files left out. One reading of
 // the shown folder is under way at most: changes that come meanwhile make one
 // more pass after it. A folder that cannot be read or watched (gone, or its
 // disk unplugged) is tried again every second, so it shows when it comes back.
+constexpr std::size_t kMaxFolderArchiveEntries = 100000;
+constexpr std::size_t kMaxFolderArchiveNameBytes = std::size_t{32} * 1024 * 1024;
+
 class FileListBox : public QListView
 {
     Q_OBJECT
@@ -97,6 +103,12 @@ private:
         QStringList names;
         qsizetype next = 0;
         QList<QPair<QString, ArchiveRoms>> read;
+        // What the pass has taken so far: entries and refusals, and the bytes of their names.
+        std::size_t taken = 0;
+        std::size_t takenBytes = 0;
+        // The archive from which on the folder's bounds left entries out; empty while none are.
+        QString cutFrom;
+        qsizetype unread = 0; // the archives after it, not read
     };
 
     // Reads the shown folder, superseding a reading of another folder.
@@ -109,6 +121,8 @@ private:
     // Reads the next few archives of the pass.
     void ReadArchives(const ArchiveBatch &rest);
     void JoinArchives(const ArchiveBatch &batch);
+    // Writes a line to the error output, once for the folder shown.
+    void Tell(const QString &line);
 
     NameListModel model_;
     QString path_;
@@ -117,12 +131,15 @@ private:
     FolderWatcher watcher_;
     QTimer settle_;
     QTimer retry_;
+    // Listings and archive reads each have threads of their own: archives
+    // stuck on a share that stopped answering never keep a folder from being listed.
     BackgroundLane lane_{4};
+    BackgroundLane archiveLane_{4};
     LatestRequest<FolderListing> request_;
     LatestRequest<ArchiveBatch> archiveRequest_;
     ArchiveCatalog archives_;
     QSet<QString> seen_; // the listed names this pass through the archives has found
-    QSet<QString> told_; // the refusals already written to the error output
+    QSet<QString> told_; // the lines already written to the error output
     bool started_ = false; // a folder has been asked for
     bool again_ = false;   // the folder changed while it was being read
     bool restoring_ = false;

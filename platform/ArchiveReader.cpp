@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <limits>
 #include <memory>
 
 #include <fcntl.h>
@@ -42,6 +43,7 @@ public:
             return text;
         }();
         const bool zip = lower == ".zip";
+        sevenZip_ = !zip;
         if (zip)
             Libarchive().support_format_zip(archive_);
         else
@@ -67,10 +69,6 @@ public:
     {
         if (!IsOpen())
             return nullptr;
-        if (++count_ > kMaxArchiveEntries) {
-            why_ = "it holds more than " + std::to_string(kMaxArchiveEntries) + " entries";
-            return nullptr;
-        }
         archive_entry *entry = nullptr;
         const int result = Libarchive().read_next_header(archive_, &entry);
         if (result == ARCHIVE_EOF)
@@ -79,11 +77,17 @@ public:
             Fail();
             return nullptr;
         }
+        if (++count_ > kMaxArchiveEntries) {
+            why_ = "it holds more than " + std::to_string(kMaxArchiveEntries) + " entries";
+            return nullptr;
+        }
         return entry;
     }
 
     // Reads the current entry's data into sink, block by block, until it ends,
-    // sink returns false or more than limit bytes came. False on a read failure.
+    // sink returns false, more than limit bytes came or the archive as a
+    // whole has unpacked more than kMaxUnpackedBytes; a block that passes
+    // either bound never reaches sink. False on a read failure or a bound passed.
     template <typename Sink>
     bool ReadData(std::uint64_t limit, Sink sink)
     {
@@ -98,18 +102,56 @@ public:
             if (got == 0)
                 return true;
             total += static_cast<std::uint64_t>(got);
+            unpacked_ += static_cast<std::uint64_t>(got);
             if (total > limit) {
                 why_ = "it unpacks to more than " + std::to_string(limit / kMegabyte) + " MB";
                 return false;
             }
+            if (!WithinUnpackBound())
+                return false;
             if (!sink(block.data(), static_cast<std::size_t>(got)))
                 return false;
         }
     }
 
+    // Goes past the current entry on the way to another (toRead), or while
+    // listing, counting what libarchive unpacks to do so. To reach an entry
+    // of a 7z it unpacks every entry ahead of it in the same block (a solid
+    // 7z's entries share one): the entry passed is refused at once when its
+    // declared size takes the count past the bound, and otherwise read
+    // through here, counted (libarchive's own way past a large entry loses
+    // its place: "Truncated 7-Zip file body"). Listing a 7z unpacks nothing.
+    // A zip entry is passed by seeking, unless nothing says how long it is
+    // (sizes after the data, no central directory): then only unpacking
+    // finds its end, and it is read through here, counted. An encrypted
+    // entry cannot be unpacked, and is left to libarchive.
+    bool Pass(archive_entry *entry, bool toRead)
+    {
+        if (Libarchive().entry_filetype(entry) != AE_IFREG || Libarchive().entry_is_encrypted(entry))
+            return true;
+        if (Libarchive().entry_size_is_set(entry)) {
+            if (!sevenZip_ || !toRead)
+                return true;
+            const auto declared = static_cast<std::uint64_t>(std::max<la_int64_t>(0, Libarchive().entry_size(entry)));
+            if (unpacked_ + declared > kMaxUnpackedBytes) {
+                unpacked_ += declared;
+                return WithinUnpackBound();
+            }
+        }
+        return ReadData(std::numeric_limits<std::uint64_t>::max(), [](const char *, std::size_t) { return true; });
+    }
+
     void SetWhy(std::string why) { why_ = std::move(why); }
 
 private:
+    bool WithinUnpackBound()
+    {
+        if (unpacked_ <= kMaxUnpackedBytes)
+            return true;
+        why_ = "reaching the entry unpacks more than " + std::to_string(kMaxUnpackedBytes / kMegabyte) + " MB";
+        return false;
+    }
+
     void Fail()
     {
         const char *text = Libarchive().error_string(archive_);
@@ -120,6 +162,8 @@ private:
     archive *archive_ = nullptr;
     std::string why_;
     int count_ = 0;
+    bool sevenZip_ = false;
+    std::uint64_t unpacked_ = 0; // every byte unpacked, or to be unpacked, so far
 };
 
 // Why an entry is not taken as a ROM, or empty.
@@ -150,8 +194,11 @@ std::string EntryName(archive_entry *entry)
 bool FindEntry(OpenArchive &archive, const std::string &wanted, std::string *why)
 {
     while (archive_entry *entry = archive.Next()) {
-        if (EntryName(entry) != wanted || Libarchive().entry_filetype(entry) == AE_IFDIR)
+        if (EntryName(entry) != wanted || Libarchive().entry_filetype(entry) == AE_IFDIR) {
+            if (!archive.Pass(entry, true))
+                break;
             continue;
+        }
         const std::string refusal = EntryRefusal(entry, wanted);
         if (refusal.empty())
             return true;
@@ -169,12 +216,20 @@ ArchiveRoms ListArchiveRoms(const std::string &path, const FilePattern &pattern)
 {
     ArchiveRoms roms;
     OpenArchive archive(path);
+    std::size_t nameBytes = 0;
     while (archive_entry *entry = archive.Next()) {
+        if (!archive.Pass(entry, false))
+            break;
         if (Libarchive().entry_filetype(entry) == AE_IFDIR)
             continue;
         std::string name = EntryName(entry);
         if (!pattern.Matches(EntryBaseName(name)))
             continue;
+        nameBytes += name.size();
+        if (nameBytes > kMaxArchiveNameBytes) {
+            archive.SetWhy("its names take more than " + std::to_string(kMaxArchiveNameBytes / kMegabyte) + " MB");
+            break;
+        }
         const std::string refusal = EntryRefusal(entry, name);
         if (refusal.empty())
             roms.entries.push_back(name);
@@ -183,7 +238,7 @@ ArchiveRoms ListArchiveRoms(const std::string &path, const FilePattern &pattern)
     }
     if (!archive.IsOpen()) {
         roms.entries.clear();
-        roms.refusals.push_back(archive.Why());
+        roms.refusals.assign(1, archive.Why());
     }
     return roms;
 }

@@ -17,6 +17,12 @@ class FilePattern;
 constexpr std::uint64_t kMaxEntryBytes = std::uint64_t{16} * 1024 * 1024;
 // An archive with more entries than this is refused as a whole.
 constexpr int kMaxArchiveEntries = 10000;
+// An archive whose names take more bytes than this is refused as a whole.
+constexpr std::size_t kMaxArchiveNameBytes = std::size_t{32} * 1024 * 1024;
+// Every byte libarchive unpacks on the way to an entry, the data of the
+// entries before it included (a solid 7z unpacks them all to reach it), and
+// the entry's own, counted together: past this the archive is refused.
+constexpr std::uint64_t kMaxUnpackedBytes = std::uint64_t{64} * 1024 * 1024;
 
 struct ArchiveRoms {
     // The names of the entries whose last part the pattern takes, in the
@@ -30,11 +36,13 @@ struct ArchiveRoms {
 ArchiveRoms ListArchiveRoms(const std::string &path, const FilePattern &pattern);
 
 // Reads at most length bytes from the start of an entry's data. Returns false,
-// with why set, when the entry is missing, refused or unreadable.
+// with why set, when the entry is missing, refused or unreadable, or when
+// reaching it unpacks more than kMaxUnpackedBytes.
 bool ReadArchiveEntryHead(const std::string &path, const std::string &entry, std::size_t length,
                           std::vector<std::uint8_t> &bytes, std::string *why = nullptr);
 
 // Writes an entry's data to the file descriptor fd. Returns false, with why
 // set, when the entry is missing, refused or unreadable, when its data goes
-// past kMaxEntryBytes (the write stops there), or when writing fails.
+// past kMaxEntryBytes or reaching it and its data past kMaxUnpackedBytes (the
+// write stops before the block that passes either), or when writing fails.
 bool CopyArchiveEntry(const std::string &path, const std::string &entry, int fd, std::string *why = nullptr);

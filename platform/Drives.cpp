@@ -50,29 +50,6 @@ bool IsSystemPlace(const QString &root)
     return root.startsWith(QLatin1String("/run/")) && !root.startsWith(QLatin1String("/run/media/"));
 }
 
-// A root as the drive list shows it, on one line: a character that would break
-// the line or not show (a newline, a tab, other controls, the line and
-// paragraph separators) is written as the mount table writes it, \012 for a
-// newline; those above 0xFF as \u2028.
-QString Label(const QString &root)
-{
-    const QString shown = DisplayFileName(root);
-    QString label;
-    label.reserve(shown.size());
-    for (const QChar c : shown) {
-        const QChar::Category category = c.category();
-        if (category != QChar::Other_Control && category != QChar::Separator_Line
-            && category != QChar::Separator_Paragraph) {
-            label += c;
-        } else if (c.unicode() <= 0xFF) {
-            label += QLatin1Char('\\') + QString::number(c.unicode(), 8).rightJustified(3, QLatin1Char('0'));
-        } else {
-            label += QStringLiteral("\\u") + QString::number(c.unicode(), 16).rightJustified(4, QLatin1Char('0'));
-        }
-    }
-    return label;
-}
-
 } // namespace
 
 std::vector<Drive> DrivesFromMountInfo(const QByteArray &mountInfo)
@@ -93,7 +70,7 @@ std::vector<Drive> DrivesFromMountInfo(const QByteArray &mountInfo)
         for (const Drive &drive : drives)
             known = known || drive.root == root;
         if (!known)
-            drives.push_back({root, Label(root)});
+            drives.push_back({root, OneLineName(root)});
     }
     return drives;
 }

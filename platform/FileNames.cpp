@@ -116,3 +116,22 @@ QString DisplayFileName(const QString &name)
     }
     return shown;
 }
+
+QString OneLineName(const QString &name)
+{
+    const QString shown = DisplayFileName(name);
+    QString line;
+    line.reserve(shown.size());
+    for (const QChar c : shown) {
+        const QChar::Category category = c.category();
+        if (category != QChar::Other_Control && category != QChar::Separator_Line
+            && category != QChar::Separator_Paragraph) {
+            line += c;
+        } else if (c.unicode() <= 0xFF) {
+            line += QLatin1Char('\\') + QString::number(c.unicode(), 8).rightJustified(3, QLatin1Char('0'));
+        } else {
+            line += QStringLiteral("\\u") + QString::number(c.unicode(), 16).rightJustified(4, QLatin1Char('0'));
+        }
+    }
+    return line;
+}

@@ -1,6 +1,7 @@
 #include "TestFiles.h"
 #include "TestMain.h"
 
+#include "controls/FileListBox.h"
 #include "core/ArchiveEntryName.h"
 #include "core/CacheChoice.h"
 #include "core/FilePattern.h"
@@ -9,8 +10,11 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -33,6 +37,42 @@ QStringList Strings(const std::vector<std::string> &texts)
     for (const std::string &text : texts)
         list.append(QString::fromStdString(text));
     return list;
+}
+
+// What the program writes to its error output while work() runs.
+QByteArray ErrorOutput(const std::function<void()> &work)
+{
+    QTemporaryFile file;
+    if (!file.open())
+        return {};
+    std::fflush(stderr);
+    const int saved = dup(2);
+    dup2(file.handle(), 2);
+    work();
+    std::fflush(stderr);
+    dup2(saved, 2);
+    close(saved);
+    file.seek(0);
+    return file.readAll();
+}
+
+// A list whose folder holds the plain ROM "plain.gb" and these archives, each
+// read as reader says.
+void ListArchives(FileListBox &list, const QString &folder, const QStringList &archives,
+                  std::function<ArchiveRoms(const QString &archive)> reader)
+{
+    list.SetPattern(u"*.gb"_s);
+    list.lister = [archives](const QString &, const FilePattern &, NameList &names) {
+        names = NameList();
+        for (const QString &archive : archives)
+            names.Append(archive.toStdString());
+        names.Append("plain.gb");
+        return true;
+    };
+    list.archiveReader = [reader](const QString &path, const FilePattern &) {
+        return reader(path.section(u'/', -1));
+    };
+    list.SetPath(folder);
 }
 
 } // namespace
@@ -58,7 +98,12 @@ private slots:
     void headOfEntry();
     void unpacking_data();
     void unpacking();
+    void unpackBounds_data();
+    void unpackBounds();
     void cacheReusesAndTrims();
+    void folderBounds_data();
+    void folderBounds();
+    void hungArchivesLeaveListingsBe();
 
 private:
     QTemporaryDir archives_;
@@ -69,10 +114,12 @@ void TestArchives::initTestCase()
     const QStringList kinds{u"one"_s,      u"several"_s, u"none"_s,  u"sevenz"_s,    u"climb"_s,
                             u"absolute"_s, u"drive"_s,   u"backslash"_s, u"link"_s,  u"device"_s,
                             u"large"_s,    u"bomb"_s,    u"encrypted"_s, u"many"_s,  u"truncated"_s,
-                            u"corrupt"_s,  u"disguised"_s};
+                            u"corrupt"_s,  u"disguised"_s, u"full"_s,   u"streamed"_s};
     QStringList kindsAndPaths;
     for (const QString &kind : kinds)
         kindsAndPaths << kind << archives_.filePath(kind + (kind == u"sevenz"_s ? u".7z"_s : u".zip"_s));
+    kindsAndPaths << u"solid"_s << archives_.filePath(u"solid.7z"_s) << u"solid-small"_s
+                  << archives_.filePath(u"solid-small.7z"_s);
     // The same archives under names that say otherwise.
     kindsAndPaths << u"several"_s << archives_.filePath(u"upper.ZIP"_s) << u"one"_s
                   << archives_.filePath(u"zip-named.7z"_s);
@@ -195,6 +242,9 @@ void TestArchives::listing_data()
     QTest::newRow("declared too large") << "large.zip" << QStringList{} << "larger than 16 MB";
     QTest::newRow("encrypted") << "encrypted.zip" << QStringList{} << "encrypted";
     QTest::newRow("too many entries") << "many.zip" << QStringList{} << "more than 10000 entries";
+    QTest::newRow("as many entries as may be") << "full.zip" << QStringList{u"Last.gb"_s} << "";
+    QTest::newRow("sizes unknown, 65 MB ahead") << "streamed.zip" << QStringList{} << "more than 64 MB";
+    QTest::newRow("a solid 7z is listed unpacked") << "solid.7z" << QStringList{u"Rom.gb"_s} << "";
     QTest::newRow("truncated") << "truncated.zip" << QStringList{} << "runcated";
     QTest::newRow("text named .zip") << "disguised.zip" << QStringList{} << "format";
     QTest::newRow("a zip named .7z") << "zip-named.7z" << QStringList{} << "format";
@@ -269,6 +319,43 @@ void TestArchives::unpacking()
     QCOMPARE(info.st_mode & 0777, 0700u);
 }
 
+// The bounds on what reading a ROM and unpacking it may unpack: the entry's
+// own 16 MB, whatever its header claims, and 64 MB in all on the way to it.
+// Writing stops before the block that would pass either.
+void TestArchives::unpackBounds_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("headRead");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("bomb claiming 32 KB") << "bomb.zip" << "Bomb.gb" << true << "it unpacks to more than 16 MB";
+    QTest::newRow("solid 7z, 65 MB ahead") << "solid.7z" << "Rom.gb" << false << "unpacks more than 64 MB";
+    QTest::newRow("solid 7z, 20 MB ahead") << "solid-small.7z" << "Rom.gb" << true << "";
+    QTest::newRow("zip, sizes unknown, 65 MB ahead") << "streamed.zip" << "Rom.gb" << false
+                                                     << "unpacks more than 64 MB";
+}
+
+void TestArchives::unpackBounds()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, entry);
+    QFETCH(bool, headRead);
+    QFETCH(QString, refusal);
+    std::vector<std::uint8_t> head;
+    std::string why;
+    QVERIFY2(ReadArchiveEntryHead(Archive(name), entry.toStdString(), 0x150, head, &why) == headRead, why.c_str());
+    if (!headRead)
+        QVERIFY2(QString::fromStdString(why).contains(refusal), why.c_str());
+    QTemporaryFile out;
+    QVERIFY(out.open());
+    why.clear();
+    QCOMPARE(CopyArchiveEntry(Archive(name), entry.toStdString(), out.handle(), &why), refusal.isEmpty());
+    QVERIFY2(QString::fromStdString(why).contains(refusal), why.c_str());
+    QVERIFY(out.size() <= static_cast<qint64>(kMaxEntryBytes));
+    if (refusal.isEmpty())
+        QCOMPARE(out.size(), 32768);
+}
+
 void TestArchives::cacheReusesAndTrims()
 {
     QTemporaryDir dir;
@@ -296,6 +383,75 @@ void TestArchives::cacheReusesAndTrims()
     const std::string changed = cache.Unpack(second, "First.gb", &why);
     QVERIFY(!changed.empty());
     QVERIFY(changed != again);
+}
+
+// The archive entries a folder lists are bounded for the folder as a whole,
+// and what is left out is said on one line; a refused entry's name reaches the
+// error output on one line, its control characters written out.
+void TestArchives::folderBounds_data()
+{
+    QTest::addColumn<int>("archives");
+    QTest::addColumn<int>("entries");      // in each archive
+    QTest::addColumn<int>("nameBytes");    // of each entry's name
+    QTest::addColumn<QByteArray>("refusal"); // of each archive, when not empty
+    QTest::addColumn<int>("listed");       // archive entries listed
+    QTest::addColumn<QByteArray>("line");  // in the error output
+    QTest::newRow("entries") << 30 << 5000 << 12 << QByteArray() << 100000
+                             << QByteArray("left out from a20.zip on, and 9 more archives not read");
+    QTest::newRow("name bytes") << 10 << 10000 << 1000 << QByteArray() << 33321
+                                << QByteArray("left out from a03.zip on, and 6 more archives not read");
+    QTest::newRow("within both") << 9 << 10000 << 100 << QByteArray() << 90000 << QByteArray();
+    QTest::newRow("escapes in a refused name") << 1 << 0 << 0
+                                               << QByteArray("\x1b]0;owned\x07\x1b[2Jx.gb\n: it is a link") << 0
+                                               << QByteArray("a00.zip: \\033]0;owned\\007\\033[2Jx.gb\\012: it is a link");
+}
+
+void TestArchives::folderBounds()
+{
+    QFETCH(int, archives);
+    QFETCH(int, entries);
+    QFETCH(int, nameBytes);
+    QFETCH(QByteArray, refusal);
+    QFETCH(int, listed);
+    QFETCH(QByteArray, line);
+    QStringList names;
+    for (int i = 0; i < archives; ++i)
+        names.append(u"a%1.zip"_s.arg(i, 2, 10, QLatin1Char('0')));
+    FileListBox list;
+    const QByteArray said = ErrorOutput([&] {
+        ListArchives(list, archives_.path(), names, [=](const QString &) {
+            ArchiveRoms roms;
+            for (int i = 0; i < entries; ++i)
+                roms.entries.push_back(QByteArray::number(i).rightJustified(nameBytes - 3, 'e').toStdString() + ".gb");
+            if (!refusal.isEmpty())
+                roms.refusals.push_back(refusal.toStdString());
+            return roms;
+        });
+        QVERIFY(WaitFor([&] { return !list.Listing(); }, 60000));
+    });
+    QCOMPARE(list.ListCount(), listed + 1);
+    QVERIFY2(line.isEmpty() ? said.isEmpty() : said.contains(line), said.left(2000).constData());
+    QCOMPARE(said.count('\n'), line.isEmpty() ? 0 : 1);
+    for (const char c : said)
+        QVERIFY2(c == '\n' || static_cast<unsigned char>(c) >= 0x20, said.constData());
+}
+
+// Archives that never answer (a share gone quiet) hold up no listing: with
+// more of them than there are threads for archives, the folders shown still
+// list their plain ROMs.
+void TestArchives::hungArchivesLeaveListingsBe()
+{
+    auto gate = std::make_shared<Gate>();
+    const auto release = qScopeGuard([&] { gate->Open(); });
+    FileListBox list;
+    for (int i = 0; i < 6; ++i) {
+        QTemporaryDir folder;
+        ListArchives(list, folder.path(), {u"hung.zip"_s}, [gate](const QString &) {
+            gate->Wait();
+            return ArchiveRoms();
+        });
+        QVERIFY2(WaitFor([&] { return list.Names() == QStringList{u"plain.gb"_s}; }), qPrintable(folder.path()));
+    }
 }
 
 VEXA_TEST_MAIN(TestArchives)

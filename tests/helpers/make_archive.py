@@ -86,6 +86,29 @@ def make(kind, path):
             for index in range(10001):
                 archive.writestr("e%05d.txt" % index, b"")
             archive.writestr("Late.gb", rom())
+    elif kind == "full":
+        with zipfile.ZipFile(path, "w", zipfile.ZIP_STORED) as archive:
+            for index in range(9999):
+                archive.writestr("e%05d.txt" % index, b"")
+            archive.writestr("Last.gb", rom())
+    elif kind in ("solid", "solid-small"):
+        # One solid block: reaching the ROM unpacks the zeros ahead of it.
+        bsdtar(path, "7zip", [], [("Zeros.bin", bytes((65 if kind == "solid" else 20) * MB)), ("Rom.gb", rom())])
+    elif kind == "streamed":
+        # Written as a stream, each entry's sizes following its data, and cut
+        # before the central directory: nothing says how long an entry is.
+        class Stream:
+            def __init__(self, out):
+                self.out = out
+            def write(self, data):
+                return self.out.write(data)
+            def flush(self):
+                self.out.flush()
+        with open(path, "wb") as out, zipfile.ZipFile(Stream(out), "w", zipfile.ZIP_DEFLATED) as archive:
+            archive.writestr("Zeros.bin", bytes(65 * MB))
+            archive.writestr("Rom.gb", rom())
+        data = open(path, "rb").read()
+        open(path, "wb").write(data[: data.find(b"PK\x01\x02")])
     elif kind == "truncated":
         plain_zip(path, [("Cut.gb", os.urandom(200000))])
         data = open(path, "rb").read()
