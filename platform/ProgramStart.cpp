@@ -140,10 +140,10 @@ void CloseOtherDescriptors(const int *keep, int kept)
 // Reads what the program writes on its standard error, passes it on to the
 // launcher's and keeps the last bytes of it, until the program ends; then
 // tells the launcher through watchFd how it ended, and how long it ran.
-[[noreturn]] void WatchProgram(pid_t program, int errorFd, int watchFd, int watchMs)
+// start: when the program was started, taken before it was forked, so that
+// the watcher's own turn on a busy machine never shortens the time told.
+[[noreturn]] void WatchProgram(pid_t program, int errorFd, int watchFd, int watchMs, const timespec &start)
 {
-    timespec start = {};
-    clock_gettime(CLOCK_MONOTONIC, &start);
     auto elapsedMs = [&start] {
         timespec now = {};
         clock_gettime(CLOCK_MONOTONIC, &now);
@@ -228,6 +228,8 @@ void CloseOtherDescriptors(const int *keep, int kept)
     // so its program's child can share its memory until the exec, sparing
     // the copy of a large process's page tables on the way to the start.
     // The child only execs or ends: the parent is held up no longer than that.
+    timespec start = {};
+    clock_gettime(CLOCK_MONOTONIC, &start);
     const pid_t pid = watchFd >= 0 ? vfork() : ForkChild(); // NOLINT(clang-analyzer-security.insecureAPI.vfork)
     if (pid == 0) {
         if (errorPipe[0] >= 0)
@@ -249,7 +251,7 @@ void CloseOtherDescriptors(const int *keep, int kept)
     ignore.sa_handler = SIG_IGN;
     sigemptyset(&ignore.sa_mask);
     sigaction(SIGPIPE, &ignore, nullptr);
-    WatchProgram(pid, errorPipe[0], watchFd, watchMs);
+    WatchProgram(pid, errorPipe[0], watchFd, watchMs, start);
 }
 
 } // namespace
