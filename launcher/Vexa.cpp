@@ -8,7 +8,6 @@
 #include "controls/FileListBox.h"
 #include "controls/Frame.h"
 #include "controls/StatusBar.h"
-#include "controls/StatusBarAccessible.h"
 #include "launcher/RomArgument.h"
 #include "launcher/StartFailureBox.h"
 #include "core/CartridgeTitle.h"
@@ -300,7 +299,6 @@ void Vexa::BuildRunButton()
     RunDown->setAccessibleName(QStringLiteral("Run"));
     RunDown->hide();
 
-    StatusBarAccessible::Install();
     StatusBar1 = new StatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setFont(LayoutFont(QStringLiteral("Arial")));
