@@ -1,11 +1,9 @@
 #include "StatusBar.h"
 
-#include <QAccessible>
-#include <QHelpEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QToolTip>
 
 namespace {
 constexpr int kGap = 1;
@@ -14,8 +12,9 @@ constexpr int kTextMargin = 3;
 }
 
 StatusBar::StatusBar(QWidget *parent)
-    : QWidget(parent)
+    : QStatusBar(parent)
 {
+    setSizeGripEnabled(false);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
     setAccessibleName(QStringLiteral("Status"));
@@ -24,7 +23,22 @@ StatusBar::StatusBar(QWidget *parent)
 void StatusBar::AddPanel(const Panel &panel)
 {
     panels_.push_back(panel);
-    update();
+    auto *label = new QLabel(panel.text, this);
+    label->setTextFormat(Qt::PlainText);
+    label->setIndent(0);
+    label->setContentsMargins(kTextMargin, 1, kTextMargin, 1);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setToolTip(panel.toolTip);
+    // A disabled panel's text is dark grey, etched in light by the bar below.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Disabled, QPalette::WindowText, colours.color(QPalette::Active, QPalette::Dark));
+    label->setPalette(colours);
+    // Not the button text the bar's background role would give it.
+    label->setForegroundRole(QPalette::WindowText);
+    label->setEnabled(panel.enabled);
+    labels_.push_back(label);
+    label->setGeometry(PanelRect(PanelCount()));
+    label->show();
 }
 
 int StatusBar::IndexOf(const QString &key) const
@@ -41,27 +55,22 @@ const StatusBar::Panel &StatusBar::PanelAt(int position) const
     return panels_.at(static_cast<std::size_t>(position - 1));
 }
 
-StatusBar::Panel &StatusBar::At(int position)
+QLabel *StatusBar::LabelAt(int position) const
 {
-    return panels_.at(static_cast<std::size_t>(position - 1));
+    return labels_.at(static_cast<std::size_t>(position - 1));
 }
 
 void StatusBar::SetPanelEnabled(int position, bool enabled)
 {
-    At(position).enabled = enabled;
+    panels_.at(static_cast<std::size_t>(position - 1)).enabled = enabled;
+    LabelAt(position)->setEnabled(enabled);
     update(PanelRect(position));
-    if (QAccessible::isActive()) {
-        QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(this)->child(position - 1);
-        QAccessible::State changed;
-        changed.disabled = true;
-        QAccessibleStateChangeEvent event(panel, changed);
-        QAccessible::updateAccessibility(&event);
-    }
 }
 
 void StatusBar::SetPanelText(int position, const QString &text)
 {
-    At(position).text = text;
+    panels_.at(static_cast<std::size_t>(position - 1)).text = text;
+    LabelAt(position)->setText(text);
     update(PanelRect(position));
 }
 
@@ -74,47 +83,29 @@ QRect StatusBar::PanelRect(int position) const
     return QRect(left, kTopMargin, std::max(panel.width, panel.minWidth), height() - kTopMargin);
 }
 
+void StatusBar::resizeEvent(QResizeEvent *event)
+{
+    QStatusBar::resizeEvent(event);
+    for (int position = 1; position <= PanelCount(); ++position)
+        LabelAt(position)->setGeometry(PanelRect(position));
+}
+
 void StatusBar::paintEvent(QPaintEvent *)
 {
+    // The panels' frames, and the light etch under a disabled panel's text
+    // (the style draws a disabled label's text flat); each label draws its
+    // text on top.
     QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Light));
     for (int position = 1; position <= PanelCount(); ++position) {
-        const Panel &panel = PanelAt(position);
-        const QRect rect = PanelRect(position);
         QStyleOptionFrame frame;
         frame.initFrom(this);
-        frame.rect = rect;
+        frame.rect = PanelRect(position);
         frame.lineWidth = 1;
         frame.state |= QStyle::State_Sunken;
         style()->drawPrimitive(QStyle::PE_Frame, &frame, &painter, this);
-
-        const QRect textRect = rect.adjusted(kTextMargin, 1, -kTextMargin, -1);
-        if (panel.enabled) {
-            painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
-            painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, panel.text);
-        } else {
-            // Etched, as disabled text is drawn in classic controls.
-            painter.setPen(palette().color(QPalette::Light));
-            painter.drawText(textRect.translated(1, 1), Qt::AlignLeft | Qt::AlignVCenter, panel.text);
-            painter.setPen(palette().color(QPalette::Dark));
-            painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, panel.text);
-        }
+        if (!PanelAt(position).enabled)
+            painter.drawText(LabelAt(position)->contentsRect().translated(frame.rect.topLeft() + QPoint(1, 1)),
+                             Qt::AlignLeft | Qt::AlignVCenter, PanelAt(position).text);
     }
-}
-
-bool StatusBar::event(QEvent *event)
-{
-    if (event->type() == QEvent::ToolTip) {
-        const auto *help = static_cast<QHelpEvent *>(event);
-        for (int position = 1; position <= PanelCount(); ++position) {
-            if (PanelRect(position).contains(help->pos())) {
-                QToolTip::showText(help->globalPos(), PanelAt(position).toolTip, this,
-                                   PanelRect(position));
-                return true;
-            }
-        }
-        QToolTip::hideText();
-        event->ignore();
-        return true;
-    }
-    return QWidget::event(event);
 }

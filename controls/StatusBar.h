@@ -1,13 +1,17 @@
 #pragma once
 
+#include <QStatusBar>
 #include <QString>
-#include <QWidget>
 
 #include <vector>
 
+class QLabel;
+
 // A status bar of keyed text panels, addressed by key or by position from 1.
-// A disabled panel keeps its text, drawn greyed.
-class StatusBar : public QWidget
+// Each panel is a framed label placed side by side from the left; a disabled
+// panel keeps its text, drawn greyed, and assistive technology reads it as
+// disabled.
+class StatusBar : public QStatusBar
 {
     Q_OBJECT
 
@@ -34,10 +38,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    bool event(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
-    Panel &At(int position);
+    QLabel *LabelAt(int position) const;
 
     std::vector<Panel> panels_;
+    std::vector<QLabel *> labels_;
 };

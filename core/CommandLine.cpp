@@ -105,9 +105,19 @@ std::string UsageText(const std::string &program)
            "  --version      print the version and exit\n"
            "  --             take what follows as the ROM, even if it starts with '-'\n"
            "\n"
+           "The ROMs inside .zip and .7z archives are listed and opened as ROMs are.\n"
+           "Run unpacks the ROM into the cache, ~/.cache/vexa ($XDG_CACHE_HOME/vexa),\n"
+           "where the least recently used are removed past 512 MB; close the launcher\n"
+           "and remove that folder to empty it.\n"
+           "\n"
            "Qt's own options (-platform, -style, -display, -geometry ...) are passed on.\n"
            "\n"
            "Run starts vexa found on the PATH, or the program picked with \"Find vexa...\"\n"
            "when vexa could not be started. To go back to vexa on the PATH, delete the\n"
            "line EmulatorPath=... from ~/.config/Vexa/Vexa.conf while no launcher runs.\n";
+}
+
+std::string ErrorText(const std::string &program, const std::string &error)
+{
+    return program + ": " + error + "\nTry '" + program + " --help' for more information.\n";
 }

@@ -31,3 +31,6 @@ CommandLine ParseCommandLine(const std::vector<std::string> &arguments);
 
 // The --help text for a program of that name.
 std::string UsageText(const std::string &program);
+
+// What a refused command line prints: why, and where to read more.
+std::string ErrorText(const std::string &program, const std::string &error);

@@ -8,7 +8,6 @@
 #include "controls/FocusMark.h"
 #include "controls/Frame.h"
 #include "controls/StatusBar.h"
-#include "controls/StatusBarAccessible.h"
 #include "launcher/Vexa.h"
 #include "platform/Fonts.h"
 #include "platform/PictureLoader.h"
@@ -171,7 +170,6 @@ void BuildRunButton(Vexa &w)
     w.RunDown->setAccessibleName(QStringLiteral("Run"));
     w.RunDown->hide();
 
-    StatusBarAccessible::Install();
     w.StatusBar1 = new StatusBar(&w);
     w.StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     w.StatusBar1->setFont(LayoutFont(QStringLiteral("Arial")));

@@ -59,7 +59,7 @@ int main(int argc, char *argv[])
         std::printf("vexa-launcher %s\n", VEXA_VERSION);
         return 0;
     case CommandLine::Action::Error:
-        std::fprintf(stderr, "%s: %s\n%s", program.c_str(), line.error.c_str(), UsageText(program).c_str());
+        std::fputs(ErrorText(program, line.error).c_str(), stderr);
         return 2;
     case CommandLine::Action::Start:
         break;

@@ -12,12 +12,16 @@ fail() { echo "FAIL: $*"; exit 1; }
 # A window would need the X display, which is not there.
 headless=(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb)
 "${headless[@]}" "$launcher" --help > "$work/out" || fail "--help exited $?"
-grep -q -- "--data-folder" "$work/out" || fail "--help: $(cat "$work/out")"
+for word in --data-folder .zip .7z "~/.cache/vexa"; do
+    grep -q -F -- "$word" "$work/out" || fail "--help does not name $word: $(cat "$work/out")"
+done
 [ "$("${headless[@]}" "$launcher" --version)" = "vexa-launcher $version" ] || fail "--version"
 status=0
 "${headless[@]}" "$launcher" --bogus > "$work/out" 2> "$work/err" || status=$?
 [ "$status" -eq 2 ] && [ ! -s "$work/out" ] || fail "--bogus exited $status"
-grep -q "unknown option '--bogus'" "$work/err" && grep -q "^Usage:" "$work/err" || fail "--bogus: $(cat "$work/err")"
+# One line on what was wrong and one pointing to --help, as ls does.
+printf '%s\n' "vexa-launcher: unknown option '--bogus'" "Try 'vexa-launcher --help' for more information." > "$work/want"
+cmp -s "$work/want" "$work/err" || fail "--bogus: $(cat "$work/err")"
 
 mkdir -p "$work/config" "$work/data" "$work/start/roms"
 head -c 400 /dev/zero > "$work/start/roms/x.gb"

@@ -630,6 +630,18 @@ void TestControls::statusBarPanels()
     };
     QVERIFY2(darkest(before) > darkest(after) + 40,
              qPrintable(QStringLiteral("%1 %2").arg(darkest(before)).arg(darkest(after))));
+    // Etched as classic controls draw disabled text: strokes in the dark
+    // colour over a shadow in the light one.
+    auto has = [&](QPalette::ColorRole role) {
+        const QRgb colour = bar.palette().color(role).rgb();
+        for (int y = panel.top() + 1; y < panel.bottom(); ++y)
+            for (int x = panel.left() + 1; x < panel.right(); ++x)
+                if (before.pixel(x, y) == colour)
+                    return true;
+        return false;
+    };
+    QVERIFY(has(QPalette::Dark));
+    QVERIFY(has(QPalette::Light));
 }
 
 void TestControls::pictureBoxKeepsItsImage()
