@@ -24,6 +24,7 @@ class DirListBox;
 class DriveListBox;
 class EventLabel;
 class FileListBox;
+class LibraryOpening;
 class Frame;
 class QCheckBox;
 class ComboBox;
@@ -47,6 +48,8 @@ public:
     QString Game;
 
     frmAbout *About() const { return about_; }
+    // Opens the library window (Ctrl+L, the file list's context menu).
+    LibraryOpening *Library() const { return library_; }
 
     // Shows the folder of a ROM file (stored like any change of folder) and,
     // once it is listed, selects the ROM as a click on it would.
@@ -182,6 +185,7 @@ private:
     };
 
     QPointer<frmAbout> about_;
+    LibraryOpening *library_ = nullptr;
     RomInspector *inspector_ = nullptr;
     SettingsWriter settings_;
     QHash<QString, QString> folderOnDrive_;
