@@ -63,7 +63,7 @@ LibraryWindow::LibraryWindow(QWidget *parent)
     QHeaderView *header = table_->horizontalHeader();
     header->setSectionResizeMode(LibraryModel::Title, QHeaderView::Stretch);
     header->setSectionResizeMode(LibraryModel::File, QHeaderView::Stretch);
-    header->resizeSection(LibraryModel::Model, 180);
+    header->resizeSection(LibraryModel::Model, 240);
     header->resizeSection(LibraryModel::Size, 70);
     header->resizeSection(LibraryModel::LastPlayed, 125);
     header->resizeSection(LibraryModel::PlayTime, 90);
@@ -166,7 +166,7 @@ QWidget *LibraryWindow::BuildBottom()
     progress_ = new QProgressBar(bottom);
     progress_->setObjectName(QStringLiteral("Reading"));
     progress_->setFormat(QStringLiteral("Reading %v of %m"));
-    progress_->setMaximumWidth(260);
+    progress_->setFixedWidth(progress_->fontMetrics().horizontalAdvance(QStringLiteral("Reading 888,888 of 888,888")) + 24);
     progress_->hide();
     row->addWidget(progress_);
     problem_ = new QLabel(bottom);
