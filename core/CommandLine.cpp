@@ -72,6 +72,10 @@ CommandLine ParseCommandLine(const std::vector<std::string> &arguments)
             line.newWindow = true;
             continue;
         }
+        if (argument == "--library") {
+            line.library = true;
+            continue;
+        }
         std::string_view name(argument);
         name.remove_prefix(argument.compare(0, 2, "--") == 0 ? 2 : 1);
         line.styleGiven = line.styleGiven || name == "style" || name.substr(0, 6) == "style=";
@@ -91,7 +95,7 @@ CommandLine ParseCommandLine(const std::vector<std::string> &arguments)
 
 std::string UsageText(const std::string &program)
 {
-    return "Usage: " + program + " [--data-folder] [--new-window] [Qt options] [ROM|FOLDER]\n"
+    return "Usage: " + program + " [--data-folder] [--new-window] [--library] [Qt options] [ROM|FOLDER]\n"
            "Pick a Game Boy ROM and start the vexa emulator with it. With a ROM,\n"
            "its folder is shown and the ROM is selected as if clicked; with a\n"
            "folder, that folder is shown. When a launcher is open already, the ROM\n"
@@ -101,6 +105,8 @@ std::string UsageText(const std::string &program)
            "                 when missing: images/, saves/ and rsave/ are there;\n"
            "                 without it, the folder started from is used\n"
            "  --new-window   open a launcher of its own even when one is open\n"
+           "  --library      open the library window: every ROM of the library's\n"
+           "                 folders in one list (Ctrl+L in the launcher)\n"
            "  -h, --help     print this text and exit\n"
            "  --version      print the version and exit\n"
            "  --             take what follows as the ROM, even if it starts with '-'\n"

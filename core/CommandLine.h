@@ -12,6 +12,8 @@ struct CommandLine {
     bool dataFolder = false;
     // Open a window of its own even when a launcher runs already.
     bool newWindow = false;
+    // Open the library window too.
+    bool library = false;
     // The ROM to open, as given.
     std::optional<std::string> rom;
     // The toolkit's own options with their values, in their order, to be passed on.

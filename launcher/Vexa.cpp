@@ -11,6 +11,7 @@
 #include "launcher/RomArgument.h"
 #include "launcher/VexaLayout.h"
 #include "launcher/StartFailureBox.h"
+#include "library/LibraryOpening.h"
 #include "core/CartridgeTitle.h"
 #include "core/GameCount.h"
 #include "core/HeaderInspection.h"
@@ -112,6 +113,7 @@ Vexa::Vexa(QWidget *parent)
     Form_Load();
     LoadStoredEmulator();
     setAcceptDrops(true);
+    library_ = new LibraryOpening(this, File1);
 }
 
 Vexa::~Vexa()

@@ -25,6 +25,7 @@ class DirListBox;
 class DriveListBox;
 class EventLabel;
 class FileListBox;
+class LibraryOpening;
 class Frame;
 class QCheckBox;
 class ComboBox;
@@ -48,6 +49,8 @@ public:
     QString Game;
 
     frmAbout *About() const { return about_; }
+    // Opens the library window (Ctrl+L, the file list's context menu).
+    LibraryOpening *Library() const { return library_; }
 
     // Shows the folder of a ROM file (stored like any change of folder) and,
     // once it is listed, selects the ROM as a click on it would.
@@ -162,6 +165,7 @@ private:
     void RunDown_Click();
 
     QPointer<frmAbout> about_;
+    LibraryOpening *library_ = nullptr;
     RomInspector *inspector_ = nullptr;
     SettingsWriter settings_;
     QHash<QString, QString> folderOnDrive_;

@@ -1,4 +1,5 @@
 #include "Vexa.h"
+#include "library/LibraryOpening.h"
 
 #include "core/CommandLine.h"
 #include "platform/Background.h"
@@ -108,9 +109,14 @@ int main(int argc, char *argv[])
             window.OpenPath(DecodeFileName(QByteArray::fromStdString(rom)), false);
         // A first start from the menu opens on the user's home folder, the
         // lists shown, so the first thing seen is where to pick ROMs.
-        if (line.dataFolder && !line.rom && !window.FolderStored())
+        // It also says where the library is, which has no control in the window.
+        if (line.dataFolder && !line.rom && !window.FolderStored()) {
             window.OfferFolder(DecodeFileName(QByteArray::fromStdString(HomeFolder())));
+            window.Library()->SayWhere();
+        }
         window.show();
+        if (line.library)
+            window.Library()->Open();
         status = QApplication::exec();
     }
     // A read stuck on a share that never answers still holds its thread: it

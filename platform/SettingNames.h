@@ -15,6 +15,8 @@ inline const QString TotGames = QStringLiteral("TotGames");
 // The emulator program picked with "Find vexa…", started instead of vexa on
 // the PATH; absent or empty for vexa on the PATH.
 inline const QString EmulatorPath = QStringLiteral("EmulatorPath");
+// The library window's size and position (QWidget::saveGeometry, in base64).
+inline const QString LibraryGeometry = QStringLiteral("LibraryGeometry");
 
 // A key as QSettings names it, "Options/RomPath".
 inline QString Path(const QString &key)

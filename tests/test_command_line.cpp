@@ -33,6 +33,7 @@ QString Summary(const CommandLine &line)
         toolkit << QString::fromStdString(argument);
     text += line.dataFolder ? QStringLiteral(" data-folder") : QString();
     text += line.newWindow ? QStringLiteral(" new-window") : QString();
+    text += line.library ? QStringLiteral(" library") : QString();
     text += line.rom ? QStringLiteral(" rom=[%1]").arg(QString::fromStdString(*line.rom)) : QString();
     text += toolkit.isEmpty() ? QString() : QStringLiteral(" qt=[%1]").arg(toolkit.join(QLatin1Char(' ')));
     return text + (line.styleGiven ? QStringLiteral(" style") : QString());
@@ -91,6 +92,7 @@ void TestCommandLine::parse_data()
     row("nothing", {}, "start");
     row("menu entry", {"--data-folder", "/roms/a b.gb"}, "start data-folder rom=[/roms/a b.gb]");
     row("a window of its own", {"x.gb", "--new-window"}, "start new-window rom=[x.gb]");
+    row("library from the menu", {"--data-folder", "--library"}, "start data-folder library");
     row("help ends the reading", {"-h", "--bogus"}, "help");
     row("version", {"x.gb", "--version"}, "version");
     row("unknown", {"x.gb", "--bogus"}, "error: unknown option '--bogus'");

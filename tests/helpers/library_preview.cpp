@@ -1,0 +1,105 @@
+// Shows the library window on a small made-up collection, for a look and a
+// screenshot: library_preview [search text [picture.png]]. With a picture
+// named, the window's part of the screen is saved there once the window is
+// drawn, and the program ends. Its settings go to a temporary folder.
+#include "library/LibraryWindow.h"
+#include "platform/Fonts.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTimer>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Sample {
+    const char *file;
+    int sizeKb;
+    std::uint8_t colour, superFlag;
+    bool favourite;
+    int daysAgo; // 0: never played
+    int minutes;
+};
+
+const Sample kSamples[] = {
+    {"Nintendo/Legend of Zelda, The - Link's Awakening DX (USA, Europe) (Rev 2).gbc", 1024, 0x80, 0x00, true, 1, 754},
+    {"Nintendo/Legend of Zelda, The - Link's Awakening (USA, Europe) (Rev 2).gb", 512, 0x00, 0x00, false, 40, 95},
+    {"Nintendo/Legend of Zelda, The - Oracle of Ages (USA).zip: Oracle of Ages (USA).gbc", 1024, 0xC0, 0x00, false, 0, 0},
+    {"Nintendo/Legend of Zelda, The - Oracle of Seasons (USA).zip: Oracle of Seasons (USA).gbc", 1024, 0xC0, 0x00, true, 3, 1312},
+    {"Nintendo/Kirby's Dream Land (USA, Europe).gb", 256, 0x00, 0x00, false, 12, 48},
+    {"Nintendo/Kirby's Dream Land 2 (USA, Europe) (SGB Enhanced).gb", 512, 0x00, 0x03, true, 2, 203},
+    {"Nintendo/Pok\u00e9mon - Edici\u00f3n Amarilla (Spain) (SGB Enhanced).gbc", 1024, 0x80, 0x03, false, 0, 0},
+    {"Nintendo/Pokemon - Yellow Version (USA, Europe) (SGB Enhanced).gbc", 1024, 0x80, 0x03, true, 0, 2941},
+    {"Nintendo/Tetris (World) (Rev 1).gb", 32, 0x00, 0x00, false, 5, 30},
+    {"Nintendo/Tetris DX (World).gbc", 512, 0x80, 0x03, false, 0, 0},
+    {"Nintendo/Metroid II - Return of Samus (World).gb", 256, 0x00, 0x00, false, 0, 0},
+    {"Nintendo/Wario Land - Super Mario Land 3 (World).gb", 512, 0x00, 0x00, false, 9, 66},
+    {"Konami/Castlevania II - Belmont's Revenge (USA, Europe).gb", 128, 0x00, 0x00, false, 0, 0},
+    {"Capcom/Mega Man V (USA) (SGB Enhanced).gb", 512, 0x00, 0x03, false, 0, 0},
+    {"Homebrew/\u00c9cole des Sorci\u00e8res (France).gb", 64, 0x00, 0x00, false, 0, 0},
+    {"Homebrew/Stra\u00dfenfeger (Germany).gbc", 128, 0x80, 0x00, false, 0, 0},
+    {"Archives.zip: Donkey Kong Land (USA, Europe) (SGB Enhanced).gb", 512, 0x00, 0x03, false, 0, 0},
+    {"Archives.zip: Super Mario Land 2 - 6 Golden Coins (USA, Europe) (Rev 2).gb", 512, 0x00, 0x00, false, 20, 120},
+};
+
+LibraryRecord Make(const Sample &sample, int index)
+{
+    LibraryRecord record;
+    record.root = QStringLiteral("/home/me/Games/Game Boy");
+    record.file = QString::fromUtf8(sample.file);
+    const qsizetype colon = record.file.indexOf(QStringLiteral(": "));
+    record.path = record.root + QLatin1Char('/') + (colon < 0 ? record.file : record.file.left(colon));
+    if (colon >= 0)
+        record.entry = record.file.mid(colon + 2).toStdString();
+    record.size = qint64(sample.sizeKb) * 1024;
+    record.sha1 = QByteArray::number(index).leftJustified(20, '.');
+    record.header.assign(0x150, 0);
+    QByteArray title = QFileInfo(record.file).completeBaseName().toLatin1().toUpper().left(15);
+    std::copy(title.begin(), title.end(), record.header.begin() + 0x134);
+    record.header[0x143] = sample.colour;
+    record.header[0x146] = sample.superFlag;
+    record.header[0x14B] = 0x33;
+    record.favourite = sample.favourite;
+    record.lastPlayedMs = sample.daysAgo
+        ? QDateTime::currentMSecsSinceEpoch() - qint64(sample.daysAgo) * 86400000 - index * 3600000 : 0;
+    record.playSeconds = qint64(sample.minutes) * 60;
+    record.launches = sample.minutes / 25 + (sample.daysAgo ? 1 : 0);
+    return record;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    MapWindowsFonts();
+    LibraryWindow window;
+    std::vector<LibraryRecord> records;
+    int index = 0;
+    for (const Sample &sample : kSamples)
+        records.push_back(Make(sample, index++));
+    window.SetRecords(std::move(records));
+    window.SetRoots({QStringLiteral("/home/me/Games/Game Boy"), QStringLiteral("/mnt/nas/roms")});
+    window.SetProgress(1843, 3000);
+    window.RootUnreachable(QStringLiteral("/mnt/nas/roms"));
+    window.resize(1100, 640);
+    window.Open();
+    if (argc > 1)
+        window.SearchField()->setText(QString::fromLocal8Bit(argv[1]));
+    if (argc > 2) {
+        const QString picture = QString::fromLocal8Bit(argv[2]);
+        QTimer::singleShot(1500, &window, [picture, &window] {
+            const QRect place = window.frameGeometry();
+            QGuiApplication::primaryScreen()->grabWindow(0, place.x(), place.y(), place.width(), place.height()).save(picture);
+            QApplication::quit();
+        });
+    }
+    return QApplication::exec();
+}
