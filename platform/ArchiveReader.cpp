@@ -188,6 +188,37 @@ ArchiveRoms ListArchiveRoms(const std::string &path, const FilePattern &pattern)
     return roms;
 }
 
+bool ReadArchiveRoms(const std::string &path, const FilePattern &pattern,
+                     const std::function<void(const std::string &entry, const std::vector<std::uint8_t> &bytes)> &visit,
+                     std::vector<std::string> *refusals, std::string *why)
+{
+    OpenArchive archive(path);
+    std::vector<std::uint8_t> bytes;
+    while (archive_entry *entry = archive.Next()) {
+        if (Libarchive().entry_filetype(entry) == AE_IFDIR)
+            continue;
+        std::string name = EntryName(entry);
+        if (!pattern.Matches(EntryBaseName(name)))
+            continue;
+        const std::string refusal = EntryRefusal(entry, name);
+        if (!refusal.empty()) {
+            if (refusals)
+                refusals->push_back(name.append(": ").append(refusal));
+            continue;
+        }
+        bytes.clear();
+        if (!archive.ReadData(kMaxEntryBytes, [&](const char *data, std::size_t size) {
+                bytes.insert(bytes.end(), data, data + size);
+                return true;
+            }))
+            break;
+        visit(name, bytes);
+    }
+    if (why && !archive.IsOpen())
+        *why = archive.Why();
+    return archive.IsOpen();
+}
+
 bool ReadArchiveEntryHead(const std::string &path, const std::string &entry, std::size_t length,
                           std::vector<std::uint8_t> &bytes, std::string *why)
 {

@@ -7,7 +7,7 @@
 # start-up and the first full list are timed through the X server).
 set -euo pipefail
 
-packages=(cmake ninja-build g++ python3 qt6-base-dev libgl-dev libarchive-dev fonts-liberation fonts-dejavu-core)
+packages=(cmake ninja-build g++ python3 qt6-base-dev libgl-dev libarchive-dev libsqlite3-dev zlib1g-dev fonts-liberation fonts-dejavu-core)
 if [ "${1:-run}" = "test" ]; then
     packages+=(clang libclang-rt-14-dev clang-tidy xvfb xauth xdotool x11-utils
                desktop-file-utils appstream libarchive-tools dpkg-dev debhelper file lintian librsvg2-bin fuse3 python3-fusepy
