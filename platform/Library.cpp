@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <condition_variable>
 #include <deque>
+#include <future>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -234,9 +235,12 @@ void Library::StartScan(const QString &root)
                 reader = shared.reader;
             }
             // The reading holds the shared state, never the store: it hands
-            // its steps to the writer's queue.
+            // its steps to the writer's queue. It lists the folders while the
+            // store reads what it knows of them.
             std::shared_ptr<Shared> state = shared.shared_from_this();
-            shared.scanLane.Run<bool>([state, root, reader, known = writer.store.Known(root)]() mutable {
+            auto known = std::make_shared<std::promise<QHash<QByteArray, FileStamp>>>();
+            std::shared_future<QHash<QByteArray, FileStamp>> stored = known->get_future().share();
+            shared.scanLane.Run<bool>([state, root, reader, stored] {
                 ScanSink sink;
                 const auto heard = [state, root](auto change) {
                     const std::lock_guard<std::mutex> lock(state->mutex);
@@ -253,13 +257,15 @@ void Library::StartScan(const QString &root)
                         [root, steps](Writer &writer, Shared &) { writer.store.IsOpen() && writer.store.Apply(root, *steps); },
                         true);
                 };
-                const QString why = ScanRoot(root, state->pattern, std::move(known), *reader, sink);
+                const QString why = ScanRoot(
+                    root, state->pattern, [&] { return stored.get(); }, *reader, sink);
                 const std::lock_guard<std::mutex> lock(state->mutex);
                 state->scans[root].finished = true;
                 if (!why.isEmpty())
                     state->problems.append(why);
                 return true;
             });
+            known->set_value(writer.store.Known(root));
         },
         false);
 }

@@ -26,6 +26,8 @@ constexpr std::size_t kHeaderBytes = 0x150;
 // A step is handed to the store after this many files read, or this long.
 constexpr std::size_t kStepFiles = 256;
 constexpr auto kStepTime = std::chrono::milliseconds(250);
+// Folders deeper than this are left out: each level holds a descriptor open.
+constexpr int kMaxDepth = 64;
 
 // A file below the root worth looking at.
 struct Found {
@@ -50,18 +52,17 @@ FileStamp StampOf(const struct stat &info)
                      static_cast<qint64>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
 }
 
-// Lists the matching files and archives of one folder into found, and its
-// subfolders (real ones, never links) into folders.
-bool ListFolder(const QByteArray &path, const QByteArray &relative, const FilePattern &pattern,
-                std::vector<Found> &found, std::vector<QByteArray> &folders)
+// Lists the matching files and archives below an open folder into found,
+// folders of any depth, never through a link; a folder that cannot be read
+// is added to unreadable. The folder is closed here.
+void ListFolder(int fd, const QByteArray &relative, const FilePattern &pattern, std::vector<Found> &found,
+                std::vector<QByteArray> &unreadable, const std::function<void()> &listed, int depth)
 {
-    const int fd = open(path.constData(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
     DIR *dir = fdopendir(fd);
     if (!dir) {
         close(fd);
-        return false;
+        unreadable.push_back(relative + '/');
+        return;
     }
     const QByteArray prefix = relative.isEmpty() ? QByteArray() : relative + '/';
     while (const dirent *entry = readdir(dir)) {
@@ -76,7 +77,12 @@ bool ListFolder(const QByteArray &path, const QByteArray &relative, const FilePa
             type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISLNK(info.st_mode) ? DT_LNK : S_ISREG(info.st_mode) ? DT_REG : 0;
         }
         if (type == DT_DIR) {
-            folders.push_back(prefix + name);
+            // Opened from its parent, never through a link: no loop.
+            const int sub = depth < kMaxDepth ? openat(fd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC) : -1;
+            if (sub < 0)
+                unreadable.push_back(prefix + name + '/');
+            else
+                ListFolder(sub, prefix + name, pattern, found, unreadable, listed, depth + 1);
             continue;
         }
         if (type != DT_REG && type != DT_LNK)
@@ -90,7 +96,7 @@ bool ListFolder(const QByteArray &path, const QByteArray &relative, const FilePa
         found.push_back(Found{prefix + name, StampOf(info), archive});
     }
     closedir(dir);
-    return true;
+    listed();
 }
 
 ScannedRom Hashed(const QByteArray &relative, const std::string &entry, const FileStamp &stamp,
@@ -138,8 +144,8 @@ bool LibraryReader::ReadArchive(const QByteArray &path, const FilePattern &patte
     return ReadArchiveRoms(path.toStdString(), pattern, visit, nullptr, why);
 }
 
-QString ScanRoot(const QString &root, const FilePattern &pattern, QHash<QByteArray, FileStamp> known,
-                 LibraryReader &reader, const ScanSink &sink)
+QString ScanRoot(const QString &root, const FilePattern &pattern, const KnownFiles &knownFiles, LibraryReader &reader,
+                 const ScanSink &sink)
 {
     QByteArray base = EncodeFileName(root);
     while (base.size() > 1 && base.endsWith('/'))
@@ -148,18 +154,12 @@ QString ScanRoot(const QString &root, const FilePattern &pattern, QHash<QByteArr
 
     // Every folder first, so the count is known before the slow part.
     std::vector<Found> found;
-    std::vector<QByteArray> folders{QByteArray()};
     std::vector<QByteArray> unreadable;
-    while (!folders.empty()) {
-        const QByteArray relative = std::move(folders.back());
-        folders.pop_back();
-        if (!ListFolder(full(relative), relative, pattern, found, folders)) {
-            if (relative.isEmpty())
-                return QStringLiteral("The folder %1 cannot be read: %2").arg(root, QString::fromLocal8Bit(std::strerror(errno)));
-            unreadable.push_back(relative + '/');
-        }
-        sink.progress(0);
-    }
+    const int top = open(base.constData(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
+    if (top < 0)
+        return QStringLiteral("The folder %1 cannot be read: %2").arg(root, QString::fromLocal8Bit(std::strerror(errno)));
+    ListFolder(top, QByteArray(), pattern, found, unreadable, [&] { sink.progress(0); }, 0);
+    QHash<QByteArray, FileStamp> known = knownFiles();
     sink.listed(static_cast<int>(found.size()));
 
     LibraryBatch batch;
@@ -201,7 +201,9 @@ QString ScanRoot(const QString &root, const FilePattern &pattern, QHash<QByteArr
                 firstFailure = DecodeFileName(file.relative) + QStringLiteral(": ") + QString::fromLocal8Bit(why.c_str());
             }
         }
-        sink.progress(++done);
+        // Told every so often: each telling takes a lock.
+        if (++done % 64 == 0 || done == static_cast<int>(found.size()))
+            sink.progress(done);
         if (batch.replaced.size() >= kStepFiles || std::chrono::steady_clock::now() - lastStep >= kStepTime)
             step();
     }

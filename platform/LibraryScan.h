@@ -37,6 +37,11 @@ struct ScanSink {
     std::function<void(LibraryBatch &&batch)> store;
 };
 
+// The files read before under the root, by their path below it, with their
+// stamps: asked for once the folders are listed, so the store can read them
+// meanwhile.
+using KnownFiles = std::function<QHash<QByteArray, FileStamp>()>;
+
 // Reads a root: every file below it (folders of any depth; links to folders
 // are not followed, hidden names are left out) whose name the pattern takes,
 // and the ROMs inside its zip and 7z archives, with the CRC32 and SHA-1 of
@@ -44,5 +49,5 @@ struct ScanSink {
 // known is not read again; a file of known no longer there is told vanished.
 // Returns an empty string, or one line saying why the root or some of its
 // files could not be read.
-QString ScanRoot(const QString &root, const FilePattern &pattern, QHash<QByteArray, FileStamp> known,
-                 LibraryReader &reader, const ScanSink &sink);
+QString ScanRoot(const QString &root, const FilePattern &pattern, const KnownFiles &knownFiles, LibraryReader &reader,
+                 const ScanSink &sink);

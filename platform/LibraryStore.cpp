@@ -286,6 +286,8 @@ bool LibraryStore::OpenFile(bool *damaged)
     }
     // One launcher at a time: the lock taken by the first write is held
     // while the store is open, and the log needs no shared memory then.
+    // Pages read through a mapping rather than copied in one read each.
+    Exec(db_, "PRAGMA mmap_size = 268435456");
     if (!Exec(db_, "PRAGMA locking_mode = EXCLUSIVE") || !Exec(db_, "PRAGMA journal_mode = WAL") ||
         !Exec(db_, "BEGIN IMMEDIATE") || !Exec(db_, "COMMIT")) {
         *damaged = IsDamage(Sqlite().extended_errcode(db_));
@@ -375,7 +377,12 @@ bool LibraryStore::KeepOnlyRoots(const QStringList &roots)
 QHash<QByteArray, FileStamp> LibraryStore::Known(const QString &root)
 {
     QHash<QByteArray, FileStamp> known;
-    Statement rows(db_, "SELECT path, device, inode, size, mtime FROM files WHERE root = ?");
+    // Read straight through the table: through the index on the root each
+    // row would be one more lookup.
+    Statement count(db_, "SELECT count(*) FROM files NOT INDEXED WHERE root = ?");
+    if (count.Bind(1, root).Step() == SQLITE_ROW)
+        known.reserve(static_cast<qsizetype>(count.Int(0)));
+    Statement rows(db_, "SELECT path, device, inode, size, mtime FROM files NOT INDEXED WHERE root = ?");
     rows.Bind(1, root);
     while (rows.Ready() && rows.Step() == SQLITE_ROW)
         known.insert(rows.Bytes(0), FileStamp{rows.Int(1), rows.Int(2), rows.Int(3), rows.Int(4)});
