@@ -165,10 +165,14 @@ bool FindEntry(OpenArchive &archive, const std::string &wanted, std::string *why
 
 } // namespace
 
-ArchiveRoms ListArchiveRoms(const std::string &path, const FilePattern &pattern)
+namespace {
+
+// Calls take(name) for each entry whose last part the pattern takes and that
+// is taken as a ROM, in the archive's order, until it returns false; a
+// refused one goes to refusals as "name: why".
+template <typename Take>
+void EachRomEntry(OpenArchive &archive, const FilePattern &pattern, std::vector<std::string> *refusals, Take take)
 {
-    ArchiveRoms roms;
-    OpenArchive archive(path);
     while (archive_entry *entry = archive.Next()) {
         if (Libarchive().entry_filetype(entry) == AE_IFDIR)
             continue;
@@ -176,11 +180,25 @@ ArchiveRoms ListArchiveRoms(const std::string &path, const FilePattern &pattern)
         if (!pattern.Matches(EntryBaseName(name)))
             continue;
         const std::string refusal = EntryRefusal(entry, name);
-        if (refusal.empty())
-            roms.entries.push_back(name);
-        else
-            roms.refusals.push_back(name.append(": ").append(refusal));
+        if (!refusal.empty()) {
+            if (refusals)
+                refusals->push_back(name.append(": ").append(refusal));
+        } else if (!take(name)) {
+            return;
+        }
     }
+}
+
+} // namespace
+
+ArchiveRoms ListArchiveRoms(const std::string &path, const FilePattern &pattern)
+{
+    ArchiveRoms roms;
+    OpenArchive archive(path);
+    EachRomEntry(archive, pattern, &roms.refusals, [&](const std::string &name) {
+        roms.entries.push_back(name);
+        return true;
+    });
     if (!archive.IsOpen()) {
         roms.entries.clear();
         roms.refusals.push_back(archive.Why());
@@ -194,26 +212,16 @@ bool ReadArchiveRoms(const std::string &path, const FilePattern &pattern,
 {
     OpenArchive archive(path);
     std::vector<std::uint8_t> bytes;
-    while (archive_entry *entry = archive.Next()) {
-        if (Libarchive().entry_filetype(entry) == AE_IFDIR)
-            continue;
-        std::string name = EntryName(entry);
-        if (!pattern.Matches(EntryBaseName(name)))
-            continue;
-        const std::string refusal = EntryRefusal(entry, name);
-        if (!refusal.empty()) {
-            if (refusals)
-                refusals->push_back(name.append(": ").append(refusal));
-            continue;
-        }
+    EachRomEntry(archive, pattern, refusals, [&](const std::string &name) {
         bytes.clear();
         if (!archive.ReadData(kMaxEntryBytes, [&](const char *data, std::size_t size) {
                 bytes.insert(bytes.end(), data, data + size);
                 return true;
             }))
-            break;
+            return false;
         visit(name, bytes);
-    }
+        return true;
+    });
     if (why && !archive.IsOpen())
         *why = archive.Why();
     return archive.IsOpen();
