@@ -142,6 +142,8 @@ public:
     }
 
     void SetWhy(std::string why) { why_ = std::move(why); }
+    // What is unpacked from now on counts towards the bound afresh.
+    void RestartCount() { unpacked_ = 0; }
 
 private:
     bool WithinUnpackBound()
@@ -212,35 +214,79 @@ bool FindEntry(OpenArchive &archive, const std::string &wanted, std::string *why
 
 } // namespace
 
-ArchiveRoms ListArchiveRoms(const std::string &path, const FilePattern &pattern)
+namespace {
+
+// Calls take(name) for each entry whose last part the pattern takes and that
+// is taken as a ROM, in the archive's order, until it returns false; a
+// refused one goes to refusals as "name: why".
+template <typename Take>
+void EachRomEntry(OpenArchive &archive, const FilePattern &pattern, bool reading, std::vector<std::string> *refusals,
+                  Take take)
 {
-    ArchiveRoms roms;
-    OpenArchive archive(path);
     std::size_t nameBytes = 0;
     while (archive_entry *entry = archive.Next()) {
-        if (!archive.Pass(entry, false))
-            break;
         if (Libarchive().entry_filetype(entry) == AE_IFDIR)
             continue;
         std::string name = EntryName(entry);
-        if (!pattern.Matches(EntryBaseName(name)))
+        const bool matches = pattern.Matches(EntryBaseName(name));
+        const std::string refusal = matches ? EntryRefusal(entry, name) : std::string();
+        // An entry that is not read is gone past, counted.
+        if ((!reading || !matches || !refusal.empty()) && !archive.Pass(entry, reading))
+            break;
+        if (!matches)
             continue;
         nameBytes += name.size();
         if (nameBytes > kMaxArchiveNameBytes) {
             archive.SetWhy("its names take more than " + std::to_string(kMaxArchiveNameBytes / kMegabyte) + " MB");
             break;
         }
-        const std::string refusal = EntryRefusal(entry, name);
-        if (refusal.empty())
-            roms.entries.push_back(name);
-        else
-            roms.refusals.push_back(name.append(": ").append(refusal));
+        if (!refusal.empty()) {
+            if (refusals)
+                refusals->push_back(name.append(": ").append(refusal));
+        } else if (!take(name)) {
+            return;
+        }
     }
+}
+
+} // namespace
+
+ArchiveRoms ListArchiveRoms(const std::string &path, const FilePattern &pattern)
+{
+    ArchiveRoms roms;
+    OpenArchive archive(path);
+    EachRomEntry(archive, pattern, &roms.refusals, [&](const std::string &name) {
+        roms.entries.push_back(name);
+        return true;
+    });
     if (!archive.IsOpen()) {
         roms.entries.clear();
         roms.refusals.assign(1, archive.Why());
     }
     return roms;
+}
+
+bool ReadArchiveRoms(const std::string &path, const FilePattern &pattern,
+                     const std::function<void(const std::string &entry, const std::vector<std::uint8_t> &bytes)> &visit,
+                     std::vector<std::string> *refusals, std::string *why)
+{
+    OpenArchive archive(path);
+    std::vector<std::uint8_t> bytes;
+    EachRomEntry(archive, pattern, true, refusals, [&](const std::string &name) {
+        bytes.clear();
+        if (!archive.ReadData(kMaxEntryBytes, [&](const char *data, std::size_t size) {
+                bytes.insert(bytes.end(), data, data + size);
+                return true;
+            }))
+            return false;
+        // The way to the next ROM is counted from here.
+        archive.RestartCount();
+        visit(name, bytes);
+        return true;
+    });
+    if (why && !archive.IsOpen())
+        *why = archive.Why();
+    return archive.IsOpen();
 }
 
 bool ReadArchiveEntryHead(const std::string &path, const std::string &entry, std::size_t length,

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,14 @@ struct ArchiveRoms {
 };
 
 ArchiveRoms ListArchiveRoms(const std::string &path, const FilePattern &pattern);
+
+// Reads every entry whose last part the pattern takes, in the archive's
+// order, handing each one taken its name and all its bytes; a refused entry
+// is left out and its line added to refusals. Returns false, with why set,
+// when the archive cannot be read to its end.
+bool ReadArchiveRoms(const std::string &path, const FilePattern &pattern,
+                     const std::function<void(const std::string &entry, const std::vector<std::uint8_t> &bytes)> &visit,
+                     std::vector<std::string> *refusals, std::string *why);
 
 // Reads at most length bytes from the start of an entry's data. Returns false,
 // with why set, when the entry is missing, refused or unreadable, or when

@@ -1,0 +1,369 @@
+#include "Library.h"
+
+#include "LibraryScan.h"
+#include "LibraryStore.h"
+#include "SettingNames.h"
+#include "Settings.h"
+
+#include "core/FilePattern.h"
+
+#include <QDateTime>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <condition_variable>
+#include <deque>
+#include <future>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <unordered_map>
+#include <utility>
+
+namespace {
+
+// The ROMs the library lists: the file list's pattern.
+constexpr const char *kRomPattern = "*.gb; *.sgb; *cgb; *.gbc";
+
+qint64 NowMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+} // namespace
+
+// What the window's thread, the writer and the readings of the roots share,
+// under its mutex.
+struct Library::Shared : std::enable_shared_from_this<Library::Shared> {
+    std::mutex mutex;
+    std::condition_variable idle;
+    std::deque<std::pair<Job, bool>> jobs; // and whether the job changes the records
+    bool running = false;
+    bool closing = false;
+
+    // Told back to the window.
+    std::optional<std::vector<LibraryRecord>> records;
+    std::optional<QStringList> storedRoots;
+    QStringList problems;
+
+    struct Scan {
+        int done = 0;
+        int total = 0;
+        qint64 heardMs = 0;
+        bool finished = false;
+        bool told = false;
+    };
+    std::map<QString, Scan> scans;
+
+    BackgroundLane scanLane{4};
+    std::shared_ptr<LibraryReader> reader = std::make_shared<LibraryReader>();
+    FilePattern pattern{kRomPattern};
+};
+
+// What only the writer touches, one thread at a time.
+struct Library::Writer {
+    explicit Writer(const QString &path) : store(path) {}
+    LibraryStore store;
+    std::unordered_map<int, qint64> plays; // token → the play's id
+    bool recordsChanged = false;
+};
+
+Library::Library(QObject *parent)
+    : Library(LibraryStore::DefaultPath(), ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::RomPath),
+              parent)
+{
+}
+
+Library::Library(const QString &databasePath, const QString &romFolder, QObject *parent)
+    : QObject(parent)
+    , shared_(std::make_shared<Shared>())
+    , store_(std::make_shared<Writer>(databasePath))
+    , romFolder_(romFolder)
+    , writer_(lane_, [this](std::optional<bool> ran) {
+        if (!ran) {
+            // No thread could be had: the next pump tries again.
+            const std::lock_guard<std::mutex> lock(shared_->mutex);
+            shared_->running = false;
+            shared_->idle.notify_all();
+        }
+        Pump();
+    })
+{
+    if (!romFolder_.isEmpty())
+        roots_.append(romFolder_);
+    pump_.setSingleShot(true);
+    pump_.setInterval(50);
+    connect(&pump_, &QTimer::timeout, this, &Library::Pump);
+}
+
+Library::~Library()
+{
+    const std::lock_guard<std::mutex> lock(shared_->mutex);
+    shared_->closing = true;
+}
+
+void Library::SetReader(std::shared_ptr<LibraryReader> reader)
+{
+    const std::lock_guard<std::mutex> lock(shared_->mutex);
+    shared_->reader = std::move(reader);
+}
+
+void Library::Queue(Job job, bool changesRecords)
+{
+    {
+        const std::lock_guard<std::mutex> lock(shared_->mutex);
+        shared_->jobs.emplace_back(std::move(job), changesRecords);
+    }
+    StartWriter();
+}
+
+void Library::StartWriter()
+{
+    {
+        const std::lock_guard<std::mutex> lock(shared_->mutex);
+        if (shared_->running || shared_->jobs.empty())
+            return;
+        shared_->running = true;
+    }
+    writer_.Start([shared = shared_, writer = store_] {
+        while (true) {
+            std::optional<std::pair<Job, bool>> job;
+            {
+                std::lock_guard<std::mutex> lock(shared->mutex);
+                if (!shared->jobs.empty()) {
+                    job.emplace(std::move(shared->jobs.front()));
+                    shared->jobs.pop_front();
+                } else if (!writer->recordsChanged) {
+                    shared->running = false;
+                    shared->idle.notify_all();
+                    return true;
+                }
+            }
+            if (job) {
+                job->first(*writer, *shared);
+                writer->recordsChanged = writer->recordsChanged || job->second;
+                const QString problem = writer->store.TakeProblem();
+                if (!problem.isEmpty()) {
+                    const std::lock_guard<std::mutex> lock(shared->mutex);
+                    shared->problems.append(problem);
+                }
+                continue;
+            }
+            // Nothing more queued: the window hears the list as it now is.
+            writer->recordsChanged = false;
+            std::vector<LibraryRecord> records;
+            if (writer->store.IsOpen())
+                records = writer->store.Records();
+            const std::lock_guard<std::mutex> lock(shared->mutex);
+            shared->records = std::move(records);
+        }
+    });
+    pump_.start();
+}
+
+void Library::Open()
+{
+    const QString romFolder = romFolder_;
+    Queue(
+        [romFolder](Writer &writer, Shared &shared) {
+            if (!writer.store.Open())
+                return;
+            QStringList roots = writer.store.Roots();
+            roots.removeAll(romFolder);
+            if (!romFolder.isEmpty())
+                roots.prepend(romFolder);
+            // Files under a folder no longer a root (the ROM folder changed) go; their history stays.
+            writer.store.KeepOnlyRoots(roots);
+            const std::lock_guard<std::mutex> lock(shared.mutex);
+            shared.storedRoots = roots;
+        },
+        true);
+}
+
+void Library::AddRoot(const QString &root)
+{
+    if (root.isEmpty() || roots_.contains(root))
+        return;
+    roots_.append(root);
+    Queue([root](Writer &writer, Shared &) { writer.store.IsOpen() && writer.store.AddRoot(root); }, false);
+    StartScan(root);
+}
+
+void Library::RemoveRoot(const QString &root)
+{
+    if (root == romFolder_ || !roots_.contains(root))
+        return;
+    roots_.removeAll(root);
+    Queue([root](Writer &writer, Shared &) { writer.store.IsOpen() && writer.store.RemoveRoot(root); }, true);
+}
+
+void Library::Rescan()
+{
+    for (const QString &root : roots_)
+        StartScan(root);
+}
+
+void Library::StartScan(const QString &root)
+{
+    {
+        const std::lock_guard<std::mutex> lock(shared_->mutex);
+        const auto scan = shared_->scans.find(root);
+        // A root still being read (or stuck) is left to that reading.
+        if (scan != shared_->scans.end() && !scan->second.finished)
+            return;
+        Shared::Scan &fresh = shared_->scans[root];
+        fresh = Shared::Scan();
+        fresh.heardMs = NowMs();
+    }
+    Queue(
+        [root](Writer &writer, Shared &shared) {
+            const auto finish = [&](const QString &why) {
+                const std::lock_guard<std::mutex> lock(shared.mutex);
+                shared.scans[root].finished = true;
+                if (!why.isEmpty())
+                    shared.problems.append(why);
+            };
+            if (!writer.store.IsOpen() || shared.closing)
+                return finish(QString());
+            if (!shared.scanLane.HasRoom())
+                return finish(QStringLiteral("The folder %1 is not read now: too many folders do not answer").arg(root));
+            std::shared_ptr<LibraryReader> reader;
+            {
+                const std::lock_guard<std::mutex> lock(shared.mutex);
+                reader = shared.reader;
+            }
+            // The reading holds the shared state, never the store: it hands
+            // its steps to the writer's queue. It lists the folders while the
+            // store reads what it knows of them.
+            std::shared_ptr<Shared> state = shared.shared_from_this();
+            auto known = std::make_shared<std::promise<QHash<QByteArray, FileStamp>>>();
+            std::shared_future<QHash<QByteArray, FileStamp>> stored = known->get_future().share();
+            shared.scanLane.Run<bool>([state, root, reader, stored] {
+                ScanSink sink;
+                const auto heard = [state, root](auto change) {
+                    const std::lock_guard<std::mutex> lock(state->mutex);
+                    Shared::Scan &scan = state->scans[root];
+                    change(scan);
+                    scan.heardMs = NowMs();
+                };
+                sink.listed = [&](int total) { heard([total](Shared::Scan &scan) { scan.total = total; }); };
+                sink.progress = [&](int done) { heard([done](Shared::Scan &scan) { scan.done = done; }); };
+                sink.store = [&](LibraryBatch &&batch) {
+                    auto steps = std::make_shared<LibraryBatch>(std::move(batch));
+                    const std::lock_guard<std::mutex> lock(state->mutex);
+                    state->jobs.emplace_back(
+                        [root, steps](Writer &writer, Shared &) { writer.store.IsOpen() && writer.store.Apply(root, *steps); },
+                        true);
+                };
+                const QString why = ScanRoot(
+                    root, state->pattern, [&] { return stored.get(); }, *reader, sink);
+                const std::lock_guard<std::mutex> lock(state->mutex);
+                state->scans[root].finished = true;
+                if (!why.isEmpty())
+                    state->problems.append(why);
+                return true;
+            });
+            known->set_value(writer.store.Known(root));
+        },
+        false);
+}
+
+void Library::SetFavourite(const QByteArray &sha1, bool on)
+{
+    Queue([sha1, on](Writer &writer, Shared &) { writer.store.IsOpen() && writer.store.SetFavourite(sha1, on); }, true);
+}
+
+int Library::RecordStart(const QByteArray &sha1)
+{
+    const int token = nextToken_++;
+    const qint64 started = QDateTime::currentMSecsSinceEpoch();
+    Queue(
+        [token, sha1, started](Writer &writer, Shared &) {
+            if (writer.store.IsOpen())
+                writer.plays[token] = writer.store.RecordStart(sha1, started);
+        },
+        true);
+    return token;
+}
+
+void Library::RecordEnd(int token, qint64 seconds)
+{
+    Queue(
+        [token, seconds](Writer &writer, Shared &) {
+            const auto play = writer.plays.find(token);
+            if (play == writer.plays.end())
+                return;
+            if (writer.store.IsOpen() && play->second >= 0)
+                writer.store.RecordEnd(play->second, std::max<qint64>(0, seconds));
+            writer.plays.erase(play);
+        },
+        true);
+}
+
+bool Library::Flush(int ms)
+{
+    bool done = false;
+    {
+        std::unique_lock<std::mutex> lock(shared_->mutex);
+        done = shared_->idle.wait_for(lock, std::chrono::milliseconds(ms),
+                                      [this] { return !shared_->running && shared_->jobs.empty(); });
+    }
+    Pump();
+    return done;
+}
+
+void Library::Pump()
+{
+    std::optional<std::vector<LibraryRecord>> records;
+    std::optional<QStringList> storedRoots;
+    QStringList problems;
+    QStringList unreachable;
+    int done = 0;
+    int total = 0;
+    bool reading = false;
+    bool busy = false;
+    {
+        const std::lock_guard<std::mutex> lock(shared_->mutex);
+        records.swap(shared_->records);
+        storedRoots.swap(shared_->storedRoots);
+        problems.swap(shared_->problems);
+        const qint64 now = NowMs();
+        for (auto &[root, scan] : shared_->scans) {
+            done += scan.done;
+            total += scan.total;
+            reading = reading || !scan.finished;
+            if (!scan.finished && !scan.told && now - scan.heardMs > unreachableMs_) {
+                scan.told = true;
+                unreachable.append(root);
+            }
+        }
+        // A round of readings is over when none is left: its counts go.
+        if (!reading)
+            shared_->scans.clear();
+        busy = shared_->running || !shared_->jobs.empty();
+    }
+    for (const QString &line : problems) {
+        std::fprintf(stderr, "vexa-launcher: %s\n", line.toLocal8Bit().constData());
+        emit Problem(line);
+    }
+    if (storedRoots) {
+        roots_ = *storedRoots;
+        Rescan();
+    }
+    if (records)
+        emit RecordsRead(*records);
+    if (total > 0 && (done != lastDone_ || total != lastTotal_)) {
+        lastDone_ = done;
+        lastTotal_ = total;
+        emit Progress(done, total);
+    }
+    if (!reading)
+        lastDone_ = lastTotal_ = -1;
+    for (const QString &root : unreachable)
+        emit RootUnreachable(root);
+    StartWriter();
+    if (busy || reading)
+        pump_.start();
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "platform/Background.h"
+#include "platform/LibraryRecord.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class LibraryReader;
+
+// The library as the windows see it, on the window's thread. The window's
+// thread never opens the database and never waits for it: each call is queued
+// and the store does the work on a background thread, one piece at a time in
+// the order given; the roots are read on threads of their own. What comes
+// back is told by the signals. The stored ROM folder (RomPath) is the first
+// root and cannot be removed.
+class Library : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The database in the data folder; the ROM folder from the settings.
+    explicit Library(QObject *parent = nullptr);
+    Library(const QString &databasePath, const QString &romFolder, QObject *parent = nullptr);
+    ~Library() override;
+
+    // Where the files' bytes come from (tests); set before Open.
+    void SetReader(std::shared_ptr<LibraryReader> reader);
+    // How long a root may give nothing before it is told unreachable (10 s).
+    void SetUnreachableAfter(int ms) { unreachableMs_ = ms; }
+
+    // Opens the store, tells what it holds, then reads the roots.
+    void Open();
+    QStringList Roots() const { return roots_; }
+    void AddRoot(const QString &root);
+    void RemoveRoot(const QString &root);
+    // Reads every root again; a root still being read is left to it.
+    void Rescan();
+
+    void SetFavourite(const QByteArray &sha1, bool on);
+    // A play of that content starts now; the token ends it. When the
+    // launcher closes first, the start stays recorded with its time unknown.
+    int RecordStart(const QByteArray &sha1);
+    void RecordEnd(int token, qint64 seconds);
+
+    // Waits at most ms milliseconds for the store to finish the work given
+    // so far, reads of roots left aside; true when it did. For the end of
+    // the program and for tests.
+    bool Flush(int ms);
+
+signals:
+    // Every ROM of the library: after Open and after each step of a reading.
+    void RecordsRead(const std::vector<LibraryRecord> &records);
+    // Files looked at and files to look at, over the roots being read.
+    void Progress(int done, int total);
+    // A root that gave nothing for too long; the rest goes on without it.
+    void RootUnreachable(const QString &root);
+    // One line for the window and the standard error.
+    void Problem(const QString &line);
+
+private:
+    struct Shared;
+    struct Writer;
+    using Job = std::function<void(Writer &, Shared &)>;
+
+    void Queue(Job job, bool changesRecords);
+    void StartWriter();
+    void StartScan(const QString &root);
+    void Pump();
+
+    std::shared_ptr<Shared> shared_;
+    std::shared_ptr<Writer> store_;
+    QStringList roots_;
+    QString romFolder_;
+    int unreachableMs_ = 10000;
+    int nextToken_ = 1;
+    int lastDone_ = -1;
+    int lastTotal_ = -1;
+    // One writer runs at a time; the second place is for the moment a writer
+    // that found nothing more to do takes to end.
+    BackgroundLane lane_{2};
+    LatestRequest<bool> writer_;
+    QTimer pump_;
+};

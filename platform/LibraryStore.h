@@ -1,0 +1,81 @@
+#pragma once
+
+#include "platform/LibraryFile.h"
+#include "platform/LibraryRecord.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+#include <vector>
+
+struct sqlite3;
+
+// The library's database, $XDG_DATA_HOME/vexa/library.sqlite (SQLite, write-
+// ahead log): the roots, the files read under them with their hashes, and the
+// history of each content, keyed by its SHA-1, with every play. One launcher
+// holds it at a time (exclusive locking); one thread at a time uses an object.
+// A call that fails leaves the reason in Problem(), one line for the user.
+class LibraryStore
+{
+public:
+    // The schema this program writes; older files are brought up to it.
+    static constexpr int kVersion = 2;
+
+    explicit LibraryStore(QString path);
+    ~LibraryStore();
+    LibraryStore(const LibraryStore &) = delete;
+    LibraryStore &operator=(const LibraryStore &) = delete;
+
+    // The database in its own folder, made when missing.
+    static QString DefaultPath();
+
+    // Opens the database, making it when missing and bringing an older schema
+    // up to date. Nothing but a regular file is opened: a link or a FIFO at
+    // the path is refused untouched. A damaged file is moved aside
+    // (library.sqlite.corrupt-<time>, its history carried over as far as it
+    // can be read) and a new one made. Returns false when the store cannot be
+    // used; Problem() then says why. It also holds a line after a damaged
+    // file was replaced, when the store opened.
+    bool Open();
+    bool IsOpen() const { return db_ != nullptr; }
+    const QString &Problem() const { return problem_; }
+    // The problem told once: returns it and forgets it.
+    QString TakeProblem() { return std::exchange(problem_, QString()); }
+    const QString &Path() const { return path_; }
+
+    // The roots added, in the order they were added.
+    QStringList Roots();
+    bool AddRoot(const QString &root);
+    // Forgets the root and the files read under it; their history stays.
+    bool RemoveRoot(const QString &root);
+    // Forgets the files under any root not listed.
+    bool KeepOnlyRoots(const QStringList &roots);
+
+    // The files read before under root, by their path below it, with their stamps.
+    QHash<QByteArray, FileStamp> Known(const QString &root);
+    // Applies one step of the reading of root, as one transaction.
+    bool Apply(const QString &root, const LibraryBatch &batch);
+
+    // Every ROM with the history of its content, ordered by root and path.
+    std::vector<LibraryRecord> Records();
+
+    bool SetFavourite(const QByteArray &sha1, bool on);
+    // Records that the content started playing at startedMs (since the epoch):
+    // one more launch and the last played time; returns the play's id, or -1.
+    qint64 RecordStart(const QByteArray &sha1, qint64 startedMs);
+    // Records how long the play lasted; the play time grows by it.
+    bool RecordEnd(qint64 play, qint64 seconds);
+
+private:
+    bool OpenFile(bool *damaged);
+    bool Migrate();
+    void MoveAside();
+    bool Fail(const QString &what);
+    void Close();
+
+    QString path_;
+    QString problem_;
+    sqlite3 *db_ = nullptr;
+};
