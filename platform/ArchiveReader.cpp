@@ -255,7 +255,7 @@ ArchiveRoms ListArchiveRoms(const std::string &path, const FilePattern &pattern)
 {
     ArchiveRoms roms;
     OpenArchive archive(path);
-    EachRomEntry(archive, pattern, &roms.refusals, [&](const std::string &name) {
+    EachRomEntry(archive, pattern, false, &roms.refusals, [&](const std::string &name) {
         roms.entries.push_back(name);
         return true;
     });
