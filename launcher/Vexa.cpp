@@ -8,10 +8,13 @@
 #include "controls/FileListBox.h"
 #include "controls/StatusBar.h"
 #include "launcher/Launch.h"
+#include "launcher/LibraryPlay.h"
 #include "launcher/RomArgument.h"
 #include "launcher/VexaLayout.h"
 #include "launcher/StartFailureBox.h"
 #include "library/LibraryOpening.h"
+#include "library/LibraryWindow.h"
+#include "core/ArchiveEntryName.h"
 #include "core/CartridgeTitle.h"
 #include "core/GameCount.h"
 #include "core/HeaderInspection.h"
@@ -114,6 +117,8 @@ Vexa::Vexa(QWidget *parent)
     LoadStoredEmulator();
     setAcceptDrops(true);
     library_ = new LibraryOpening(this, File1);
+    // The library window is fed and played from when it is first made.
+    connect(library_, &LibraryOpening::WindowMade, this, [this](LibraryWindow *shown) { new LibraryPlay(*this, *shown); });
 }
 
 Vexa::~Vexa()
@@ -257,10 +262,11 @@ void Vexa::Form_Unload()
     settings_.Flush(kStoreWaitMs);
 }
 
-void Vexa::OpenRom(const QString &path)
+void Vexa::OpenRom(const QString &path, const std::string &entry)
 {
     const QFileInfo rom(FullFolderPath(path));
     pendingRom_ = rom.fileName();
+    pendingRomEntry_ = entry;
     pendingRomFolder_ = rom.path();
     Dir1->SetPath(pendingRomFolder_, [this] {
         File1->SetPath(Dir1->Path());
@@ -279,9 +285,16 @@ void Vexa::SelectPendingRom()
 {
     if (pendingRom_.isEmpty() || File1->Listing() || File1->Path() != pendingRomFolder_)
         return;
+    // An archive holding several ROMs lists each under a name of its own.
+    const QString entryName = pendingRomEntry_.empty()
+        ? QString()
+        : DecodeFileName(QByteArray::fromStdString(
+              ArchiveListName(EncodeFileName(pendingRom_).toStdString(), pendingRomEntry_, false)));
     const QString name = File1->ListNameOf(pendingRom_);
     pendingRom_.clear();
-    File1->Select(name);
+    pendingRomEntry_.clear();
+    if (entryName.isEmpty() || !File1->Select(entryName))
+        File1->Select(name);
 }
 
 void Vexa::Form_MouseMove()

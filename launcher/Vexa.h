@@ -54,7 +54,8 @@ public:
 
     // Shows the folder of a ROM file (stored like any change of folder) and,
     // once it is listed, selects the ROM as a click on it would.
-    void OpenRom(const QString &path);
+    // An entry of an archive at path is selected by its listed name.
+    void OpenRom(const QString &path, const std::string &entry = std::string());
     // Opens a ROM or shows a folder (RomArgument) named on the command line
     // or, asked, dropped on the window or handed over by another launcher.
     // What cannot be opened is said on standard error and in the "Vexa" box.
@@ -176,6 +177,7 @@ private:
     Launch *launch_ = nullptr;
     QString pendingRom_;
     QString pendingRomFolder_;
+    std::string pendingRomEntry_; // inside the archive pendingRom_; empty for a plain file
     bool centred_ = false;
     bool closeWaited_ = false;
     bool closed_ = false;

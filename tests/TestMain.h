@@ -34,6 +34,7 @@ inline int EndTestProgram(int failed)
         qputenv("HOME", configHome.path().toLocal8Bit());                               \
         qputenv("XDG_RUNTIME_DIR", configHome.path().toLocal8Bit());                    \
         qputenv("XDG_CACHE_HOME", configHome.path().toLocal8Bit());                     \
+        qputenv("XDG_DATA_HOME", configHome.path().toLocal8Bit());                      \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                              \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                    \
         QApplication app(argc, argv);                                                    \
