@@ -114,13 +114,14 @@ int main(int argc, char *argv[])
     int status = 0;
     {
         Vexa window;
+        // Asked to stop, the launcher closes as it does from its close box
+        // (and removes its socket): so from before the socket is made.
+        OnQuitSignals(&window, [&window] { window.close(); });
         InstanceServer instance;
         if (!line.newWindow && !socketPath.isEmpty() && !instance.Listen(socketPath))
             std::fprintf(stderr, "%s: other launchers cannot reach this one at %s\n", program.c_str(),
                          socketPath.toLocal8Bit().constData());
         QObject::connect(&instance, &InstanceServer::Handed, window.Arrival(), &PathArrival::HandedOver);
-        // Asked to stop, the launcher closes as it does from its close box.
-        OnQuitSignals(&window, [&window] { window.close(); });
         if (line.rom)
             window.Arrival()->Open(DecodeFileName(QByteArray::fromStdString(rom)), false);
         // A first start from the menu opens on the user's home folder, the
