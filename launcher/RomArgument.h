@@ -1,20 +1,25 @@
 #pragma once
 
+#include "platform/ArchiveReader.h"
+
 #include <QString>
 
 #include <functional>
 
-class Vexa;
+class FilePattern;
 
-// Opens a ROM named on the command line, handed over by another launcher or
-// dropped on the window: its folder shown and the ROM selected as a click on
-// it would, once its folder is listed. A folder is shown as it is. Only a
-// readable regular file whose name the file list's pattern takes, or a zip or
-// 7z archive (whose first ROM entry is selected), is opened;
-// otherwise the window is left as it was. The path is checked in the
-// background, so a ROM on a share that never answers holds up nothing. Unless
-// asked (the user asked for it just now: a drop, a hand-over), a check that
-// comes back after the user has taken the window elsewhere opens nothing.
-// done then gets an empty text when the ROM or folder was opened, otherwise why not.
-void OpenRomArgument(Vexa &window, const QString &path, bool asked,
-                     const std::function<void(const QString &why)> &done);
+// What is at a path given to the launcher (named on the command line,
+// dropped, handed over), looked at off the window's thread: only a readable
+// folder, a readable regular file whose name the file list's pattern takes,
+// or a zip or 7z archive holding a ROM may be opened.
+struct RomArgument {
+    bool folder = false;
+    // Why the path cannot be opened; empty when it can.
+    QString why;
+};
+
+// Lists the ROMs of an archive, as the file list does.
+using ArchiveRomLister = std::function<ArchiveRoms(const QString &path, const FilePattern &pattern)>;
+
+// Looks at path; blocks on a share that does not answer.
+RomArgument LookAtRomArgument(const QString &path, const QString &pattern, const ArchiveRomLister &listArchive);

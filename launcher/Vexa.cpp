@@ -11,6 +11,7 @@
 #include "launcher/LibraryPlay.h"
 #include "launcher/RomArgument.h"
 #include "launcher/VexaLayout.h"
+#include "launcher/PathArrival.h"
 #include "launcher/StartFailureBox.h"
 #include "library/LibraryOpening.h"
 #include "library/LibraryWindow.h"
@@ -29,9 +30,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QMimeData>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -115,10 +113,10 @@ Vexa::Vexa(QWidget *parent)
     ConnectHandlers();
     Form_Load();
     LoadStoredEmulator();
-    setAcceptDrops(true);
     library_ = new LibraryOpening(this, File1);
     // The library window is fed and played from when it is first made.
     connect(library_, &LibraryOpening::WindowMade, this, [this](LibraryWindow *shown) { new LibraryPlay(*this, *shown); });
+    arrival_ = new PathArrival(*this);
 }
 
 Vexa::~Vexa()
@@ -493,56 +491,4 @@ void Vexa::NoteTitle(const std::vector<std::uint8_t> &header)
     inspected_.pop_front();
     if (folder == File1->Path() && !header.empty())
         File1->SetTitle(name, QString::fromStdString(CartridgeTitle(header)));
-}
-
-void Vexa::OpenPath(const QString &path, bool asked)
-{
-    OpenRomArgument(*this, path, asked, [this, path](const QString &why) {
-        if (why.isEmpty())
-            return;
-        std::fprintf(stderr, "vexa-launcher: not opening %s: %s\n", EncodeFileName(path).constData(),
-                     why.toLocal8Bit().constData());
-        showProblem(QStringLiteral("%1 cannot be opened: %2.").arg(DisplayFileName(path), why));
-    });
-}
-
-void Vexa::ShowFolder(const QString &path)
-{
-    Dir1->SetPath(FullFolderPath(path));
-}
-
-void Vexa::ComeForward()
-{
-    if (isMinimized())
-        showNormal();
-    raise();
-    activateWindow();
-}
-
-QString Vexa::DroppablePath(const QMimeData *data) const
-{
-    if (!data->hasUrls() || data->urls().size() != 1 || !data->urls().first().isLocalFile())
-        return {};
-    QString path = data->urls().first().toLocalFile();
-    // The name alone decides here; the file itself is looked at in the
-    // background once dropped. A name without a ROM's ending is taken as a folder.
-    const QFileInfo info(path);
-    if (File1->Takes(info.fileName()) || path.endsWith(QLatin1Char('/')) || info.suffix().isEmpty())
-        return path;
-    return {};
-}
-
-void Vexa::dragEnterEvent(QDragEnterEvent *event)
-{
-    if (!DroppablePath(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void Vexa::dropEvent(QDropEvent *event)
-{
-    const QString path = DroppablePath(event->mimeData());
-    if (path.isEmpty())
-        return;
-    event->acceptProposedAction();
-    OpenPath(path, true);
 }

@@ -30,7 +30,7 @@ class Frame;
 class QCheckBox;
 class ComboBox;
 class QLineEdit;
-class QMimeData;
+class PathArrival;
 class QPushButton;
 class QRadioButton;
 class StatusBar;
@@ -56,14 +56,9 @@ public:
     // once it is listed, selects the ROM as a click on it would.
     // An entry of an archive at path is selected by its listed name.
     void OpenRom(const QString &path, const std::string &entry = std::string());
-    // Opens a ROM or shows a folder (RomArgument) named on the command line
-    // or, asked, dropped on the window or handed over by another launcher.
-    // What cannot be opened is said on standard error and in the "Vexa" box.
-    void OpenPath(const QString &path, bool asked);
-    // Shows a folder in the file list, as a change of folder does.
-    void ShowFolder(const QString &path);
-    // Brings the window to the front, as a hand-over from another launcher does.
-    void ComeForward();
+    // Opens what is named on the command line, dropped on the window or
+    // handed over by another launcher.
+    PathArrival *Arrival() const { return arrival_; }
     // Shows the drive and folder lists, as "Rom Path" does, opened on folder,
     // for a user who has no ROM folder yet. The folder is remembered only
     // once the user opens another one.
@@ -126,8 +121,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
     bool focusNextPrevChild(bool next) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -142,8 +135,6 @@ private:
     void ApplyHeader(const std::vector<std::uint8_t> &header);
     void ApplyPicture(const QImage &picture);
     void LoadStoredEmulator();
-    // The one local file or folder a drag carries, when the window takes it; empty otherwise.
-    QString DroppablePath(const QMimeData *data) const;
     void FindEmulator();
     void ShowStartFailure(const StartFailure &failure);
     // The cartridge title of the ROM whose header has just been read goes to its tool tip.
@@ -168,6 +159,7 @@ private:
     QPointer<frmAbout> about_;
     LibraryOpening *library_ = nullptr;
     RomInspector *inspector_ = nullptr;
+    PathArrival *arrival_ = nullptr;
     SettingsWriter settings_;
     QHash<QString, QString> folderOnDrive_;
     QString offeredFolder_;

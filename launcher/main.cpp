@@ -1,3 +1,4 @@
+#include "PathArrival.h"
 #include "Vexa.h"
 #include "library/LibraryOpening.h"
 
@@ -12,6 +13,7 @@
 #include "platform/StandardStreams.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QStyleFactory>
 
 #include <cstdio>
@@ -43,6 +45,24 @@ std::string Absolute(const std::string &path)
     std::string absolute = std::string(folder) + '/' + path;
     std::free(folder);
     return absolute;
+}
+
+// A window of its own opens beside the first launcher's, which opened centred
+// as every launcher does: on its right, on its left, or as far from it as the
+// screen allows.
+void PlaceBesideFirst(QWidget &window)
+{
+    if (!window.screen())
+        return;
+    const QRect screen = window.screen()->availableGeometry();
+    const QRect first = window.frameGeometry();
+    constexpr int kGap = 16;
+    int x = first.right() + 1 + kGap;
+    if (x + first.width() > screen.right() + 1)
+        x = first.left() - kGap - first.width();
+    if (x < screen.left())
+        x = screen.right() + 1 - first.width();
+    window.move(x, first.top());
 }
 
 } // namespace
@@ -86,27 +106,27 @@ int main(int argc, char *argv[])
     if (!line.styleGiven)
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // One window: a launcher that runs already takes the ROM and comes to the front.
-    const QString socketPath = line.newWindow ? QString() : InstanceSocketPath();
-    if (HandOver(socketPath, QByteArray::fromStdString(rom), kHandOverWaitMs))
+    const QString socketPath = InstanceSocketPath();
+    // --library with a ROM hands over the ROM; the library is opened here then.
+    const HandOverKind kind = line.library && !line.rom ? HandOverKind::Library : HandOverKind::Open;
+    if (!line.newWindow && HandOver(socketPath, kind, QByteArray::fromStdString(rom), kHandOverWaitMs))
         return 0;
+    const bool besideFirst = line.newWindow && Listening(socketPath);
     MapWindowsFonts();
 
     int status = 0;
     {
         Vexa window;
+        // Asked to stop, the launcher closes as it does from its close box
+        // (and removes its socket): so from before the socket is made.
+        OnQuitSignals(&window, [&window] { window.close(); });
         InstanceServer instance;
-        if (!socketPath.isEmpty() && !instance.Listen(socketPath))
+        if (!line.newWindow && !socketPath.isEmpty() && !instance.Listen(socketPath))
             std::fprintf(stderr, "%s: other launchers cannot reach this one at %s\n", program.c_str(),
                          socketPath.toLocal8Bit().constData());
-        QObject::connect(&instance, &InstanceServer::Opened, &window, [&window](const QByteArray &path) {
-            if (!path.isEmpty())
-                window.OpenPath(DecodeFileName(path), true);
-            window.ComeForward();
-        });
-        // Asked to stop, the launcher closes as it does from its close box.
-        OnQuitSignals(&window, [&window] { window.close(); });
+        QObject::connect(&instance, &InstanceServer::Handed, window.Arrival(), &PathArrival::HandedOver);
         if (line.rom)
-            window.OpenPath(DecodeFileName(QByteArray::fromStdString(rom)), false);
+            window.Arrival()->Open(DecodeFileName(QByteArray::fromStdString(rom)), false);
         // A first start from the menu opens on the user's home folder, the
         // lists shown, so the first thing seen is where to pick ROMs.
         // It also says where the library is, which has no control in the window.
@@ -117,6 +137,8 @@ int main(int argc, char *argv[])
         window.show();
         if (line.library)
             window.Library()->Open();
+        if (besideFirst)
+            PlaceBesideFirst(window);
         status = QApplication::exec();
     }
     // A read stuck on a share that never answers still holds its thread: it

@@ -44,5 +44,13 @@ done < <(sed -n 's|.*<image[^>]* width="\([0-9]*\)" height="\([0-9]*\)"[^>]*>\(.
 mime=/usr/share/mime/packages/freedesktop.org.xml
 for type in $(key MimeType | tr ';' ' '); do
     [ ! -f "$mime" ] || grep -q "<mime-type type=\"$type\"" "$mime" || fail "$type is not a known MIME type"
+    # Only ROMs: the launcher must not become the desktop's program for every archive.
+    case "$type" in
+        application/x-gameboy-rom | application/x-gameboy-color-rom) ;;
+        *) fail "$type is not a Game Boy ROM type" ;;
+    esac
 done
+[ "$(key MimeType | tr ';' '\n' | sed '/^$/d' | sort)" = \
+  "$(sed -n 's|.*<mediatype>\(.*\)</mediatype>.*|\1|p' "$metainfo" | sort)" ] \
+    || fail "the metainfo's media types are not the desktop entry's"
 echo "PASS: desktop entry and metainfo are valid and agree on $id"

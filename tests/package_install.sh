@@ -63,7 +63,8 @@ ls "$out"/vexa-launcher-dbgsym_*.*deb >/dev/null 2>&1 || fail "no vexa-launcher-
 entry="$work/root/usr/share/applications/$id.desktop"
 folder="$(sed -n 's/^Path=//p' "$entry")"
 read -r -a command <<<"$(sed -n 's/^Exec=//p' "$entry" | sed -E 's/(^| )%[fFuU]( |$)/\1/g')"
-mkdir -p "$work/home" "$work/runtime"
+mkdir -p "$work/home"
+mkdir -m 0700 "$work/runtime"
 cat > "$work/menu.sh" <<'SH'
 set -euo pipefail
 cd "${FOLDER:-/}"

@@ -5,7 +5,7 @@
 #include "controls/FileListBox.h"
 #include "controls/StatusBar.h"
 #include "core/CommandLine.h"
-#include "launcher/RomArgument.h"
+#include "launcher/PathArrival.h"
 #include "launcher/Vexa.h"
 #include "platform/DataFolder.h"
 #include "platform/SettingNames.h"
@@ -159,7 +159,7 @@ void TestCommandLine::opensRom()
     QVERIFY(WriteBytes(roms + QStringLiteral("/Tetris DX.gb"), RomBytes(400, 0x80, 0x03, 0x05, 0x01)));
     Vexa window;
     std::optional<QString> why;
-    OpenRomArgument(window, QStringLiteral("roms/Tetris DX.gb"), false, [&why](const QString &text) { why = text; });
+    window.Arrival()->Open(QStringLiteral("roms/Tetris DX.gb"), false, [&why](const QString &text) { why = text; });
     QVERIFY(WaitFor([&] { return why && !window.Game.isEmpty() && !window.Busy(); }));
     QCOMPARE(*why, QString());
     QCOMPARE(window.Dir1->Path(), roms);
@@ -190,14 +190,14 @@ void TestCommandLine::romNotOpened()
     QVERIFY(WaitFor([&] { return !window.Busy(); }));
     const QString stored = StoredRomPath();
     std::optional<QString> notOpened;
-    OpenRomArgument(window, work_->filePath(QStringLiteral("roms/") + name), false,
+    window.Arrival()->Open(work_->filePath(QStringLiteral("roms/") + name), false,
                     [&notOpened](const QString &text) { notOpened = text; });
     QVERIFY(WaitFor([&] { return notOpened.has_value() && !window.Busy(); }));
     QCOMPARE(*notOpened, why.replace(QStringLiteral("%p"), window.File1->Pattern()));
     // Started from a file manager, nobody reads standard error: the window says it too.
     QStringList told;
     window.showProblem = [&told](const QString &message) { told << message; };
-    window.OpenPath(work_->filePath(QStringLiteral("roms/") + name), false);
+    window.Arrival()->Open(work_->filePath(QStringLiteral("roms/") + name), false);
     QVERIFY(WaitFor([&] { return !told.isEmpty() && !window.Busy(); }));
     QCOMPARE(told, QStringList{QStringLiteral("%1 cannot be opened: %2.").arg(work_->filePath(QStringLiteral("roms/") + name), why)});
     QCOMPARE(window.Dir1->Path(), work_->path());
@@ -216,7 +216,7 @@ void TestCommandLine::romCheckedAfterTheUserMovedOn()
     QVERIFY(window.File1->Select(QStringLiteral("clicked.gb")));
     QVERIFY(WaitFor([&] { return !window.Busy(); }));
     std::optional<QString> notOpened;
-    OpenRomArgument(window, roms + QStringLiteral("/Tetris DX.gb"), false,
+    window.Arrival()->Open(roms + QStringLiteral("/Tetris DX.gb"), false,
                     [&notOpened](const QString &text) { notOpened = text; });
     QVERIFY(WaitFor([&] { return notOpened.has_value() && !window.Busy(); }));
     QCOMPARE(*notOpened, QStringLiteral("the window was in use before the file could be checked"));
@@ -224,7 +224,7 @@ void TestCommandLine::romCheckedAfterTheUserMovedOn()
     QCOMPARE(window.Game, work_->filePath(QStringLiteral("clicked.gb")));
     // Dropped or handed over, the user asked for it just now: it is opened.
     notOpened.reset();
-    OpenRomArgument(window, roms + QStringLiteral("/Tetris DX.gb"), true,
+    window.Arrival()->Open(roms + QStringLiteral("/Tetris DX.gb"), true,
                     [&notOpened](const QString &text) { notOpened = text; });
     QVERIFY(WaitFor([&] { return notOpened.has_value() && window.Game.startsWith(roms) && !window.Busy(); }));
     QCOMPARE(*notOpened, QString());
@@ -239,7 +239,7 @@ void TestCommandLine::folderIsShown()
     Vexa window;
     QVERIFY(WaitFor([&] { return !window.Busy(); }));
     std::optional<QString> why;
-    OpenRomArgument(window, roms, false, [&why](const QString &text) { why = text; });
+    window.Arrival()->Open(roms, false, [&why](const QString &text) { why = text; });
     QVERIFY(WaitFor([&] { return why && window.File1->ListCount() == 1 && !window.Busy(); }));
     QCOMPARE(*why, QString());
     QCOMPARE(window.Dir1->Path(), roms);

@@ -7,6 +7,7 @@
 
 #include "controls/EventLabel.h"
 #include "controls/FileListBox.h"
+#include "launcher/PathArrival.h"
 #include "launcher/Vexa.h"
 #include "library/LibraryModel.h"
 #include "library/LibraryOpening.h"
@@ -87,7 +88,7 @@ void TestLibraryPlay::playedRowStartsAsRunDoes()
     auto window = std::make_unique<Vexa>();
     window->show();
     // The ROM folder is the library's first folder.
-    window->ShowFolder(path(u"roms"_s));
+    window->Arrival()->Open(path(u"roms"_s), true);
     QVERIFY(WaitFor([&] { return !window->Busy() && window->File1->model()->rowCount() == 3; }));
     // Options the user picked in the main window, which the library's start takes.
     window->Check3->setChecked(true);

@@ -14,7 +14,6 @@
 #include "platform/RegularFile.h"
 #include "platform/RomReader.h"
 #include "platform/RunCheck.h"
-#include "platform/SingleInstance.h"
 #include "platform/Settings.h"
 #include "platform/SettingsWriter.h"
 #include "platform/XdgFolders.h"
@@ -144,9 +143,6 @@ private slots:
 
     void pickedProgramCheck_data();
     void pickedProgramCheck();
-    void handOverToRunningLauncher_data();
-    void handOverToRunningLauncher();
-    void socketPathInRuntimeFolder();
 
     void settingsRoundTrip_data();
     void settingsRoundTrip();
@@ -265,64 +261,6 @@ void TestPlatform::pickedProgramCheck()
     const RunCheck check = CheckBeforeRun(EncodeFileName(program), QByteArray());
     QCOMPARE(check.programError, error);
     QCOMPARE(check.file, error == 0 ? EncodeFileName(program) : QByteArray());
-}
-
-void TestPlatform::handOverToRunningLauncher_data()
-{
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QByteArray>("path");
-    QTest::newRow("a ROM path") << "nothing" << QByteArray("/roms/Tetris (World).gb");
-    QTest::newRow("no path: come to the front") << "nothing" << QByteArray();
-    QTest::newRow("a name that is not UTF-8") << "nothing" << QByteArray("/roms/caf\xE9\n.gb");
-    QTest::newRow("blanks at the end kept") << "nothing" << QByteArray("/roms/a.gb \n");
-    QTest::newRow("a socket file left by a crash") << "stale" << QByteArray("/r/a.gb");
-    QTest::newRow("a regular file in its place") << "file" << QByteArray("/r/a.gb");
-}
-
-void TestPlatform::handOverToRunningLauncher()
-{
-    QFETCH(QString, before);
-    QFETCH(QByteArray, path);
-    const QString socketPath = this->path(QStringLiteral("vexa-launcher.socket"));
-    if (before == QLatin1String("stale")) {
-        // Bound and never listened on, then left behind, as by a launcher killed.
-        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address = {};
-        address.sun_family = AF_UNIX;
-        const QByteArray name = QFile::encodeName(socketPath);
-        std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
-        QVERIFY(bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
-        close(fd);
-    }
-    if (before == QLatin1String("file"))
-        QVERIFY(WriteBytes(socketPath, "x"));
-    // Nobody listens: the new launcher opens its own window.
-    QVERIFY(!HandOver(socketPath, path, 2000));
-
-    InstanceServer running;
-    QSignalSpy opened(&running, &InstanceServer::Opened);
-    QVERIFY(running.Listen(socketPath));
-    InstanceServer second;
-    QVERIFY(!second.Listen(socketPath));
-    // Handed over from another thread, as from another process: the hand-over
-    // waits for the running launcher, whose events this thread runs.
-    std::atomic<int> handed{-1};
-    std::thread other([&] { handed = HandOver(socketPath, path, 2000) ? 1 : 0; });
-    QTRY_VERIFY(handed.load() != -1);
-    other.join();
-    QCOMPARE(handed.load(), 1);
-    QCOMPARE(opened.count(), 1);
-    QCOMPARE(opened.first().first().toByteArray(), path);
-}
-
-void TestPlatform::socketPathInRuntimeFolder()
-{
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    qputenv("XDG_RUNTIME_DIR", "/run/user/1000");
-    QCOMPARE(InstanceSocketPath(), QStringLiteral("/run/user/1000/vexa-launcher.socket"));
-    qputenv("XDG_RUNTIME_DIR", "relative");
-    QCOMPARE(InstanceSocketPath(), QString());
-    qputenv("XDG_RUNTIME_DIR", runtime);
 }
 
 void TestPlatform::settingsRoundTrip_data()
