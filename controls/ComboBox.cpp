@@ -18,3 +18,11 @@ void ComboBox::focusInEvent(QFocusEvent *event)
         lineEdit()->end(false);
     }
 }
+
+void ComboBox::AddItemsKeepingText(const QStringList &items)
+{
+    const QString text = currentText();
+    addItems(items);
+    setCurrentIndex(-1);
+    setEditText(text);
+}

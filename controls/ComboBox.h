@@ -12,6 +12,10 @@ class ComboBox : public QComboBox
 public:
     using QComboBox::QComboBox;
 
+    // Fills the list and keeps the text shown, with no entry chosen (the
+    // first entry added to an empty list would otherwise be chosen).
+    void AddItemsKeepingText(const QStringList &items);
+
     void showPopup() override;
 
 protected:

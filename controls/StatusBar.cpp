@@ -109,3 +109,9 @@ void StatusBar::paintEvent(QPaintEvent *)
                              Qt::AlignLeft | Qt::AlignVCenter, PanelAt(position).text);
     }
 }
+
+void StatusBar::ApplyAction(const QString &key, PanelAction action)
+{
+    if (action != PanelAction::Keep)
+        SetPanelEnabled(IndexOf(key), action == PanelAction::Enable);
+}

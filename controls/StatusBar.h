@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/HeaderInspection.h"
+
 #include <QStatusBar>
 #include <QString>
 
@@ -28,6 +30,8 @@ public:
     explicit StatusBar(QWidget *parent = nullptr);
 
     void AddPanel(const Panel &panel);
+    // Lights or greys the panel of that key as a header fact says; Keep leaves it.
+    void ApplyAction(const QString &key, PanelAction action);
     int PanelCount() const { return static_cast<int>(panels_.size()); }
     int IndexOf(const QString &key) const;
 

@@ -9,28 +9,24 @@
 #include "controls/StatusBar.h"
 #include "launcher/Launch.h"
 #include "launcher/LibraryPlay.h"
-#include "launcher/RomArgument.h"
 #include "launcher/VexaLayout.h"
 #include "launcher/PathArrival.h"
-#include "launcher/StartFailureBox.h"
+#include "launcher/RunReport.h"
 #include "library/LibraryOpening.h"
 #include "library/LibraryWindow.h"
 #include "core/ArchiveEntryName.h"
 #include "core/CartridgeTitle.h"
 #include "core/GameCount.h"
 #include "core/HeaderInspection.h"
-#include "core/StartFailure.h"
 #include "controls/Desktop.h"
 #include "platform/CurrentFolder.h"
 #include "platform/FileNames.h"
 #include "platform/PictureLoader.h"
-#include "platform/RunCheck.h"
 #include "platform/Settings.h"
 #include "platform/SettingNames.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QLineEdit>
@@ -39,7 +35,6 @@
 #include <QRadioButton>
 
 #include <algorithm>
-#include <climits>
 #include <cstdio>
 
 namespace {
@@ -48,22 +43,6 @@ namespace {
 constexpr int kCloseWaitMs = 500;
 // Closing waits this long at most for the settings to be stored.
 constexpr int kStoreWaitMs = 1500;
-
-int CheckValue(const QCheckBox *check)
-{
-    switch (check->checkState()) {
-    case Qt::Checked: return Checked;
-    case Qt::PartiallyChecked: return Grayed;
-    default: return Unchecked;
-    }
-}
-
-void ApplyPanelAction(StatusBar *bar, const QString &key, PanelAction action)
-{
-    if (action == PanelAction::Keep)
-        return;
-    bar->SetPanelEnabled(bar->IndexOf(key), action == PanelAction::Enable);
-}
 
 } // namespace
 
@@ -86,23 +65,8 @@ Vexa::Vexa(QWidget *parent)
     inspector_ = new RomInspector(this);
     connect(inspector_, &RomInspector::HeaderRead, this, &Vexa::ApplyHeader);
     connect(inspector_, &RomInspector::PictureRead, this, &Vexa::ApplyPicture);
-    showStartFailure = [this](const StartFailure &failure) { ShowStartFailure(failure); };
     launch_ = new Launch(this);
-    connect(launch_, &Launch::Started, this, [this](quint64, const QString &command) { Text1->setText(command); });
-    connect(launch_, &Launch::Failed, this, [this](quint64, const StartFailure &failure) { showStartFailure(failure); });
-    connect(launch_, &Launch::RomGone, this, [this](quint64, const QString &message) { showProblem(message); });
-    // A start that takes longer than a moment (a share that does not answer)
-    // shows the busy pointer: the window goes on answering meanwhile.
-    connect(launch_, &Launch::Waiting, this, [this](bool waiting) {
-        if (waiting)
-            setCursor(Qt::BusyCursor);
-        else
-            unsetCursor();
-    });
-    pickEmulator = [this] {
-        return QFileDialog::getOpenFileName(this, QStringLiteral("Find vexa"), QString(), QString(), nullptr,
-                                            QFileDialog::DontUseNativeDialog);
-    };
+
     showProblem = [this](const QString &message) {
         auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vexa"), message, QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
@@ -112,7 +76,7 @@ Vexa::Vexa(QWidget *parent)
     LayOutVexa(*this);
     ConnectHandlers();
     Form_Load();
-    LoadStoredEmulator();
+    report_ = new RunReport(*this, *launch_, settings_);
     library_ = new LibraryOpening(this, File1);
     // The library window is fed and played from when it is first made.
     connect(library_, &LibraryOpening::WindowMade, this, [this](LibraryWindow *shown) { new LibraryPlay(*this, *shown); });
@@ -145,24 +109,6 @@ void Vexa::ConnectHandlers()
     }
     connect(RunUp, &EventLabel::MouseMove, this, &Vexa::RunUp_MouseMove);
     connect(RunDown, &EventLabel::Click, this, &Vexa::RunDown_Click);
-}
-
-bool Vexa::focusNextPrevChild(bool next)
-{
-    // The mode group takes one place in the tab order, its first option's, and
-    // tabbing into it lands on the chosen mode, as in a classic dialog.
-    if (std::find(gbVärde.begin(), gbVärde.end(), focusWidget()) != gbVärde.end())
-        gbVärde[0]->setFocus(Qt::OtherFocusReason);
-    if (!QWidget::focusNextPrevChild(next))
-        return false;
-    const auto reached = std::find(gbVärde.begin(), gbVärde.end(), focusWidget());
-    if (reached != gbVärde.end() && !(*reached)->isChecked()) {
-        for (QRadioButton *option : gbVärde) {
-            if (option->isChecked())
-                option->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-        }
-    }
-    return true;
 }
 
 void Vexa::mouseMoveEvent(QMouseEvent *event)
@@ -216,17 +162,10 @@ void Vexa::Form_Load()
 {
     gbVärde[1]->setChecked(true);
 
-    const QString videoText = Video->currentText();
-    Video->addItems({QStringLiteral("320x200 With Gif"), QStringLiteral("320x200"), QStringLiteral("360x144"),
-                     QStringLiteral("180x144"), QStringLiteral("256x200 With Gif"), QStringLiteral("256x200")});
-    Video->setCurrentIndex(-1);
-    Video->setEditText(videoText);
-
-    const QString stereoText = Stereo->currentText();
-    Stereo->addItems({QStringLiteral("Off"), QStringLiteral("Mono"), QStringLiteral("Normal"),
-                      QStringLiteral("Reversed")});
-    Stereo->setCurrentIndex(-1);
-    Stereo->setEditText(stereoText);
+    Video->AddItemsKeepingText({QStringLiteral("320x200 With Gif"), QStringLiteral("320x200"), QStringLiteral("360x144"),
+                                QStringLiteral("180x144"), QStringLiteral("256x200 With Gif"), QStringLiteral("256x200")});
+    Stereo->AddItemsKeepingText(
+        {QStringLiteral("Off"), QStringLiteral("Mono"), QStringLiteral("Normal"), QStringLiteral("Reversed")});
 
     // The stored folder is checked in the background; the file list and the
     // drive list follow the folder the folder list then shows. The file list
@@ -376,9 +315,9 @@ void Vexa::ApplyHeader(const std::vector<std::uint8_t> &header)
 {
     NoteTitle(header);
     const HeaderFacts facts = InspectHeader(header);
-    ApplyPanelAction(StatusBar1, QStringLiteral("CGB"), facts.CgbAction);
-    ApplyPanelAction(StatusBar1, QStringLiteral("SGB"), facts.SgbAction);
-    ApplyPanelAction(StatusBar1, QStringLiteral("JAP"), facts.JapAction);
+    StatusBar1->ApplyAction(QStringLiteral("CGB"), facts.CgbAction);
+    StatusBar1->ApplyAction(QStringLiteral("SGB"), facts.SgbAction);
+    StatusBar1->ApplyAction(QStringLiteral("JAP"), facts.JapAction);
     StatusBar1->SetPanelEnabled(4, true);
     StatusBar1->SetPanelText(4, QString::fromStdString(facts.RomSizeText));
 }
@@ -429,17 +368,12 @@ void Vexa::RunUp_MouseMove()
 
 LaunchOptions Vexa::LaunchChoices() const
 {
-    LaunchOptions options;
-    options.VideoText = Video->currentText().toStdString();
-    options.StereoText = Stereo->currentText().toStdString();
-    for (int index = 0; index < 3; ++index) {
-        if (gbVärde[static_cast<std::size_t>(index)]->isChecked())
-            options.ModeIndex = index;
-    }
-    options.CrcState = CheckValue(Check1);
-    options.DelayState = CheckValue(Check2);
-    options.TwoPlayerState = CheckValue(Check3);
-    return options;
+    return ReadLaunchChoices(*this);
+}
+
+bool Vexa::focusNextPrevChild(bool next)
+{
+    return TabThroughModes(*this, next, [this](bool forward) { return QWidget::focusNextPrevChild(forward); });
 }
 
 void Vexa::RunDown_Click()
@@ -447,40 +381,10 @@ void Vexa::RunDown_Click()
     launch_->Start(LaunchChoices(), gameArchive_.isEmpty() ? LaunchRom{Game, {}} : LaunchRom{gameArchive_, gameEntry_});
 }
 
-void Vexa::ShowStartFailure(const StartFailure &failure)
-{
-    auto *box = new StartFailureBox(failure, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    connect(box, &StartFailureBox::FindProgram, this, &Vexa::FindEmulator, Qt::QueuedConnection);
-    box->open();
-}
-
-void Vexa::LoadStoredEmulator()
-{
-    const QString stored = ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::EmulatorPath);
-    if (EncodeFileName(stored).size() >= PATH_MAX) {
-        std::fprintf(stderr, "vexa-launcher: the stored EmulatorPath is longer than a path can be: vexa on the PATH is started instead\n");
-        return;
-    }
-    launch_->Program = stored;
-}
-
-void Vexa::FindEmulator()
-{
-    const QString picked = pickEmulator();
-    if (!picked.isEmpty())
-        UseEmulator(picked);
-}
 
 void Vexa::UseEmulator(const QString &path)
 {
-    if (!path.isEmpty() && (EncodeFileName(path).size() >= PATH_MAX || CheckProgramFile(path) != 0)) {
-        showProblem(QStringLiteral("%1 is not a program that may be run: the emulator is left as it was.")
-                        .arg(DisplayFileName(path)));
-        return;
-    }
-    launch_->Program = path;
-    settings_.Write(SettingNames::EmulatorPath, path);
+    report_->UseEmulator(path);
 }
 
 void Vexa::NoteTitle(const std::vector<std::uint8_t> &header)

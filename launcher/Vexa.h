@@ -31,6 +31,7 @@ class QCheckBox;
 class ComboBox;
 class QLineEdit;
 class PathArrival;
+class RunReport;
 class QPushButton;
 class QRadioButton;
 class StatusBar;
@@ -134,9 +135,6 @@ private:
     bool FolderCounted() const;
     void ApplyHeader(const std::vector<std::uint8_t> &header);
     void ApplyPicture(const QImage &picture);
-    void LoadStoredEmulator();
-    void FindEmulator();
-    void ShowStartFailure(const StartFailure &failure);
     // The cartridge title of the ROM whose header has just been read goes to its tool tip.
     void NoteTitle(const std::vector<std::uint8_t> &header);
 
@@ -160,6 +158,7 @@ private:
     LibraryOpening *library_ = nullptr;
     RomInspector *inspector_ = nullptr;
     PathArrival *arrival_ = nullptr;
+    RunReport *report_ = nullptr;
     SettingsWriter settings_;
     QHash<QString, QString> folderOnDrive_;
     QString offeredFolder_;

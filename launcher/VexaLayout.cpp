@@ -18,7 +18,18 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace {
+
+int CheckValue(const QCheckBox *check)
+{
+    switch (check->checkState()) {
+    case Qt::Checked: return Checked;
+    case Qt::PartiallyChecked: return Grayed;
+    default: return Unchecked;
+    }
+}
 
 const QColor kTeal(0, 64, 64);
 const QColor kYellow(255, 255, 0);
@@ -256,4 +267,37 @@ void LayOutVexa(Vexa &w)
     QApplication::setFont(applicationFont);
     GiveListsDesktopColours(w);
     ArrangeStackingAndTabs(w);
+}
+
+LaunchOptions ReadLaunchChoices(const Vexa &w)
+{
+    LaunchOptions options;
+    options.VideoText = w.Video->currentText().toStdString();
+    options.StereoText = w.Stereo->currentText().toStdString();
+    for (int index = 0; index < 3; ++index) {
+        if (w.gbVärde[static_cast<std::size_t>(index)]->isChecked())
+            options.ModeIndex = index;
+    }
+    options.CrcState = CheckValue(w.Check1);
+    options.DelayState = CheckValue(w.Check2);
+    options.TwoPlayerState = CheckValue(w.Check3);
+    return options;
+}
+
+bool TabThroughModes(Vexa &w, bool next, const std::function<bool(bool next)> &moveFocus)
+{
+    // The mode group takes one place in the tab order, its first option's, and
+    // tabbing into it lands on the chosen mode, as in a classic dialog.
+    if (std::find(w.gbVärde.begin(), w.gbVärde.end(), w.focusWidget()) != w.gbVärde.end())
+        w.gbVärde[0]->setFocus(Qt::OtherFocusReason);
+    if (!moveFocus(next))
+        return false;
+    const auto reached = std::find(w.gbVärde.begin(), w.gbVärde.end(), w.focusWidget());
+    if (reached != w.gbVärde.end() && !(*reached)->isChecked()) {
+        for (QRadioButton *option : w.gbVärde) {
+            if (option->isChecked())
+                option->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        }
+    }
+    return true;
 }
