@@ -22,7 +22,7 @@ rows="$(mktemp)"
 trap 'rm -f "$rows"' EXIT
 "$build/bench/bench_startup" "$build/vexa-launcher" "$build/bench/startup_bare" "$build/bench/startup_label" \
     "$build/bench/list_folder" "${2:-25}" | grep '^ROW' >> "$rows"
-for bench in bench_browse bench_archives bench_launch; do
+for bench in bench_browse bench_archives bench_archive_gaps bench_launch; do
     "$build/bench/$bench" | grep '^ROW' >> "$rows"
 done
 "$build/bench/bench_about" "${1:-10}" | grep '^ROW' >> "$rows"
