@@ -71,9 +71,8 @@ double LongestGap(const std::function<bool()> &done)
 
 int main(int argc, char *argv[])
 {
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QTemporaryDir home;
+    UseOwnSettingsOffscreen(home.path());
     QApplication app(argc, argv);
     // The folder's bounds are said on the error output, once a reading.
     if (!std::freopen("/dev/null", "w", stderr))
