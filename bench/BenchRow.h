@@ -1,10 +1,18 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <QVector>
 
 #include <algorithm>
 #include <cstdio>
+
+// A benchmark's settings go to a folder of its own and its windows off screen.
+inline void UseOwnSettingsOffscreen(const QString &home)
+{
+    qputenv("XDG_CONFIG_HOME", home.toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+}
 
 // One line of the report: bench/run.sh gathers them into a table.
 inline void PrintRow(const QString &figure, double program, double baseline, const QString &unit,

@@ -22,7 +22,7 @@ rows="$(mktemp)"
 trap 'rm -f "$rows"' EXIT
 "$build/bench/bench_startup" "$build/vexa-launcher" "$build/bench/startup_bare" "$build/bench/startup_label" \
     "$build/bench/list_folder" "${2:-25}" | grep '^ROW' >> "$rows"
-for bench in bench_browse bench_archives bench_launch bench_library bench_search; do
+for bench in bench_browse bench_archives bench_archive_gaps bench_launch bench_library bench_search; do
     # bench_library needs libssl-dev for its baseline.
     [ -x "$build/bench/$bench" ] || continue
     "$build/bench/$bench" | grep '^ROW' >> "$rows"

@@ -29,6 +29,8 @@ constexpr int kRetryMs = 1000;
 // each turn's joining the list: the window's thread never takes in more at once.
 constexpr int kArchiveTurnMs = 100;
 constexpr std::size_t kArchiveTurnEntries = 2000;
+// The window's thread takes in at most this many archive entries a turn of its event loop.
+constexpr std::size_t kJoinTurnEntries = 2500;
 
 // The list's order: by name without regard to case.
 bool ListedBefore(const QString &a, const QString &b)
@@ -67,26 +69,72 @@ std::size_t InsertionPoint(const NameList &listed, std::size_t start, const QStr
 
 // The listed names but those dropped (as the list keeps them, bytes), and
 // more names, as one list in the list's order; both come in that order.
-// Taken only when a folder has archives: a folder of plain files moves its
-// listing into the list whole.
-NameList Merged(const NameList &listed, const QStringList &more, const QSet<QByteArray> &dropped)
+// Which rows are archive entries comes along: those of listed as they were
+// (none when archived is empty), and all of more. Only archive entries are
+// dropped, and a name of more that is an archive entry already is not added
+// again. Taken only when a folder has archives: a folder of plain files moves
+// its listing into the list whole. Safe on any thread.
+NameList Merged(const NameList &listed, const std::vector<bool> &archived, const QStringList &more,
+                const QSet<QByteArray> &dropped, std::vector<bool> &mergedArchived, qsizetype *added = nullptr)
 {
     NameList merged;
+    mergedArchived.clear();
     std::size_t next = 0;
     const auto copyUpTo = [&](std::size_t end) {
         for (; next < end; ++next) {
             const std::string_view name = listed.At(next);
-            if (dropped.isEmpty()
-                || !dropped.contains(QByteArray::fromRawData(name.data(), static_cast<qsizetype>(name.size()))))
-                merged.Append(name);
+            const bool entry = next < archived.size() && archived[next];
+            if (entry && !dropped.isEmpty()
+                && dropped.contains(QByteArray::fromRawData(name.data(), static_cast<qsizetype>(name.size()))))
+                continue;
+            merged.Append(name);
+            mergedArchived.push_back(entry);
         }
     };
+    // Equal names sit together, last before the place a name goes.
+    const auto listedAlready = [&](const QString &name) {
+        for (std::size_t row = merged.Size(); row > 0 && Decoded(merged.At(row - 1)) == name; --row) {
+            if (mergedArchived[row - 1])
+                return true;
+        }
+        return false;
+    };
+    qsizetype count = 0;
     for (const QString &name : more) {
         copyUpTo(InsertionPoint(listed, next, name));
+        if (listedAlready(name))
+            continue;
         merged.Append(EncodeFileName(name).toStdString());
+        mergedArchived.push_back(true);
+        ++count;
     }
     copyUpTo(listed.Size());
+    if (added)
+        *added = count;
     return merged;
+}
+
+// Puts a block's entries in the list's order, by the names they are listed under.
+void SortBlock(ArchiveBlock &block)
+{
+    std::vector<std::size_t> order(block.entries.size());
+    for (std::size_t index = 0; index < order.size(); ++index)
+        order[index] = index;
+    const auto listName = [&](std::size_t index) { return block.listNames.at(static_cast<qsizetype>(index)); };
+    const auto before = [&](std::size_t a, std::size_t b) { return ListedBefore(listName(a), listName(b)); };
+    if (std::is_sorted(order.begin(), order.end(), before))
+        return;
+    std::stable_sort(order.begin(), order.end(), before);
+    std::vector<std::string> entries;
+    QStringList listNames;
+    entries.reserve(order.size());
+    listNames.reserve(static_cast<qsizetype>(order.size()));
+    for (const std::size_t index : order) {
+        entries.push_back(std::move(block.entries[index]));
+        listNames.append(listName(index));
+    }
+    block.entries = std::move(entries);
+    block.listNames = std::move(listNames);
 }
 
 // Takes of an archive's entries, then of its refusals, what the folder's
@@ -125,7 +173,7 @@ FileListBox::FileListBox(QWidget *parent)
         // A reading that could not start (every thread taken by a share that
         // stopped answering) ends the pass with what was found so far.
         if (batch)
-            JoinArchives(*batch);
+            JoinArchives(std::move(*batch));
         else
             emit Listed();
     })
@@ -164,6 +212,7 @@ void FileListBox::SetPath(const QString &path)
     path_ = path;
     titles_.clear();
     model_.SetNames({});
+    archived_.clear();
     archives_.Clear();
     told_.clear();
     Refresh();
@@ -174,6 +223,7 @@ void FileListBox::SetPattern(const QString &pattern)
     patternText_ = pattern;
     pattern_ = FilePattern(pattern.toStdString());
     archives_.Clear();
+    archived_.clear();
     if (started_)
         Refresh();
 }
@@ -218,10 +268,18 @@ void FileListBox::Refresh()
     again_ = false;
     retry_.stop();
     archiveRequest_.Drop();
+    joinActive_ = false;
+    ++joinToken_;
     // One reading of the folder finds its archives too; they are taken out
     // of the names here, and read after the plain files are shown.
     const FilePattern withArchives((patternText_ + QStringLiteral("; *.zip; *.7z")).toStdString());
-    request_.Start([path = path_, pattern = pattern_, withArchives, list = lister] {
+    // A folder read again keeps the archive entries it shows until its
+    // archives have been read again: they are merged with its new listing here too.
+    NameList shown;
+    if (std::find(archived_.begin(), archived_.end(), true) != archived_.end())
+        shown = model_.Names();
+    request_.Start([path = path_, pattern = pattern_, withArchives, list = lister, shown = std::move(shown),
+                    archived = archived_] {
         FolderListing listing;
         // Watched first: a change while the folder is read is not missed.
         listing.watch = FolderWatch::Add(EncodeFileName(path));
@@ -236,13 +294,21 @@ void FileListBox::Refresh()
             listing.archives.append(DecodeFileName(QByteArray::fromStdString(bytes)));
             return true;
         });
+        QStringList kept;
+        for (std::size_t row = 0; row < shown.Size(); ++row) {
+            if (row < archived.size() && archived[row])
+                kept.append(Decoded(shown.At(row)));
+        }
+        if (!kept.isEmpty())
+            listing.names = Merged(listing.names, {}, kept, {}, listing.archived);
         return listing;
     });
 }
 
 void FileListBox::ReadAgain()
 {
-    if (request_.InFlight())
+    // Archives being taken in are taken in whole first: the list then shows every entry the catalog holds.
+    if (request_.InFlight() || joinActive_)
         again_ = true;
     else
         Refresh();
@@ -250,16 +316,7 @@ void FileListBox::ReadAgain()
 
 void FileListBox::Apply(FolderListing listing)
 {
-    // A folder read again keeps the archive entries it showed until its
-    // archives have been read again.
-    QStringList kept;
-    if (!archives_.Empty()) {
-        for (const QString &name : Names()) {
-            if (archives_.Find(name))
-                kept.append(name);
-        }
-    }
-    ShowNames(kept.isEmpty() ? std::move(listing.names) : Merged(listing.names, kept, {}));
+    ShowNames(std::move(listing.names), std::move(listing.archived));
     watcher_.Follow(listing.watch);
     if (again_) {
         Refresh();
@@ -268,18 +325,21 @@ void FileListBox::Apply(FolderListing listing)
     }
     if (!listing.read || !listing.watch)
         retry_.start();
-    seen_.clear();
+    archives_.StartPass();
     // A folder without archives is listed now.
     if (listing.archives.isEmpty())
         JoinArchives({});
     else
-        ReadArchives({listing.archives, 0, {}, 0, 0, {}, 0});
+        ReadArchives({listing.archives, 0, {}, 0, 0, {}, 0, {}, {}, -1});
 }
 
 void FileListBox::ReadArchives(const ArchiveBatch &rest)
 {
-    archiveRequest_.Start([path = path_, pattern = pattern_, read = archiveReader, rest] {
-        ArchiveBatch batch{rest.names, rest.next, {}, rest.taken, rest.takenBytes, {}, 0};
+    // The list as it is while the archives are read: their entries are merged
+    // into it here, and the window's thread only takes the result.
+    archiveRequest_.Start([path = path_, pattern = pattern_, read = archiveReader, rest, shown = model_.Names(),
+                           archived = archived_] {
+        ArchiveBatch batch{rest.names, rest.next, {}, rest.taken, rest.takenBytes, {}, 0, {}, {}, -1};
         QElapsedTimer turn;
         turn.start();
         std::size_t turnEntries = 0;
@@ -289,27 +349,67 @@ void FileListBox::ReadArchives(const ArchiveBatch &rest)
             ArchiveRoms roms = read(path + QLatin1Char('/') + name, pattern);
             const bool whole = TakeWithinBounds(name, roms, batch.taken, batch.takenBytes);
             turnEntries += roms.entries.size() + roms.refusals.size();
-            batch.read.append({name, std::move(roms)});
+            // Made ready here, in the list's order: the window's thread only stores them.
+            ArchiveBlock block = ArchiveCatalog::Prepare(name, std::move(roms.entries));
+            SortBlock(block);
+            batch.read.append({std::move(block), std::move(roms.refusals)});
             if (!whole) {
                 batch.cutFrom = name;
                 batch.unread = batch.names.size() - batch.next;
                 batch.next = batch.names.size();
             }
         }
+        QStringList names;
+        for (const ArchiveBatch::Read &archive : std::as_const(batch.read))
+            names.append(archive.block.listNames);
+        if (!std::is_sorted(names.begin(), names.end(), ListedBefore))
+            std::stable_sort(names.begin(), names.end(), ListedBefore);
+        batch.merged = Merged(shown, archived, names, {}, batch.mergedArchived, &batch.mergedAdded);
         return batch;
     });
 }
 
-void FileListBox::JoinArchives(const ArchiveBatch &batch)
+void FileListBox::JoinArchives(ArchiveBatch batch)
 {
-    QStringList added;
-    for (const auto &[archive, roms] : batch.read) {
-        for (const std::string &refusal : roms.refusals)
-            Tell(QStringLiteral("refused: ") + path_ + QLatin1Char('/') + archive + QStringLiteral(": ")
+    joining_ = std::move(batch);
+    joinArchive_ = 0;
+    joinEntry_ = 0;
+    joinAdded_.clear();
+    joinActive_ = true;
+    JoinTurn();
+}
+
+void FileListBox::JoinTurn()
+{
+    std::size_t room = kJoinTurnEntries;
+    while (joinArchive_ < joining_.read.size() && room > 0) {
+        const ArchiveBatch::Read &read = joining_.read.at(joinArchive_);
+        const std::size_t next = archives_.Add(read.block, joinEntry_, room, &joinAdded_);
+        room -= next - joinEntry_;
+        joinEntry_ = next;
+        if (joinEntry_ < read.block.entries.size())
+            break;
+        for (const std::string &refusal : read.refusals)
+            Tell(QStringLiteral("refused: ") + path_ + QLatin1Char('/') + read.block.archive + QStringLiteral(": ")
                  + DecodeFileName(QByteArray::fromStdString(refusal)));
-        for (const QString &name : archives_.Add(archive, roms.entries, &added))
-            seen_.insert(name);
+        room -= std::min(room, read.refusals.size());
+        ++joinArchive_;
+        joinEntry_ = 0;
     }
+    if (joinArchive_ < joining_.read.size()) {
+        QTimer::singleShot(0, this, [this, token = joinToken_] {
+            if (token == joinToken_ && joinActive_)
+                JoinTurn();
+        });
+        return;
+    }
+    FinishJoin();
+}
+
+void FileListBox::FinishJoin()
+{
+    joinActive_ = false;
+    const ArchiveBatch &batch = joining_;
     if (!batch.cutFrom.isEmpty())
         Tell(QStringLiteral("%1: archive entries left out from %2 on, and %3 more archives not read: a folder "
                             "lists at most %4 archive entries and %5 MB of their names")
@@ -319,8 +419,13 @@ void FileListBox::JoinArchives(const ArchiveBatch &batch)
                  .arg(kMaxFolderArchiveNameBytes / (1024 * 1024)));
     const bool done = batch.next >= batch.names.size();
     // At the end of the pass, the entries it did not find again go.
-    const QStringList gone = done ? archives_.KeepOnly(seen_) : QStringList();
-    if (!added.isEmpty() || !gone.isEmpty()) {
+    const QStringList gone = done ? archives_.ForgetUnfound() : QStringList();
+    QStringList &added = joinAdded_;
+    if (gone.isEmpty() && batch.mergedAdded == added.size()) {
+        // What the catalog took is what the reading merged into the list.
+        if (!added.isEmpty())
+            ShowNames(std::move(joining_.merged), std::move(joining_.mergedArchived));
+    } else if (!added.isEmpty() || !gone.isEmpty()) {
         // An archive's entries mostly come in order already: checked in one
         // pass, they are not sorted again.
         if (!std::is_sorted(added.begin(), added.end(), ListedBefore))
@@ -328,10 +433,21 @@ void FileListBox::JoinArchives(const ArchiveBatch &batch)
         QSet<QByteArray> dropped;
         for (const QString &name : gone)
             dropped.insert(EncodeFileName(name));
-        ShowNames(Merged(model_.Names(), added, dropped));
+        std::vector<bool> archived;
+        NameList names = Merged(model_.Names(), archived_, added, dropped, archived);
+        ShowNames(std::move(names), std::move(archived));
+    }
+    added.clear();
+    joining_.read.clear();
+    joining_.merged = {};
+    joining_.mergedArchived.clear();
+    // The folder changed while its archives were taken in: it is read again now.
+    if (again_) {
+        Refresh();
+        return;
     }
     if (!done) {
-        ReadArchives(batch);
+        ReadArchives(joining_);
         return;
     }
     emit Listed();
@@ -347,8 +463,9 @@ void FileListBox::Tell(const QString &line)
     std::fprintf(stderr, "vexa-launcher: %s\n", OneLineName(line).toLocal8Bit().constData());
 }
 
-void FileListBox::ShowNames(NameList names)
+void FileListBox::ShowNames(NameList names, std::vector<bool> archived)
 {
+    archived_ = std::move(archived);
     // A folder read again keeps its selection while the selected file is there.
     const QString selected = FileName();
     const int scroll = verticalScrollBar()->value();

@@ -56,7 +56,7 @@ public:
     // entry's whole name, and its cartridge title once known. Empty off the entries.
     QString ToolTipAt(const QPoint &point) const;
     // True while the shown folder or its archives are being read.
-    bool Listing() const { return request_.InFlight() || archiveRequest_.InFlight(); }
+    bool Listing() const { return request_.InFlight() || archiveRequest_.InFlight() || joinActive_; }
 
     // The archive and entry a listed name stands for; null for a plain file.
     const ArchiveEntry *ArchiveEntryOf(const QString &listName) const { return archives_.Find(listName); }
@@ -93,6 +93,7 @@ private:
     struct FolderListing {
         NameList names;
         QStringList archives; // the zip and 7z files among the folder's files
+        std::vector<bool> archived; // which of the names are archive entries kept from before
         bool read = false;
         std::shared_ptr<const FolderWatch> watch;
     };
@@ -102,13 +103,22 @@ private:
     struct ArchiveBatch {
         QStringList names;
         qsizetype next = 0;
-        QList<QPair<QString, ArchiveRoms>> read;
+        struct Read {
+            ArchiveBlock block;
+            std::vector<std::string> refusals;
+        };
+        QList<Read> read;
         // What the pass has taken so far: entries and refusals, and the bytes of their names.
         std::size_t taken = 0;
         std::size_t takenBytes = 0;
         // The archive from which on the folder's bounds left entries out; empty while none are.
         QString cutFrom;
         qsizetype unread = 0; // the archives after it, not read
+        // The list with the entries read merged in, which rows are archive
+        // entries, and how many names were added (-1 when not merged).
+        NameList merged;
+        std::vector<bool> mergedArchived;
+        qsizetype mergedAdded = -1;
     };
 
     // Reads the shown folder, superseding a reading of another folder.
@@ -116,15 +126,21 @@ private:
     // Reads the shown folder again once the reading under way is done.
     void ReadAgain();
     void Apply(FolderListing listing);
-    // Shows the names, keeping the selection and the scrolling where they are.
-    void ShowNames(NameList names);
+    // Shows the names, keeping the selection and the scrolling where they
+    // are; archived says which rows are archive entries (none when empty).
+    void ShowNames(NameList names, std::vector<bool> archived = {});
     // Reads the next few archives of the pass.
     void ReadArchives(const ArchiveBatch &rest);
-    void JoinArchives(const ArchiveBatch &batch);
+    // Takes in the archives a reading gave, a few thousand entries a turn of
+    // the event loop, then shows them.
+    void JoinArchives(ArchiveBatch batch);
+    void JoinTurn();
+    void FinishJoin();
     // Writes a line to the error output, once for the folder shown.
     void Tell(const QString &line);
 
     NameListModel model_;
+    std::vector<bool> archived_; // which rows of the list are archive entries
     QString path_;
     QString patternText_ = QStringLiteral("*.*");
     FilePattern pattern_;
@@ -138,7 +154,13 @@ private:
     LatestRequest<FolderListing> request_;
     LatestRequest<ArchiveBatch> archiveRequest_;
     ArchiveCatalog archives_;
-    QSet<QString> seen_; // the listed names this pass through the archives has found
+    // The archives being taken in: the reading, where the taking is, and the names it added.
+    ArchiveBatch joining_;
+    qsizetype joinArchive_ = 0;
+    std::size_t joinEntry_ = 0;
+    QStringList joinAdded_;
+    bool joinActive_ = false;
+    quint64 joinToken_ = 0; // a turn scheduled for an older taking in does nothing
     QSet<QString> told_; // the lines already written to the error output
     bool started_ = false; // a folder has been asked for
     bool again_ = false;   // the folder changed while it was being read

@@ -4,42 +4,56 @@
 
 #include "core/ArchiveEntryName.h"
 
+#include <algorithm>
+
+ArchiveBlock ArchiveCatalog::Prepare(const QString &archiveName, std::vector<std::string> entries)
+{
+    ArchiveBlock block{archiveName, std::move(entries), {}, {}};
+    const std::string archive = EncodeFileName(archiveName).toStdString();
+    block.listNames.reserve(static_cast<qsizetype>(block.entries.size()));
+    for (const std::string &entry : block.entries)
+        block.listNames.append(
+            DecodeFileName(QByteArray::fromStdString(ArchiveListName(archive, entry, block.entries.size() == 1))));
+    if (!block.listNames.isEmpty())
+        block.first = block.listNames.front();
+    return block;
+}
+
 void ArchiveCatalog::Clear()
 {
     entries_.clear();
     first_.clear();
 }
 
-QStringList ArchiveCatalog::Add(const QString &archiveName, const std::vector<std::string> &entries,
-                                QStringList *added)
+std::size_t ArchiveCatalog::Add(const ArchiveBlock &block, std::size_t from, std::size_t most, QStringList *added)
 {
-    QStringList names;
-    const std::string archive = EncodeFileName(archiveName).toStdString();
-    for (const std::string &entry : entries) {
-        const QString listName =
-            DecodeFileName(QByteArray::fromStdString(ArchiveListName(archive, entry, entries.size() == 1)));
-        if (&entry == &entries.front())
-            first_.insert(archiveName, listName);
-        names.append(listName);
-        if (entries_.contains(listName))
+    const std::size_t end = std::min(block.entries.size(), from + most);
+    if (from == 0 && end > 0)
+        first_.insert(block.archive, block.first);
+    for (std::size_t index = from; index < end; ++index) {
+        const QString &listName = block.listNames.at(static_cast<qsizetype>(index));
+        const auto known = entries_.find(listName);
+        if (known != entries_.end()) {
+            known->pass = pass_;
             continue;
-        entries_.insert(listName, {archiveName, entry});
+        }
+        entries_.insert(listName, {{block.archive, block.entries[index]}, pass_});
         added->append(listName);
     }
-    return names;
+    return end;
 }
 
-QStringList ArchiveCatalog::KeepOnly(const QSet<QString> &keep)
+QStringList ArchiveCatalog::ForgetUnfound()
 {
     QStringList forgotten;
     for (auto entry = entries_.begin(); entry != entries_.end();) {
-        if (keep.contains(entry.key())) {
+        if (entry->pass == pass_) {
             ++entry;
             continue;
         }
         forgotten.append(entry.key());
-        if (first_.value(entry->archive) == entry.key())
-            first_.remove(entry->archive);
+        if (first_.value(entry->entry.archive) == entry.key())
+            first_.remove(entry->entry.archive);
         entry = entries_.erase(entry);
     }
     return forgotten;
@@ -48,7 +62,7 @@ QStringList ArchiveCatalog::KeepOnly(const QSet<QString> &keep)
 const ArchiveEntry *ArchiveCatalog::Find(const QString &listName) const
 {
     const auto entry = entries_.constFind(listName);
-    return entry == entries_.constEnd() ? nullptr : &*entry;
+    return entry == entries_.constEnd() ? nullptr : &entry->entry;
 }
 
 QString ArchiveCatalog::FirstOf(const QString &archiveName) const

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QHash>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,19 +17,37 @@ struct ArchiveEntry {
     std::string entry;
 };
 
+// An archive's ROM entries with the names they are listed under, made ready
+// on a background thread so that taking them in costs the window's thread
+// nothing but storing them.
+struct ArchiveBlock {
+    QString archive;
+    std::vector<std::string> entries;
+    QStringList listNames; // one for each entry, in the same order
+    QString first;         // the list name of the archive's first entry, in the archive's order
+};
+
 // The archive entries of the file list, by the names they are listed under
 // (ArchiveListName). The one place a listed name is turned back into its
-// archive and entry.
+// archive and entry. A pass through the folder's archives marks the entries
+// it finds; at its end those it did not find again are forgotten.
 class ArchiveCatalog
 {
 public:
+    // An archive's entries with their listed names. Safe on any thread. The
+    // entries may be put in another order afterwards, entries and listNames alike.
+    static ArchiveBlock Prepare(const QString &archiveName, std::vector<std::string> entries);
+
     void Clear();
     bool Empty() const { return entries_.isEmpty(); }
-    // Adds the ROM entries of an archive; returns the names they are listed
-    // under, and appends those not listed yet to added.
-    QStringList Add(const QString &archiveName, const std::vector<std::string> &entries, QStringList *added);
-    // Forgets the names not in keep; returns those forgotten.
-    QStringList KeepOnly(const QSet<QString> &keep);
+    // Starts a pass: every entry counts as not found until Add finds it again.
+    void StartPass() { ++pass_; }
+    // Adds the entries of a block from index from on, at most most of them,
+    // marking them found in this pass, and appends the names not listed yet to
+    // added. Returns the index of the first entry not taken yet.
+    std::size_t Add(const ArchiveBlock &block, std::size_t from, std::size_t most, QStringList *added);
+    // Forgets the entries the pass has not found; returns their names.
+    QStringList ForgetUnfound();
 
     // The archive and entry a listed name stands for; null for a plain file.
     const ArchiveEntry *Find(const QString &listName) const;
@@ -36,6 +55,11 @@ public:
     QString FirstOf(const QString &archiveName) const;
 
 private:
-    QHash<QString, ArchiveEntry> entries_;
+    struct Found {
+        ArchiveEntry entry;
+        std::uint32_t pass;
+    };
+    QHash<QString, Found> entries_;
     QHash<QString, QString> first_;
+    std::uint32_t pass_ = 0;
 };

@@ -55,6 +55,7 @@ private slots:
     void fileListDropsStaleListing();
     void fileListReadsOneListingAtATime();
     void fileListJoinsArchives();
+    void fileListKeepsArchiveEntriesWhileReadAgain();
     void fileListFolderMadeAgain();
     void fileListNameNotUtf8();
     void fileListToolTip();
@@ -367,6 +368,47 @@ void TestControls::fileListJoinsArchives()
     QVERIFY(!list.ArchiveEntryOf(u"B.gb"_s));
     QCOMPARE(list.ListNameOf(u"c.ZIP"_s), u"c.ZIP: y.gb"_s);
     QCOMPARE(list.ListNameOf(u"B.gb"_s), u"B.gb"_s);
+}
+
+// A folder read again keeps showing its archives' entries, in the list's
+// order among its plain files, until its archives have been read again.
+void TestControls::fileListKeepsArchiveEntriesWhileReadAgain()
+{
+    FileListBox list;
+    list.SetPattern(kPattern);
+    auto listings = std::make_shared<std::atomic<int>>(0);
+    list.lister = [listings](const QString &, const FilePattern &pattern, NameList &names) {
+        names = NameList();
+        const bool again = ++*listings > 1;
+        for (const char *name : {"a.gb", "c.zip", "d.gb", "z.gb"}) {
+            if ((again || std::string(name) != "d.gb") && pattern.Matches(name))
+                names.Append(name);
+        }
+        return true;
+    };
+    auto gate = std::make_shared<Gate>();
+    auto reads = std::make_shared<std::atomic<int>>(0);
+    list.archiveReader = [gate, reads](const QString &, const FilePattern &) {
+        if (++*reads > 1)
+            gate->Wait();
+        ArchiveRoms roms;
+        roms.entries = {"f.gb", "b.gb"};
+        return roms;
+    };
+    list.SetPath(path(QString()));
+    QVERIFY(WaitFor([&] { return list.ListCount() == 4 && !list.Listing(); }));
+    const QStringList before{u"a.gb"_s, u"c.zip: b.gb"_s, u"c.zip: f.gb"_s, u"z.gb"_s};
+    QCOMPARE(list.Names(), before);
+    QVERIFY(WriteBytes(path(u"d.gb"_s), "rom"));
+    QVERIFY(WaitFor([&] { return list.ListCount() == 5; }));
+    const QStringList after{u"a.gb"_s, u"c.zip: b.gb"_s, u"c.zip: f.gb"_s, u"d.gb"_s, u"z.gb"_s};
+    QCOMPARE(list.Names(), after);
+    QVERIFY(list.Listing());
+    QCOMPARE(list.ArchiveEntryOf(u"c.zip: f.gb"_s)->entry, std::string("f.gb"));
+    QVERIFY(!list.ArchiveEntryOf(u"d.gb"_s));
+    gate->Open();
+    QVERIFY(WaitFor([&] { return !list.Listing(); }));
+    QCOMPARE(list.Names(), after);
 }
 
 // A folder that keeps changing while it is read is not read twice at once:
