@@ -64,7 +64,9 @@ as_user() {
 launch() {
     local runtime="$1"
     shift
-    as_user "$victim" env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/config" \
+    # setpriv itself in the background (not a function in a subshell), so
+    # that $! is the launcher's own pid once setpriv, env and sh have exec'd.
+    setpriv --reuid="$victim" --regid="$victim" --init-groups -- env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/config" \
         XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=offscreen \
         sh -c 'umask 000; exec "$@"' sh "$work/vexa-launcher" "$@" 2>>"$work/launcher.log" &
     pid=$!
