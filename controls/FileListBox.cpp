@@ -416,7 +416,7 @@ void FileListBox::FinishJoin()
                  .arg(path_, batch.cutFrom)
                  .arg(batch.unread)
                  .arg(kMaxFolderArchiveEntries)
-                 .arg(kMaxFolderArchiveNameBytes / (1024 * 1024)));
+                 .arg(kMaxFolderArchiveNameBytes / (std::size_t{1024} * 1024)));
     const bool done = batch.next >= batch.names.size();
     // At the end of the pass, the entries it did not find again go.
     const QStringList gone = done ? archives_.ForgetUnfound() : QStringList();

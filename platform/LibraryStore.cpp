@@ -209,7 +209,7 @@ bool LibraryStore::Open()
         return false;
     }
     const QByteArray file = EncodeFileName(path_);
-    const int slash = file.lastIndexOf('/');
+    const qsizetype slash = file.lastIndexOf('/');
     std::string failed;
     if (slash > 0) {
         if (const int error = MakeFolders(file.left(slash).toStdString(), 0700, &failed)) {

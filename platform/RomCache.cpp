@@ -147,7 +147,7 @@ std::string RomCache::Unpack(const std::string &archivePath, const std::string &
         return {};
     }
     const std::string name = EntryBaseName(entry);
-    const std::string rom = folder_ + slotName + '/' + name;
+    std::string rom = folder_ + slotName + '/' + name;
     struct stat info = {};
     if (IsOurFile(slot.fd, name.c_str(), &info) && info.st_size == NotedSize(slot.fd)) {
         utimensat(slot.fd, name.c_str(), nullptr, AT_SYMLINK_NOFOLLOW); // used now
