@@ -116,7 +116,7 @@ sleep 2
 kill -0 "$pid" 2>/dev/null || fail "the launcher did not stay open"
 [ -z "$(find "$shared" -mindepth 1 -user "$victim")" ] || fail "the launcher made a socket others can reach: $(ls -la "$shared")"
 stop "$pid"
-as_user "$attacker" "$python" -c "$listen" "$shared/vexa-launcher.socket" "$work/attacker/heard" </dev/null >/dev/null 2>&1 &
+setpriv --reuid="$attacker" --regid="$attacker" --init-groups -- "$python" -c "$listen" "$shared/vexa-launcher.socket" "$work/attacker/heard" </dev/null >/dev/null 2>&1 &
 pids+=("$!")
 wait_for test -e "$work/attacker/heard" || fail "the attacker could not listen"
 launch "$shared" "$home/roms"
