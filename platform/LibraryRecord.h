@@ -10,6 +10,13 @@
 // One ROM of the library as the window shows it: where it lies, what its
 // content is, and the history of that content. Two copies of one ROM are two
 // records with the same sha1 and so the same history.
+// What the imported DAT files say of a ROM's content.
+enum class DumpCheck {
+    NotInDat, // no DAT entry has its size and CRC32
+    Verified, // a DAT entry has its size, CRC32 and, where the DAT gives one, its SHA-1
+    BadDump,  // a DAT entry has its CRC32 but another SHA-1, or marks the dump bad
+};
+
 struct LibraryRecord {
     QString root;                     // the library folder it was found under
     QString file;                     // below the root: "sub/Game.gb", or "sub/Archive.zip: inner.gb" for an entry
@@ -19,6 +26,13 @@ struct LibraryRecord {
     QByteArray sha1;                  // 20 bytes: the content's identity
     quint32 crc32 = 0;
     std::vector<std::uint8_t> header; // the first 0x150 bytes of the ROM (fewer for a short file)
+
+    // What the ROM is: its header's own checks and the DAT files' word on it.
+    bool headerDamaged = false;       // header checksum or logo wrong; shown and started all the same
+    DumpCheck check = DumpCheck::NotInDat;
+    QString datGame;                  // the DAT's name of the game, when a DAT has the ROM
+    QString datName;                  // the name of that DAT (its header's name)
+    QString cloneOf;                  // the DAT game this one is a version of, when the DAT says so
 
     // The content's history, shared by every copy.
     bool favourite = false;
