@@ -5,9 +5,11 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +21,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -61,6 +64,8 @@ LibraryWindow::LibraryWindow(QWidget *parent)
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     QHeaderView *header = table_->horizontalHeader();
+    header->resizeSection(LibraryModel::Versions, table_->fontMetrics().horizontalAdvance(QStringLiteral("\u221288")) + 16);
+    table_->setColumnHidden(LibraryModel::Versions, true);
     header->setSectionResizeMode(LibraryModel::Title, QHeaderView::Stretch);
     header->setSectionResizeMode(LibraryModel::File, QHeaderView::Stretch);
     header->resizeSection(LibraryModel::Model, 240);
@@ -70,12 +75,14 @@ LibraryWindow::LibraryWindow(QWidget *parent)
     header->resizeSection(LibraryModel::Favourite, 30);
     table_->installEventFilter(this);
     connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
-        if (index.column() != LibraryModel::Favourite)
+        if (index.column() != LibraryModel::Favourite && index.column() != LibraryModel::Versions)
             PlayRow(index.row());
     });
     connect(table_, &QTableView::clicked, this, [this](const QModelIndex &index) {
         if (index.column() == LibraryModel::Favourite)
             ToggleFavourite(index.row());
+        if (index.column() == LibraryModel::Versions)
+            model_->SetExpanded(index.row(), !model_->Expanded(index.row()));
     });
     layout->addWidget(table_, 1);
     layout->addWidget(BuildRoots());
@@ -93,6 +100,8 @@ LibraryWindow::LibraryWindow(QWidget *parent)
         ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::LibraryGeometry).toLatin1());
     if (!stored.isEmpty())
         restoreGeometry(stored);
+    model_->SetRegionOrder(RegionOrder::FromText(
+        ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::LibraryRegionOrder).toStdString()));
     UpdateCount();
 }
 
@@ -125,6 +134,39 @@ QWidget *LibraryWindow::BuildTop()
         row->addWidget(button);
     }
     connect(show_, &QButtonGroup::idClicked, this, &LibraryWindow::ShowChanged);
+
+    checkFilter_ = new QComboBox(top);
+    checkFilter_->setObjectName(QStringLiteral("CheckFilter"));
+    checkFilter_->setToolTip(tr("Show the ROMs by what the DAT files and their headers say of them"));
+    const std::pair<LibraryModel::CheckFilter, QString> checks[] = {
+        {LibraryModel::CheckFilter::All, tr("All checks")},
+        {LibraryModel::CheckFilter::Verified, tr("Verified")},
+        {LibraryModel::CheckFilter::BadDump, tr("Bad dump")},
+        {LibraryModel::CheckFilter::NotInDat, tr("Not in DAT")},
+        {LibraryModel::CheckFilter::HeaderDamaged, tr("Header damaged")},
+    };
+    for (const auto &[filter, text] : checks)
+        checkFilter_->addItem(text, int(filter));
+    connect(checkFilter_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        model_->SetCheckFilter(LibraryModel::CheckFilter(checkFilter_->itemData(index).toInt()));
+    });
+    row->addWidget(checkFilter_);
+
+    oneRowPerGame_ = new QToolButton(top);
+    oneRowPerGame_->setObjectName(QStringLiteral("OneRowPerGame"));
+    oneRowPerGame_->setText(tr("One row per game"));
+    oneRowPerGame_->setToolTip(tr("Show the versions of a game (regions, revisions, betas) as one row"));
+    oneRowPerGame_->setCheckable(true);
+    oneRowPerGame_->setAutoRaise(true);
+    connect(oneRowPerGame_, &QToolButton::toggled, this, &LibraryWindow::SetGrouped);
+    row->addWidget(oneRowPerGame_);
+    auto *regions = new QToolButton(top);
+    regions->setObjectName(QStringLiteral("Regions"));
+    regions->setText(tr("Regions\u2026"));
+    regions->setToolTip(tr("Which region's version a game's row shows first"));
+    regions->setAutoRaise(true);
+    connect(regions, &QToolButton::clicked, this, &LibraryWindow::ChangeRegionOrder);
+    row->addWidget(regions);
     return top;
 }
 
@@ -148,8 +190,13 @@ QWidget *LibraryWindow::BuildRoots()
     connect(add, &QPushButton::clicked, this, &LibraryWindow::AddRoot);
     connect(removeRoot_, &QPushButton::clicked, this, &LibraryWindow::RemoveRoot);
     connect(roots_, &QListWidget::currentRowChanged, this, [this](int row) { removeRoot_->setEnabled(row >= 0); });
+    auto *importDats = new QPushButton(tr("Import DAT\u2026"), box);
+    importDats->setObjectName(QStringLiteral("ImportDat"));
+    importDats->setToolTip(tr("Read DAT files (Logiqx XML) that list the good dumps, to check the ROMs against"));
+    connect(importDats, &QPushButton::clicked, this, &LibraryWindow::ImportDats);
     buttons->addWidget(add);
     buttons->addWidget(removeRoot_);
+    buttons->addWidget(importDats);
     buttons->addStretch();
     row->addLayout(buttons);
     return box;
@@ -191,6 +238,18 @@ void LibraryWindow::Open()
 void LibraryWindow::SetRecords(std::vector<LibraryRecord> records)
 {
     model_->SetRecords(std::move(records));
+    // The Check column as wide as its texts, sized again when other texts come.
+    const QStringList checks = model_->CheckTexts();
+    if (checks == checkTexts_)
+        return;
+    checkTexts_ = checks;
+    QHeaderView *header = table_->horizontalHeader();
+    // The header's text with room for the sort mark.
+    int width = header->fontMetrics().horizontalAdvance(
+                    model_->headerData(LibraryModel::Check, Qt::Horizontal).toString()) + 24;
+    for (const QString &text : checks)
+        width = std::max(width, table_->fontMetrics().horizontalAdvance(text));
+    header->resizeSection(LibraryModel::Check, width + 24);
 }
 
 void LibraryWindow::SetRoots(const QStringList &roots)
@@ -251,6 +310,18 @@ bool LibraryWindow::eventFilter(QObject *watched, QEvent *event)
         PlayRow(table_->currentIndex().row());
         return true;
     }
+    // With one row per game, Right or + lists a game's other versions, Left
+    // or - takes them away again.
+    const bool expand = key->key() == Qt::Key_Right || key->key() == Qt::Key_Plus;
+    const bool collapse = key->key() == Qt::Key_Left || key->key() == Qt::Key_Minus;
+    if (watched == table_ && model_->Grouped() && (expand || collapse) && table_->currentIndex().isValid()) {
+        const int row = table_->currentIndex().row();
+        const int game = model_->GameRow(row);
+        model_->SetExpanded(game, expand);
+        if (collapse && game != row)
+            table_->selectRow(game);
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -304,10 +375,48 @@ void LibraryWindow::RemoveRoot()
     emit RemoveRootRequested(folder);
 }
 
+void LibraryWindow::ImportDats()
+{
+    const QStringList files = askDatFiles
+        ? askDatFiles()
+        : QFileDialog::getOpenFileNames(this, tr("Import DAT files"), QString(),
+                                        tr("DAT files (*.dat *.xml);;All files (*)"));
+    if (!files.isEmpty())
+        emit ImportDatsRequested(files);
+}
+
+void LibraryWindow::ChangeRegionOrder()
+{
+    const QString current = QString::fromStdString(model_->Regions().Text());
+    QString text;
+    if (askRegionOrder) {
+        text = askRegionOrder(current);
+    } else {
+        bool ok = false;
+        text = QInputDialog::getText(this, tr("Region order"),
+                                     tr("The regions whose version a game's row shows first, best first,\n"
+                                        "separated by commas (empty for World, USA, Europe, Japan):"),
+                                     QLineEdit::Normal, current, &ok);
+        if (!ok)
+            text = QString();
+    }
+    if (text.isNull())
+        return;
+    const RegionOrder order = RegionOrder::FromText(text.toStdString());
+    model_->SetRegionOrder(order);
+    settings_.Write(SettingNames::LibraryRegionOrder, QString::fromStdString(order.Text()));
+}
+
+void LibraryWindow::SetGrouped(bool on)
+{
+    model_->SetGrouped(on);
+    table_->setColumnHidden(LibraryModel::Versions, !on);
+}
+
 void LibraryWindow::UpdateCount()
 {
     const int total = model_->RecordCount();
-    const int shown = model_->rowCount();
-    count_->setText(shown == total ? QStringLiteral("%1 ROMs").arg(total)
-                                   : QStringLiteral("%1 of %2 ROMs").arg(shown).arg(total));
+    const int passing = model_->PassingCount();
+    const QString roms = passing == total ? tr("%1 ROMs").arg(total) : tr("%1 of %2 ROMs").arg(passing).arg(total);
+    count_->setText(model_->Grouped() ? tr("%1 games, %2").arg(model_->GameCount()).arg(roms) : roms);
 }

@@ -10,12 +10,14 @@
 #include <vector>
 
 class QButtonGroup;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QTableView;
+class QToolButton;
 
 // The library window: every ROM under the library's folders in one table
 // that narrows as a name is typed. It holds no store of its own: the store
@@ -36,8 +38,15 @@ public:
     QLabel *ProblemLine() const { return problem_; }
     // Shows the window, or brings it to the front, with the search field focused.
     void Open();
+    QComboBox *CheckFilter() const { return checkFilter_; }
+    QToolButton *OneRowPerGame() const { return oneRowPerGame_; }
     // Asks the user for a folder to add; empty when cancelled. Replaceable by tests.
     std::function<QString()> askFolder;
+    // Asks the user for DAT files to import; empty when cancelled. Replaceable by tests.
+    std::function<QStringList()> askDatFiles;
+    // Asks the user for the region order, given the one in use; a null
+    // string when cancelled. Replaceable by tests.
+    std::function<QString(const QString &current)> askRegionOrder;
 
 public slots:
     // Every record of the library, replacing those shown.
@@ -58,6 +67,8 @@ signals:
     void RemoveRootRequested(const QString &path);
     void FavouriteToggled(const QByteArray &sha1, bool on);
     void PlayRequested(const LibraryRecord &record);
+    // DAT files (Logiqx XML) the user picked to import.
+    void ImportDatsRequested(const QStringList &files);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -72,11 +83,17 @@ private:
     void ToggleFavourite(int row);
     void AddRoot();
     void RemoveRoot();
+    void ImportDats();
+    void ChangeRegionOrder();
+    void SetGrouped(bool on);
     void UpdateCount();
 
     LibraryModel *model_;
     QLineEdit *search_ = nullptr;
     QButtonGroup *show_ = nullptr;
+    QComboBox *checkFilter_ = nullptr;
+    QToolButton *oneRowPerGame_ = nullptr;
+    QStringList checkTexts_; // those the Check column was sized for
     QTableView *table_ = nullptr;
     QListWidget *roots_ = nullptr;
     QPushButton *removeRoot_ = nullptr;

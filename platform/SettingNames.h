@@ -17,6 +17,9 @@ inline const QString TotGames = QStringLiteral("TotGames");
 inline const QString EmulatorPath = QStringLiteral("EmulatorPath");
 // The library window's size and position (QWidget::saveGeometry, in base64).
 inline const QString LibraryGeometry = QStringLiteral("LibraryGeometry");
+// The regions whose version the library's row of a game shows first, best
+// first: "World, USA, Europe, Japan" (RegionOrder::Text).
+inline const QString LibraryRegionOrder = QStringLiteral("LibraryRegionOrder");
 
 // A key as QSettings names it, "Options/RomPath".
 inline QString Path(const QString &key)

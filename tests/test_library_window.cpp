@@ -307,8 +307,12 @@ void TestLibraryWindow::rootsAddedAndRemoved()
     window.askFolder = [&answer] { return answer; };
     QPushButton *add = nullptr;
     QPushButton *remove = nullptr;
-    for (QPushButton *button : window.findChildren<QPushButton *>())
-        (button->text().startsWith(QStringLiteral("Add")) ? add : remove) = button;
+    for (QPushButton *button : window.findChildren<QPushButton *>()) {
+        if (button->text().startsWith(QStringLiteral("Add")))
+            add = button;
+        else if (button->text() == QStringLiteral("Remove"))
+            remove = button;
+    }
     add->click(); // cancelled
     QCOMPARE(added.size(), 0);
     answer = QStringLiteral("/home/me/gb");
