@@ -1,5 +1,7 @@
 // One keystroke in the library's search on 100,000 ROMs: from the key to the
-// table drawn again, against a plain C loop of strcasestr over the same names.
+// table drawn again, against a plain C loop of strcasestr over the same names;
+// then the same with one row per game (the ROMs come in games of three
+// versions, each of a region).
 #include "BenchRow.h"
 
 #include "library/LibraryModel.h"
@@ -11,6 +13,7 @@
 #include <QLineEdit>
 #include <QStyleFactory>
 #include <QTableView>
+#include <QToolButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -23,6 +26,7 @@
 namespace {
 
 constexpr int kEntries = 100000;
+constexpr int kVersions = 3; // ROMs of one game
 
 const char *const kWords[] = {
     "Legend", "Zelda", "Kirby", "Dream", "Land", "Pok\u00e9mon", "Mario", "Tetris", "Castlevania", "Metroid",
@@ -45,12 +49,16 @@ std::vector<LibraryRecord> MakeRecords(std::vector<std::string> &names)
     records.reserve(kEntries);
     std::uint32_t state = 12345;
     const std::size_t words = sizeof kWords / sizeof *kWords;
+    std::string game;
     for (int i = 0; i < kEntries; ++i) {
-        std::string name;
-        const int count = 2 + int(Next(state) % 4);
-        for (int w = 0; w < count; ++w)
-            name += std::string(w ? " " : "") + kWords[Next(state) % words];
-        name += " " + std::to_string(i) + " " + kRegions[Next(state) % 7] + (i % 3 ? ".gbc" : ".gb");
+        if (i % kVersions == 0) {
+            game.clear();
+            const int count = 2 + int(Next(state) % 4);
+            for (int w = 0; w < count; ++w)
+                game += std::string(w ? " " : "") + kWords[Next(state) % words];
+            game += " " + std::to_string(i / kVersions);
+        }
+        const std::string name = game + " " + kRegions[(i + Next(state) % 3) % 7] + (i % 3 ? ".gbc" : ".gb");
         LibraryRecord record;
         record.root = QStringLiteral("/roms");
         record.file = QStringLiteral("Set %1/").arg(i % 40) + QString::fromStdString(name);
@@ -108,33 +116,51 @@ int main(int argc, char *argv[])
     QApplication::processEvents();
 
     const std::vector<QString> queries = Queries();
+    int found = 0;
+    // Every query typed rounds times: the keystrokes' times, and the C loop's.
+    const auto type = [&](QVector<double> &ours, QVector<double> &loop) {
+        for (int round = 0; round < rounds; ++round) {
+            for (const QString &query : queries) {
+                // A keystroke: the field's text changes, the table narrows and is drawn.
+                clock.restart();
+                window.SearchField()->setText(query);
+                QApplication::processEvents();
+                window.Table()->viewport()->repaint();
+                ours.push_back(clock.nsecsElapsed() / 1e6);
+                found += window.Model()->rowCount();
+
+                const QByteArray needle = query.toUtf8();
+                clock.restart();
+                int hits = 0;
+                for (const std::string &name : names)
+                    hits += strcasestr(name.c_str(), needle.constData()) != nullptr;
+                loop.push_back(clock.nsecsElapsed() / 1e6);
+                found += hits;
+            }
+        }
+    };
     QVector<double> ours;
     QVector<double> loop;
-    int found = 0;
-    for (int round = 0; round < rounds; ++round) {
-        for (const QString &query : queries) {
-            // A keystroke: the field's text changes, the table narrows and is drawn.
-            clock.restart();
-            window.SearchField()->setText(query);
-            QApplication::processEvents();
-            window.Table()->viewport()->repaint();
-            ours.push_back(clock.nsecsElapsed() / 1e6);
-            found += window.Model()->rowCount();
-
-            const QByteArray needle = query.toUtf8();
-            clock.restart();
-            int hits = 0;
-            for (const std::string &name : names)
-                hits += strcasestr(name.c_str(), needle.constData()) != nullptr;
-            loop.push_back(clock.nsecsElapsed() / 1e6);
-            found += hits;
-        }
-    }
-    std::fprintf(stderr, "bench_search: %d entries set in %.1f ms; %lld keystrokes; slowest %.2f ms (%d)\n",
-                 kEntries, setMs, static_cast<long long>(ours.size()), Percentile(ours, 1.0), found);
+    type(ours, loop);
+    clock.restart();
+    window.OneRowPerGame()->click();
+    const double groupMs = clock.nsecsElapsed() / 1e6;
+    const int games = window.Model()->rowCount();
+    QVector<double> grouped;
+    QVector<double> groupedLoop;
+    type(grouped, groupedLoop);
+    std::fprintf(stderr,
+                 "bench_search: %d entries set in %.1f ms; %lld keystrokes; slowest %.2f ms; one row per game: "
+                 "%d games in %.1f ms, slowest keystroke %.2f ms (%d)\n",
+                 kEntries, setMs, static_cast<long long>(ours.size()), Percentile(ours, 1.0), games, groupMs,
+                 Percentile(grouped, 1.0), found);
     PrintRow(QStringLiteral("library search, one keystroke on 100,000 ROMs (median)"), Median(ours), Median(loop),
              QStringLiteral("ms"), QStringLiteral("≤ 16 ms"));
     PrintValue(QStringLiteral("library search, one keystroke, 90th percentile"), Percentile(ours, 0.9),
                QStringLiteral("ms"), QStringLiteral("≤ 16 ms"));
+    PrintRow(QStringLiteral("library search, one row per game, one keystroke on 100,000 ROMs (median)"),
+             Median(grouped), Median(groupedLoop), QStringLiteral("ms"), QStringLiteral("≤ 16 ms"));
+    PrintValue(QStringLiteral("library search, one row per game, one keystroke, 90th percentile"),
+               Percentile(grouped, 0.9), QStringLiteral("ms"), QStringLiteral("≤ 16 ms"));
     return 0;
 }

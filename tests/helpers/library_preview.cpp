@@ -1,7 +1,8 @@
 // Shows the library window on a small made-up collection, for a look and a
-// screenshot: library_preview [search text [picture.png]]. With a picture
-// named, the window's part of the screen is saved there once the window is
-// drawn, and the program ends. Its settings go to a temporary folder.
+// screenshot: library_preview [search text [picture.png [grouped]]]. With a
+// picture named, the window's part of the screen is saved there once the
+// window is drawn, and the program ends; "grouped" shows one row per game,
+// the versions of Tetris listed. Its settings go to a temporary folder.
 #include "library/LibraryWindow.h"
 #include "platform/Fonts.h"
 
@@ -9,6 +10,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QToolButton>
 #include <QScreen>
 #include <QTimer>
 #include <QStyleFactory>
@@ -23,6 +25,10 @@ struct Sample {
     bool favourite;
     int daysAgo; // 0: never played
     int minutes;
+    DumpCheck check = DumpCheck::NotInDat;
+    bool damaged = false;
+    const char *datGame = nullptr;
+    const char *cloneOf = nullptr;
 };
 
 const Sample kSamples[] = {
@@ -30,13 +36,18 @@ const Sample kSamples[] = {
     {"Nintendo/Legend of Zelda, The - Link's Awakening (USA, Europe) (Rev 2).gb", 512, 0x00, 0x00, false, 40, 95},
     {"Nintendo/Legend of Zelda, The - Oracle of Ages (USA).zip: Oracle of Ages (USA).gbc", 1024, 0xC0, 0x00, false, 0, 0},
     {"Nintendo/Legend of Zelda, The - Oracle of Seasons (USA).zip: Oracle of Seasons (USA).gbc", 1024, 0xC0, 0x00, true, 3, 1312},
-    {"Nintendo/Kirby's Dream Land (USA, Europe).gb", 256, 0x00, 0x00, false, 12, 48},
+    {"Nintendo/Kirby's Dream Land (USA, Europe).gb", 256, 0x00, 0x00, false, 12, 48, DumpCheck::Verified},
+    {"Nintendo/Hoshi no Kirby (Japan).gb", 256, 0x00, 0x00, false, 0, 0, DumpCheck::Verified, false,
+     "Hoshi no Kirby (Japan)", "Kirby's Dream Land (USA, Europe)"},
+    {"Nintendo/Kirby's Dream Land (USA, Europe) [h1].gb", 256, 0x00, 0x00, false, 0, 0, DumpCheck::NotInDat, true},
     {"Nintendo/Kirby's Dream Land 2 (USA, Europe) (SGB Enhanced).gb", 512, 0x00, 0x03, true, 2, 203},
     {"Nintendo/Pok\u00e9mon - Edici\u00f3n Amarilla (Spain) (SGB Enhanced).gbc", 1024, 0x80, 0x03, false, 0, 0},
     {"Nintendo/Pokemon - Yellow Version (USA, Europe) (SGB Enhanced).gbc", 1024, 0x80, 0x03, true, 0, 2941},
-    {"Nintendo/Tetris (World) (Rev 1).gb", 32, 0x00, 0x00, false, 5, 30},
+    {"Nintendo/Tetris (World) (Rev 1).gb", 32, 0x00, 0x00, false, 5, 30, DumpCheck::Verified},
+    {"Nintendo/Tetris (Japan).gb", 32, 0x00, 0x00, false, 0, 0, DumpCheck::BadDump},
+    {"Nintendo/Tetris (World).gb", 32, 0x00, 0x00, false, 0, 0, DumpCheck::Verified},
     {"Nintendo/Tetris DX (World).gbc", 512, 0x80, 0x03, false, 0, 0},
-    {"Nintendo/Metroid II - Return of Samus (World).gb", 256, 0x00, 0x00, false, 0, 0},
+    {"Nintendo/Metroid II - Return of Samus (World).gb", 256, 0x00, 0x00, false, 0, 0, DumpCheck::Verified, true},
     {"Nintendo/Wario Land - Super Mario Land 3 (World).gb", 512, 0x00, 0x00, false, 9, 66},
     {"Konami/Castlevania II - Belmont's Revenge (USA, Europe).gb", 128, 0x00, 0x00, false, 0, 0},
     {"Capcom/Mega Man V (USA) (SGB Enhanced).gb", 512, 0x00, 0x03, false, 0, 0},
@@ -68,6 +79,15 @@ LibraryRecord Make(const Sample &sample, int index)
         ? QDateTime::currentMSecsSinceEpoch() - qint64(sample.daysAgo) * 86400000 - index * 3600000 : 0;
     record.playSeconds = qint64(sample.minutes) * 60;
     record.launches = sample.minutes / 25 + (sample.daysAgo ? 1 : 0);
+    record.check = sample.check;
+    record.headerDamaged = sample.damaged;
+    if (sample.check == DumpCheck::Verified) {
+        record.datGame = sample.datGame ? QString::fromUtf8(sample.datGame)
+                                        : QFileInfo(record.file.section(QStringLiteral(": "), -1)).completeBaseName();
+        record.datName = QStringLiteral("Nintendo - Game Boy");
+    }
+    if (sample.cloneOf)
+        record.cloneOf = QString::fromUtf8(sample.cloneOf);
     return record;
 }
 
@@ -93,6 +113,11 @@ int main(int argc, char *argv[])
     window.Open();
     if (argc > 1)
         window.SearchField()->setText(QString::fromLocal8Bit(argv[1]));
+    if (argc > 3 && QByteArray(argv[3]) == "grouped") {
+        window.OneRowPerGame()->click();
+        for (int row = window.Model()->rowCount() - 1; row >= 0; --row)
+            window.Model()->SetExpanded(row, window.Model()->RecordAt(row).file.contains(QStringLiteral("Tetris")));
+    }
     if (argc > 2) {
         const QString picture = QString::fromLocal8Bit(argv[2]);
         QTimer::singleShot(1500, &window, [picture, &window] {
