@@ -45,13 +45,14 @@ LibraryRecord Record(const Rom &rom)
     return record;
 }
 
-// Three games: one in three versions, one alone, one whose versions a DAT
+// Three games: one in four versions, one alone, one whose versions a DAT
 // names (the Japanese one a clone of the other).
 std::vector<LibraryRecord> Versions()
 {
     return {
         Record({"Game (Europe).gb", DumpCheck::NotInDat, false, "", "", false}),
         Record({"Game (USA).gb", DumpCheck::NotInDat, false, "", "", true}),
+        Record({"Game (USA) (Beta).gb", DumpCheck::NotInDat, false, "", "", true}),
         Record({"Game (Japan) (Rev 1).gb", DumpCheck::NotInDat, true, "", "", false}),
         Record({"Other (World).gb", DumpCheck::BadDump, false, "", "", false}),
         Record({"aka.gb", DumpCheck::Verified, false, "Pocket Monsters Aka (Japan)", "Pokemon Red (USA, Europe)", false}),
@@ -150,15 +151,16 @@ void TestLibraryGroup::checkFilterAndSorting()
     };
     QCOMPARE(shown("Verified"), QStringLiteral("Pocket Monsters Aka (Japan), Pokemon Red (USA, Europe)"));
     QCOMPARE(shown("Bad dump"), QStringLiteral("Other (World)"));
-    QCOMPARE(shown("Not in DAT"), QStringLiteral("Game (Europe), Game (Japan) (Rev 1), Game (USA)"));
+    QCOMPARE(shown("Not in DAT"), QStringLiteral("Game (Europe), Game (Japan) (Rev 1), Game (USA), Game (USA) (Beta)"));
     QCOMPARE(shown("Header damaged"), QStringLiteral("Game (Japan) (Rev 1), Pokemon Red (USA, Europe)"));
-    QCOMPARE(CountLine(window), QStringLiteral("2 of 6 ROMs"));
+    QCOMPARE(CountLine(window), QStringLiteral("2 of 7 ROMs"));
     shown("All checks");
-    QCOMPARE(window.Model()->rowCount(), 6);
+    QCOMPARE(window.Model()->rowCount(), 7);
     // Verified, bad dump, not in DAT; a damaged header after a sound one.
     window.Table()->sortByColumn(LibraryModel::Check, Qt::AscendingOrder);
     QCOMPARE(Titles(*window.Model()), QStringLiteral("Pocket Monsters Aka (Japan), Pokemon Red (USA, Europe), "
-                                                     "Other (World), Game (Europe), Game (USA), Game (Japan) (Rev 1)"));
+                                                     "Other (World), Game (Europe), Game (USA), Game (USA) (Beta), "
+                                                     "Game (Japan) (Rev 1)"));
 }
 
 void TestLibraryGroup::importDat()
@@ -189,28 +191,28 @@ void TestLibraryGroup::oneRowPerGame()
     QVERIFY(!table->isColumnHidden(LibraryModel::Versions));
     LibraryModel &model = *window.Model();
     QCOMPARE(Titles(model), QStringLiteral("Game (USA), Other (World), Pokemon Red (USA, Europe)"));
-    QCOMPARE(Marks(model), QStringLiteral("+2,,+1"));
-    QCOMPARE(CountLine(window), QStringLiteral("3 games, 6 ROMs"));
+    QCOMPARE(Marks(model), QStringLiteral("+3,,+1"));
+    QCOMPARE(CountLine(window), QStringLiteral("3 games, 7 ROMs"));
 
     // A click on the mark lists the other versions, in their order.
     const QModelIndex mark = model.index(0, LibraryModel::Versions);
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(mark).center());
-    QCOMPARE(Titles(model), QStringLiteral("Game (USA), Game (Europe), Game (Japan) (Rev 1), Other (World), "
-                                           "Pokemon Red (USA, Europe)"));
-    QCOMPARE(Marks(model), QStringLiteral("\u22122,\u21b3,\u21b3,,+1"));
+    QCOMPARE(Titles(model), QStringLiteral("Game (USA), Game (USA) (Beta), Game (Europe), Game (Japan) (Rev 1), "
+                                           "Other (World), Pokemon Red (USA, Europe)"));
+    QCOMPARE(Marks(model), QStringLiteral("\u22123,\u21b3,\u21b3,\u21b3,,+1"));
     QSignalSpy play(&window, &LibraryWindow::PlayRequested);
     table->setFocus();
-    table->selectRow(1);
+    table->selectRow(2);
     QTest::keyClick(table, Qt::Key_Return);
     QCOMPARE(play.size(), 1);
     QCOMPARE(play[0][0].value<LibraryRecord>().file, QStringLiteral("Game (Europe).gb"));
     // Left on a version takes the versions away and goes to its game.
-    table->selectRow(2);
+    table->selectRow(3);
     QTest::keyClick(table, Qt::Key_Left);
-    QCOMPARE(Marks(model), QStringLiteral("+2,,+1"));
+    QCOMPARE(Marks(model), QStringLiteral("+3,,+1"));
     QCOMPARE(table->currentIndex().row(), 0);
     QTest::keyClick(table, Qt::Key_Plus);
-    QCOMPARE(model.rowCount(), 5);
+    QCOMPARE(model.rowCount(), 6);
     QTest::keyClick(table, Qt::Key_Minus);
     QCOMPARE(model.rowCount(), 3);
 
@@ -226,13 +228,17 @@ void TestLibraryGroup::oneRowPerGame()
     QTest::keyClicks(window.SearchField(), QStringLiteral("japan"));
     QCOMPARE(Titles(model), QStringLiteral("Game (Japan) (Rev 1), Pocket Monsters Aka (Japan)"));
     QCOMPARE(Marks(model), QStringLiteral(","));
-    QCOMPARE(CountLine(window), QStringLiteral("2 games, 2 of 6 ROMs"));
+    QCOMPARE(CountLine(window), QStringLiteral("2 games, 2 of 7 ROMs"));
     QTest::keyClick(window.SearchField(), Qt::Key_Return);
     QCOMPARE(play.size(), 2);
     QCOMPARE(play[1][0].value<LibraryRecord>().file, QStringLiteral("Game (Japan) (Rev 1).gb"));
     window.SearchField()->clear();
     model.SetShow(LibraryModel::Show::Favourites);
     QCOMPARE(Titles(model), QStringLiteral("Game (USA)"));
+    QCOMPARE(Marks(model), QStringLiteral("+1"));
+    model.SetExpanded(0, true); // only the versions that pass
+    QCOMPARE(Titles(model), QStringLiteral("Game (USA), Game (USA) (Beta)"));
+    model.SetExpanded(0, false);
     model.SetShow(LibraryModel::Show::All);
     window.CheckFilter()->setCurrentIndex(window.CheckFilter()->findText(QStringLiteral("Header damaged")));
     QCOMPARE(Titles(model), QStringLiteral("Game (Japan) (Rev 1), Pokemon Red (USA, Europe)"));
@@ -241,11 +247,11 @@ void TestLibraryGroup::oneRowPerGame()
     // An expanded game stays expanded when the records come again.
     model.SetExpanded(2, true);
     window.SetRecords(Versions());
-    QCOMPARE(Marks(model), QStringLiteral("+2,,\u22121,\u21b3"));
+    QCOMPARE(Marks(model), QStringLiteral("+3,,\u22121,\u21b3"));
     window.OneRowPerGame()->click();
     QVERIFY(table->isColumnHidden(LibraryModel::Versions));
-    QCOMPARE(model.rowCount(), 6);
-    QCOMPARE(CountLine(window), QStringLiteral("6 ROMs"));
+    QCOMPARE(model.rowCount(), 7);
+    QCOMPARE(CountLine(window), QStringLiteral("7 ROMs"));
 }
 
 void TestLibraryGroup::regionOrderChangedAndKept()
@@ -268,7 +274,7 @@ void TestLibraryGroup::regionOrderChangedAndKept()
         regions->click();
         QCOMPARE(Titles(*window.Model()),
                  QStringLiteral("Game (Japan) (Rev 1), Other (World), Pocket Monsters Aka (Japan)"));
-        QCOMPARE(Marks(*window.Model()), QStringLiteral("+2,,+1"));
+        QCOMPARE(Marks(*window.Model()), QStringLiteral("+3,,+1"));
     }
     QTRY_COMPARE(ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::LibraryRegionOrder),
                  QStringLiteral("japan, europe"));
