@@ -200,7 +200,11 @@ void TestLibraryGroup::oneRowPerGame()
     QCOMPARE(Titles(model), QStringLiteral("Game (USA), Game (USA) (Beta), Game (Europe), Game (Japan) (Rev 1), "
                                            "Other (World), Pokemon Red (USA, Europe)"));
     QCOMPARE(Marks(model), QStringLiteral("\u22123,\u21b3,\u21b3,\u21b3,,+1"));
+    // A double click on the mark plays nothing.
     QSignalSpy play(&window, &LibraryWindow::PlayRequested);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(mark).center());
+    QCOMPARE(play.size(), 0);
+    QCOMPARE(model.rowCount(), 6);
     table->setFocus();
     table->selectRow(2);
     QTest::keyClick(table, Qt::Key_Return);
