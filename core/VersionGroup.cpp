@@ -17,6 +17,23 @@ std::string_view Trimmed(std::string_view text)
     return text;
 }
 
+// The comma-separated parts of a text, trimmed, the empty ones left out.
+std::vector<std::string_view> Parts(std::string_view text)
+{
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t comma = text.find(',', start);
+        if (comma == std::string_view::npos)
+            comma = text.size();
+        const std::string_view part = Trimmed(text.substr(start, comma - start));
+        if (!part.empty())
+            parts.push_back(part);
+        start = comma + 1;
+    }
+    return parts;
+}
+
 bool StartsWithWord(std::string_view text, std::string_view word)
 {
     if (text.size() < word.size())
@@ -73,16 +90,8 @@ void ReadTag(std::string_view tag, Version &version)
         if (StartsWithWord(tag, word))
             version.status = std::max(version.status, status);
     }
-    std::size_t start = 0;
-    while (start <= tag.size()) {
-        std::size_t comma = tag.find(',', start);
-        if (comma == std::string_view::npos)
-            comma = tag.size();
-        const std::string_view part = Trimmed(tag.substr(start, comma - start));
-        if (!part.empty())
-            version.places.push_back(FoldForSearch(part));
-        start = comma + 1;
-    }
+    for (const std::string_view part : Parts(tag))
+        version.places.push_back(FoldForSearch(part));
 }
 
 // Calls inside(tag) for each bracketed tag and outside(text) for the text
@@ -171,16 +180,8 @@ RegionOrder::RegionOrder(std::vector<std::string> regions)
 RegionOrder RegionOrder::FromText(std::string_view text)
 {
     std::vector<std::string> regions;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t comma = text.find(',', start);
-        if (comma == std::string_view::npos)
-            comma = text.size();
-        const std::string_view part = Trimmed(text.substr(start, comma - start));
-        if (!part.empty())
-            regions.emplace_back(part);
-        start = comma + 1;
-    }
+    for (const std::string_view part : Parts(text))
+        regions.emplace_back(part);
     return regions.empty() ? RegionOrder() : RegionOrder(std::move(regions));
 }
 

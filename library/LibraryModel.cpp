@@ -45,11 +45,7 @@ LibraryModel::LibraryModel(QObject *parent)
 void LibraryModel::SetRecords(std::vector<LibraryRecord> records)
 {
     beginResetModel();
-    std::set<std::string> expanded;
-    for (std::size_t group = 0; group < groups_.size(); ++group) {
-        if (expanded_[group])
-            expanded.insert(versions_[static_cast<std::size_t>(groups_[group].front())].key);
-    }
+    const std::set<std::string> expanded = ExpandedGames();
     rows_.clear();
     rows_.reserve(records.size());
     checksFound_ = 0;
@@ -134,16 +130,21 @@ void LibraryModel::SetGrouped(bool on)
 
 void LibraryModel::SetRegionOrder(const RegionOrder &order)
 {
+    regionOrder_ = order;
+    beginResetModel();
+    Regroup(ExpandedGames());
+    Narrow();
+    endResetModel();
+}
+
+std::set<std::string> LibraryModel::ExpandedGames() const
+{
     std::set<std::string> expanded;
     for (std::size_t group = 0; group < groups_.size(); ++group) {
         if (expanded_[group])
             expanded.insert(versions_[static_cast<std::size_t>(groups_[group].front())].key);
     }
-    regionOrder_ = order;
-    beginResetModel();
-    Regroup(expanded);
-    Narrow();
-    endResetModel();
+    return expanded;
 }
 
 void LibraryModel::Regroup(const std::set<std::string> &expanded)

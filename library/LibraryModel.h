@@ -100,6 +100,8 @@ private:
 
     bool Less(int column, int a, int b) const;
     bool Passes(const LibraryRecord &record) const;
+    // The keys of the expanded games.
+    std::set<std::string> ExpandedGames() const;
     // Groups the records by game again, keeping the expanded games expanded.
     void Regroup(const std::set<std::string> &expanded);
     // Lists the shown records: every record that passes, or with one row
