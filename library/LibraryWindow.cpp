@@ -95,7 +95,8 @@ LibraryWindow::LibraryWindow(QWidget *parent)
         search_->selectAll();
     });
 
-    resize(960, 600);
+    // Room for every column and the search field's hint beside the choices.
+    resize(1180, 640);
     const QByteArray stored = QByteArray::fromBase64(
         ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::LibraryGeometry).toLatin1());
     if (!stored.isEmpty())

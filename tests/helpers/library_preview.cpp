@@ -109,7 +109,6 @@ int main(int argc, char *argv[])
     window.SetRoots({QStringLiteral("/home/me/Games/Game Boy"), QStringLiteral("/mnt/nas/roms")});
     window.SetProgress(1843, 3000);
     window.RootUnreachable(QStringLiteral("/mnt/nas/roms"));
-    window.resize(1100, 640);
     window.Open();
     if (argc > 1)
         window.SearchField()->setText(QString::fromLocal8Bit(argv[1]));
@@ -118,7 +117,7 @@ int main(int argc, char *argv[])
         for (int row = window.Model()->rowCount() - 1; row >= 0; --row)
             window.Model()->SetExpanded(row, window.Model()->RecordAt(row).file.contains(QStringLiteral("Tetris")));
     }
-    if (argc > 2) {
+    if (argc > 2 && argv[2][0] != 0) {
         const QString picture = QString::fromLocal8Bit(argv[2]);
         QTimer::singleShot(1500, &window, [picture, &window] {
             const QRect place = window.frameGeometry();
