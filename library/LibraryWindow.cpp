@@ -103,6 +103,8 @@ LibraryWindow::LibraryWindow(QWidget *parent)
         restoreGeometry(stored);
     model_->SetRegionOrder(RegionOrder::FromText(
         ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::LibraryRegionOrder).toStdString()));
+    oneRowPerGame_->setChecked(
+        ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::LibraryOneRowPerGame) == QStringLiteral("1"));
     UpdateCount();
 }
 
@@ -412,6 +414,7 @@ void LibraryWindow::SetGrouped(bool on)
 {
     model_->SetGrouped(on);
     table_->setColumnHidden(LibraryModel::Versions, !on);
+    settings_.Write(SettingNames::LibraryOneRowPerGame, on ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void LibraryWindow::UpdateCount()

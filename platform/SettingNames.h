@@ -20,6 +20,8 @@ inline const QString LibraryGeometry = QStringLiteral("LibraryGeometry");
 // The regions whose version the library's row of a game shows first, best
 // first: "World, USA, Europe, Japan" (RegionOrder::Text).
 inline const QString LibraryRegionOrder = QStringLiteral("LibraryRegionOrder");
+// "1" when the library shows one row per game, else one row per ROM.
+inline const QString LibraryOneRowPerGame = QStringLiteral("LibraryOneRowPerGame");
 
 // A key as QSettings names it, "Options/RomPath".
 inline QString Path(const QString &key)

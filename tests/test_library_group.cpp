@@ -77,7 +77,7 @@ private slots:
     void checkFilterAndSorting();
     void importDat();
     void oneRowPerGame();
-    void regionOrderChangedAndKept();
+    void regionOrderAndGroupingKept();
 };
 
 void TestLibraryGroup::checkColumn_data()
@@ -238,8 +238,11 @@ void TestLibraryGroup::oneRowPerGame()
     QCOMPARE(CountLine(window), QStringLiteral("7 ROMs"));
 }
 
-void TestLibraryGroup::regionOrderChangedAndKept()
+void TestLibraryGroup::regionOrderAndGroupingKept()
 {
+    QString why;
+    QVERIFY(WriteSetting(SettingNames::Application, SettingNames::Section, SettingNames::LibraryOneRowPerGame,
+                         QStringLiteral("0"), &why));
     {
         LibraryWindow window;
         window.SetRecords(Versions());
@@ -262,8 +265,12 @@ void TestLibraryGroup::regionOrderChangedAndKept()
     }
     QTRY_COMPARE(ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::LibraryRegionOrder),
                  QStringLiteral("japan, europe"));
-    LibraryWindow again;
+    QTRY_COMPARE(ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::LibraryOneRowPerGame),
+                 QStringLiteral("1"));
+    LibraryWindow again; // as it was left, one row per game
     QCOMPARE(QString::fromStdString(again.Model()->Regions().Text()), QStringLiteral("japan, europe"));
+    QVERIFY(again.Model()->Grouped());
+    QVERIFY(!again.Table()->isColumnHidden(LibraryModel::Versions));
 }
 
 VEXA_TEST_MAIN(TestLibraryGroup)
