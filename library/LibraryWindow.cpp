@@ -103,8 +103,9 @@ LibraryWindow::LibraryWindow(QWidget *parent)
         restoreGeometry(stored);
     model_->SetRegionOrder(RegionOrder::FromText(
         ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::LibraryRegionOrder).toStdString()));
-    oneRowPerGame_->setChecked(
-        ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::LibraryOneRowPerGame) == QStringLiteral("1"));
+    const bool grouped =
+        ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::LibraryOneRowPerGame) == QStringLiteral("1");
+    oneRowPerGame_->setChecked(grouped);
     UpdateCount();
 }
 
@@ -162,6 +163,10 @@ QWidget *LibraryWindow::BuildTop()
     oneRowPerGame_->setCheckable(true);
     oneRowPerGame_->setAutoRaise(true);
     connect(oneRowPerGame_, &QToolButton::toggled, this, &LibraryWindow::SetGrouped);
+    // Stored when the user changes it, not when the window opens as stored.
+    connect(oneRowPerGame_, &QToolButton::clicked, this, [this](bool on) {
+        settings_.Write(SettingNames::LibraryOneRowPerGame, on ? QStringLiteral("1") : QStringLiteral("0"));
+    });
     row->addWidget(oneRowPerGame_);
     auto *regions = new QToolButton(top);
     regions->setObjectName(QStringLiteral("Regions"));
@@ -414,7 +419,6 @@ void LibraryWindow::SetGrouped(bool on)
 {
     model_->SetGrouped(on);
     table_->setColumnHidden(LibraryModel::Versions, !on);
-    settings_.Write(SettingNames::LibraryOneRowPerGame, on ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void LibraryWindow::UpdateCount()
