@@ -11,6 +11,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/XdgFolders.h"
 #include "platform/StandardStreams.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -112,6 +113,8 @@ int main(int argc, char *argv[])
     if (!line.newWindow && HandOver(socketPath, kind, QByteArray::fromStdString(rom), kHandOverWaitMs))
         return 0;
     const bool besideFirst = line.newWindow && Listening(socketPath);
+    // The window speaks the desktop's language; for English nothing is loaded.
+    InstallSystemTranslations();
     MapWindowsFonts();
 
     int status = 0;
