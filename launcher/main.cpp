@@ -66,6 +66,18 @@ void PlaceBesideFirst(QWidget &window)
     window.move(x, first.top());
 }
 
+// The --help text in the user's language: the translations need the
+// application object, which needs no display.
+std::string HelpText(int argc, char *argv[], const std::string &program)
+{
+    if (SpeaksEnglish(QLocale::system()))
+        return UsageText(program);
+    QCoreApplication app(argc, argv);
+    InstallSystemTranslations();
+    const std::string source = UsageText("%1");
+    return FillIn(QCoreApplication::translate("CommandLine", source.c_str()).toStdString(), {program});
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -75,7 +87,7 @@ int main(int argc, char *argv[])
     CommandLine line = ParseCommandLine({argv + 1, argv + argc});
     switch (line.action) {
     case CommandLine::Action::Help:
-        std::fputs(UsageText(program).c_str(), stdout);
+        std::fputs(HelpText(argc, argv, program).c_str(), stdout);
         return 0;
     case CommandLine::Action::Version:
         std::printf("vexa-launcher %s\n", VEXA_VERSION);

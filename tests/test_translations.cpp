@@ -5,6 +5,7 @@
 #include "TestMain.h"
 
 #include "about/frmAbout.h"
+#include "controls/ComboBox.h"
 #include "controls/Frame.h"
 #include "launcher/StartFailureBox.h"
 #include "launcher/Vexa.h"
@@ -167,6 +168,8 @@ private slots:
     void loading_data();
     void loading();
     void wording();
+    void comboSource_data();
+    void comboSource();
     void nothingCut_data();
     void nothingCut();
     void pseudoTranslation();
@@ -211,8 +214,9 @@ void TestTranslations::loading_data()
     QTest::newRow("truncated alone") << u"de_DE"_s << u"truncated alone"_s << false << true << u"Sound"_s;
 }
 
-// The first folder may hold a damaged vexa_de.qm; the second is the build's
-// translations, left out for the "alone" rows.
+// The first folder may hold a damaged vexa_de.qm, and holds a vexa_en.qm that
+// English must never load; the second is the build's translations, left out
+// for the "alone" rows.
 void TestTranslations::loading()
 {
     QFETCH(QString, locale);
@@ -226,6 +230,8 @@ void TestTranslations::loading()
     QFile built(kBuilt + u"/vexa_de.qm"_s);
     QVERIFY(built.open(QIODevice::ReadOnly));
     const QByteArray good = built.readAll();
+    // A translation named English would show, were English ever looked up.
+    QVERIFY(QFile::copy(built.fileName(), folder_->filePath(u"vexa_en.qm"_s)));
     QFile damaged(folder_->filePath(u"vexa_de.qm"_s));
     if (file.startsWith(u"garbage"_s)) {
         QVERIFY(damaged.open(QIODevice::WriteOnly));
@@ -253,6 +259,32 @@ void TestTranslations::wording()
     // A word put in that holds a marker is not filled in again.
     QCOMPARE(Translated({"StartFailure", "The emulator could not be started (%1).", {"%1%2"}}),
              u"Der Emulator konnte nicht gestartet werden (%1%2)."_s);
+}
+
+void TestTranslations::comboSource_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("source");
+    QTest::newRow("an entry as shown") << u"Aus"_s << u"Off"_s;
+    QTest::newRow("another entry") << u"Getauscht"_s << u"Reversed"_s;
+    QTest::newRow("the same in both") << u"Mono"_s << u"Mono"_s;
+    QTest::newRow("English typed") << u"Reversed"_s << u"Reversed"_s;
+    QTest::newRow("no entry's text") << u"Stereo"_s << u"Stereo"_s;
+    QTest::newRow("an entry's text in another case") << u"aus"_s << u"aus"_s;
+}
+
+// The sound list shown in German builds the command by its English entries.
+void TestTranslations::comboSource()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, source);
+    QVERIFY(InstallTranslations(QLocale(u"de_DE"_s), {kBuilt}, QString(), owner_.get()).own);
+    ComboBox combo;
+    combo.setEditable(true);
+    combo.AddItemsKeepingText("Vexa", {"Off", "Mono", "Normal", "Reversed"});
+    QCOMPARE(combo.itemText(0), u"Aus"_s);
+    combo.setEditText(typed);
+    QCOMPARE(combo.SourceText(), source);
 }
 
 void TestTranslations::nothingCut_data()

@@ -2,6 +2,67 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: %1 [--data-folder] [--new-window] [--library] [Qt options] [ROM|FOLDER]
+Pick a Game Boy ROM and start the vexa emulator with it. With a ROM,
+its folder is shown and the ROM is selected as if clicked; with a
+folder, that folder is shown. When a launcher is open already, the ROM
+goes to its window instead.
+
+  --data-folder  run in $XDG_DATA_HOME/vexa (~/.local/share/vexa), made
+                 when missing: images/, saves/ and rsave/ are there;
+                 without it, the folder started from is used
+  --new-window   open a launcher of its own even when one is open
+  --library      open the library window: every ROM of the library&apos;s
+                 folders in one list (Ctrl+L in the launcher)
+  -h, --help     print this text and exit
+  --version      print the version and exit
+  --             take what follows as the ROM, even if it starts with &apos;-&apos;
+
+The ROMs inside .zip and .7z archives are listed and opened as ROMs are.
+Run unpacks the ROM into the cache, ~/.cache/vexa ($XDG_CACHE_HOME/vexa),
+where the least recently used are removed past 512 MB; close the launcher
+and remove that folder to empty it.
+
+Qt&apos;s own options (-platform, -style, -display, -geometry ...) are passed on.
+
+Run starts vexa found on the PATH, or the program picked with &quot;Find vexa...&quot;
+when vexa could not be started. To go back to vexa on the PATH, delete the
+line EmulatorPath=... from ~/.config/Vexa/Vexa.conf while no launcher runs.
+</source>
+        <translation>Aufruf: %1 [--data-folder] [--new-window] [--library] [Qt-Optionen] [ROM|ORDNER]
+Ein Game-Boy-ROM wählen und den Emulator vexa damit starten. Mit einem ROM
+wird sein Ordner gezeigt und das ROM ausgewählt, als wäre es angeklickt; mit
+einem Ordner wird dieser Ordner gezeigt. Ist schon ein Launcher offen, geht
+das ROM stattdessen an dessen Fenster.
+
+  --data-folder  in $XDG_DATA_HOME/vexa (~/.local/share/vexa) laufen, das bei
+                 Bedarf angelegt wird: Dort liegen images/, saves/ und rsave/;
+                 ohne diese Option wird der Startordner verwendet
+  --new-window   einen eigenen Launcher öffnen, auch wenn schon einer offen ist
+  --library      das Bibliotheksfenster öffnen: jedes ROM der Ordner der
+                 Bibliothek in einer Liste (Strg+L im Launcher)
+  -h, --help     diesen Text ausgeben und beenden
+  --version      die Version ausgeben und beenden
+  --             das Folgende als ROM nehmen, auch wenn es mit &apos;-&apos; beginnt
+
+Die ROMs in .zip- und .7z-Archiven werden wie ROMs aufgelistet und geöffnet.
+„Starten“ entpackt das ROM in den Zwischenspeicher ~/.cache/vexa
+($XDG_CACHE_HOME/vexa), aus dem über 512 MB die am längsten nicht benutzten
+entfernt werden; zum Leeren den Launcher schließen und den Ordner löschen.
+
+Die Optionen von Qt selbst (-platform, -style, -display, -geometry ...) werden
+weitergegeben.
+
+„Starten“ startet vexa aus dem PATH oder das Programm, das mit „vexa suchen...“
+gewählt wurde, als vexa nicht gestartet werden konnte. Um wieder vexa aus dem
+PATH zu verwenden, die Zeile EmulatorPath=... aus ~/.config/Vexa/Vexa.conf
+löschen, während kein Launcher läuft.
+</translation>
+    </message>
+</context>
+<context>
     <name>Launch</name>
     <message>
         <source>Nothing was started.</source>

@@ -2,6 +2,67 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: %1 [--data-folder] [--new-window] [--library] [Qt options] [ROM|FOLDER]
+Pick a Game Boy ROM and start the vexa emulator with it. With a ROM,
+its folder is shown and the ROM is selected as if clicked; with a
+folder, that folder is shown. When a launcher is open already, the ROM
+goes to its window instead.
+
+  --data-folder  run in $XDG_DATA_HOME/vexa (~/.local/share/vexa), made
+                 when missing: images/, saves/ and rsave/ are there;
+                 without it, the folder started from is used
+  --new-window   open a launcher of its own even when one is open
+  --library      open the library window: every ROM of the library&apos;s
+                 folders in one list (Ctrl+L in the launcher)
+  -h, --help     print this text and exit
+  --version      print the version and exit
+  --             take what follows as the ROM, even if it starts with &apos;-&apos;
+
+The ROMs inside .zip and .7z archives are listed and opened as ROMs are.
+Run unpacks the ROM into the cache, ~/.cache/vexa ($XDG_CACHE_HOME/vexa),
+where the least recently used are removed past 512 MB; close the launcher
+and remove that folder to empty it.
+
+Qt&apos;s own options (-platform, -style, -display, -geometry ...) are passed on.
+
+Run starts vexa found on the PATH, or the program picked with &quot;Find vexa...&quot;
+when vexa could not be started. To go back to vexa on the PATH, delete the
+line EmulatorPath=... from ~/.config/Vexa/Vexa.conf while no launcher runs.
+</source>
+        <translation>Uso: %1 [--data-folder] [--new-window] [--library] [opciones de Qt] [ROM|CARPETA]
+Elige una ROM de Game Boy e inicia con ella el emulador vexa. Con una ROM, se
+muestra su carpeta y la ROM queda seleccionada como si se hubiera hecho clic
+en ella; con una carpeta, se muestra esa carpeta. Si ya hay un lanzador
+abierto, la ROM va a su ventana.
+
+  --data-folder  trabajar en $XDG_DATA_HOME/vexa (~/.local/share/vexa), que se
+                 crea si falta: ahí están images/, saves/ y rsave/; sin esta
+                 opción se usa la carpeta desde la que se inició
+  --new-window   abrir un lanzador propio aunque ya haya uno abierto
+  --library      abrir la ventana de la biblioteca: todas las ROM de sus
+                 carpetas en una sola lista (Ctrl+L en el lanzador)
+  -h, --help     mostrar este texto y salir
+  --version      mostrar la versión y salir
+  --             tomar lo que sigue como la ROM, aunque empiece por &apos;-&apos;
+
+Las ROM dentro de archivos .zip y .7z se listan y se abren como las demás.
+«Iniciar» descomprime la ROM en la caché, ~/.cache/vexa ($XDG_CACHE_HOME/vexa),
+de la que se quitan las usadas hace más tiempo al pasar de 512 MB; para
+vaciarla, cierre el lanzador y borre esa carpeta.
+
+Las opciones propias de Qt (-platform, -style, -display, -geometry ...) se le
+pasan a Qt.
+
+«Iniciar» ejecuta el vexa del PATH, o el programa elegido con «Buscar vexa...»
+cuando no se pudo iniciar vexa. Para volver al vexa del PATH, borre la línea
+EmulatorPath=... de ~/.config/Vexa/Vexa.conf mientras no haya ningún lanzador
+abierto.
+</translation>
+    </message>
+</context>
+<context>
     <name>Launch</name>
     <message>
         <source>Nothing was started.</source>

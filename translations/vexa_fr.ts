@@ -2,6 +2,67 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: %1 [--data-folder] [--new-window] [--library] [Qt options] [ROM|FOLDER]
+Pick a Game Boy ROM and start the vexa emulator with it. With a ROM,
+its folder is shown and the ROM is selected as if clicked; with a
+folder, that folder is shown. When a launcher is open already, the ROM
+goes to its window instead.
+
+  --data-folder  run in $XDG_DATA_HOME/vexa (~/.local/share/vexa), made
+                 when missing: images/, saves/ and rsave/ are there;
+                 without it, the folder started from is used
+  --new-window   open a launcher of its own even when one is open
+  --library      open the library window: every ROM of the library&apos;s
+                 folders in one list (Ctrl+L in the launcher)
+  -h, --help     print this text and exit
+  --version      print the version and exit
+  --             take what follows as the ROM, even if it starts with &apos;-&apos;
+
+The ROMs inside .zip and .7z archives are listed and opened as ROMs are.
+Run unpacks the ROM into the cache, ~/.cache/vexa ($XDG_CACHE_HOME/vexa),
+where the least recently used are removed past 512 MB; close the launcher
+and remove that folder to empty it.
+
+Qt&apos;s own options (-platform, -style, -display, -geometry ...) are passed on.
+
+Run starts vexa found on the PATH, or the program picked with &quot;Find vexa...&quot;
+when vexa could not be started. To go back to vexa on the PATH, delete the
+line EmulatorPath=... from ~/.config/Vexa/Vexa.conf while no launcher runs.
+</source>
+        <translation>Usage : %1 [--data-folder] [--new-window] [--library] [options Qt] [ROM|DOSSIER]
+Choisir une ROM Game Boy et lancer l’émulateur vexa avec elle. Avec une ROM,
+son dossier est affiché et la ROM sélectionnée comme si on avait cliqué
+dessus ; avec un dossier, ce dossier est affiché. Si un lanceur est déjà
+ouvert, la ROM va dans sa fenêtre.
+
+  --data-folder  travailler dans $XDG_DATA_HOME/vexa (~/.local/share/vexa),
+                 créé s’il manque : images/, saves/ et rsave/ s’y trouvent ;
+                 sans elle, c’est le dossier de départ qui sert
+  --new-window   ouvrir un lanceur à part même si un autre est ouvert
+  --library      ouvrir la fenêtre de la bibliothèque : toutes les ROM de ses
+                 dossiers dans une seule liste (Ctrl+L dans le lanceur)
+  -h, --help     afficher ce texte et quitter
+  --version      afficher la version et quitter
+  --             prendre ce qui suit comme ROM, même si cela commence par &apos;-&apos;
+
+Les ROM des archives .zip et .7z sont listées et ouvertes comme les autres.
+« Lancer » décompresse la ROM dans le cache, ~/.cache/vexa
+($XDG_CACHE_HOME/vexa), dont les moins récemment utilisées sont retirées
+au-delà de 512 Mo ; pour le vider, fermer le lanceur et supprimer ce dossier.
+
+Les options propres à Qt (-platform, -style, -display, -geometry ...) lui sont
+transmises.
+
+« Lancer » démarre le vexa du PATH, ou le programme choisi avec
+« Trouver vexa... » quand vexa n’a pas pu être lancé. Pour revenir au vexa du
+PATH, supprimer la ligne EmulatorPath=... de ~/.config/Vexa/Vexa.conf
+pendant qu’aucun lanceur ne tourne.
+</translation>
+    </message>
+</context>
+<context>
     <name>Launch</name>
     <message>
         <source>Nothing was started.</source>

@@ -2,6 +2,68 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: %1 [--data-folder] [--new-window] [--library] [Qt options] [ROM|FOLDER]
+Pick a Game Boy ROM and start the vexa emulator with it. With a ROM,
+its folder is shown and the ROM is selected as if clicked; with a
+folder, that folder is shown. When a launcher is open already, the ROM
+goes to its window instead.
+
+  --data-folder  run in $XDG_DATA_HOME/vexa (~/.local/share/vexa), made
+                 when missing: images/, saves/ and rsave/ are there;
+                 without it, the folder started from is used
+  --new-window   open a launcher of its own even when one is open
+  --library      open the library window: every ROM of the library&apos;s
+                 folders in one list (Ctrl+L in the launcher)
+  -h, --help     print this text and exit
+  --version      print the version and exit
+  --             take what follows as the ROM, even if it starts with &apos;-&apos;
+
+The ROMs inside .zip and .7z archives are listed and opened as ROMs are.
+Run unpacks the ROM into the cache, ~/.cache/vexa ($XDG_CACHE_HOME/vexa),
+where the least recently used are removed past 512 MB; close the launcher
+and remove that folder to empty it.
+
+Qt&apos;s own options (-platform, -style, -display, -geometry ...) are passed on.
+
+Run starts vexa found on the PATH, or the program picked with &quot;Find vexa...&quot;
+when vexa could not be started. To go back to vexa on the PATH, delete the
+line EmulatorPath=... from ~/.config/Vexa/Vexa.conf while no launcher runs.
+</source>
+        <translation>使い方: %1 [--data-folder] [--new-window] [--library] [Qt のオプション] [ROM|フォルダー]
+ゲームボーイの ROM を選び、vexa エミュレーターで起動します。ROM を渡すと、
+そのフォルダーを表示し、クリックしたときと同じように ROM を選択します。
+フォルダーを渡すと、そのフォルダーを表示します。ランチャーがすでに開いて
+いるときは、ROM はそのウィンドウに渡されます。
+
+  --data-folder  $XDG_DATA_HOME/vexa (~/.local/share/vexa) で動作します
+                 (なければ作成): images/、saves/、rsave/ はそこに置かれます。
+                 指定しないときは、起動したフォルダーを使います
+  --new-window   ほかのランチャーが開いていても、別のランチャーを開きます
+  --library      ライブラリのウィンドウを開きます: ライブラリのフォルダーに
+                 ある ROM をすべて一覧にします (ランチャーでは Ctrl+L)
+  -h, --help     この説明を表示して終了します
+  --version      バージョンを表示して終了します
+  --             続く引数を、&apos;-&apos; で始まっていても ROM として扱います
+
+.zip と .7z のアーカイブに入った ROM も、ほかの ROM と同じように一覧に
+表示され、開けます。「起動」は ROM をキャッシュ ~/.cache/vexa
+($XDG_CACHE_HOME/vexa) に展開します。512 MB を超えると、使われていない
+期間の長いものから削除されます。空にするには、ランチャーを閉じてから
+そのフォルダーを削除してください。
+
+Qt 自体のオプション (-platform、-style、-display、-geometry など) は Qt に
+渡されます。
+
+「起動」は PATH 上の vexa を起動します。vexa を起動できなかったときに
+「vexa を探す...」で選んだプログラムがあれば、そちらを起動します。PATH 上の
+vexa に戻すには、ランチャーが動いていないときに ~/.config/Vexa/Vexa.conf
+から EmulatorPath=... の行を削除してください。
+</translation>
+    </message>
+</context>
+<context>
     <name>Launch</name>
     <message>
         <source>Nothing was started.</source>

@@ -2,6 +2,67 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: %1 [--data-folder] [--new-window] [--library] [Qt options] [ROM|FOLDER]
+Pick a Game Boy ROM and start the vexa emulator with it. With a ROM,
+its folder is shown and the ROM is selected as if clicked; with a
+folder, that folder is shown. When a launcher is open already, the ROM
+goes to its window instead.
+
+  --data-folder  run in $XDG_DATA_HOME/vexa (~/.local/share/vexa), made
+                 when missing: images/, saves/ and rsave/ are there;
+                 without it, the folder started from is used
+  --new-window   open a launcher of its own even when one is open
+  --library      open the library window: every ROM of the library&apos;s
+                 folders in one list (Ctrl+L in the launcher)
+  -h, --help     print this text and exit
+  --version      print the version and exit
+  --             take what follows as the ROM, even if it starts with &apos;-&apos;
+
+The ROMs inside .zip and .7z archives are listed and opened as ROMs are.
+Run unpacks the ROM into the cache, ~/.cache/vexa ($XDG_CACHE_HOME/vexa),
+where the least recently used are removed past 512 MB; close the launcher
+and remove that folder to empty it.
+
+Qt&apos;s own options (-platform, -style, -display, -geometry ...) are passed on.
+
+Run starts vexa found on the PATH, or the program picked with &quot;Find vexa...&quot;
+when vexa could not be started. To go back to vexa on the PATH, delete the
+line EmulatorPath=... from ~/.config/Vexa/Vexa.conf while no launcher runs.
+</source>
+        <translation>Uso: %1 [--data-folder] [--new-window] [--library] [opções do Qt] [ROM|PASTA]
+Escolha uma ROM de Game Boy e inicie o emulador vexa com ela. Com uma ROM, a
+pasta dela é mostrada e a ROM fica selecionada como se tivesse sido clicada;
+com uma pasta, essa pasta é mostrada. Se já houver um lançador aberto, a ROM
+vai para a janela dele.
+
+  --data-folder  trabalhar em $XDG_DATA_HOME/vexa (~/.local/share/vexa),
+                 criada se não existir: images/, saves/ e rsave/ ficam lá;
+                 sem esta opção, é usada a pasta de onde se iniciou
+  --new-window   abrir um lançador próprio mesmo que já haja um aberto
+  --library      abrir a janela da biblioteca: todas as ROMs das pastas dela
+                 em uma só lista (Ctrl+L no lançador)
+  -h, --help     mostrar este texto e sair
+  --version      mostrar a versão e sair
+  --             tomar o que vem a seguir como a ROM, mesmo que comece com &apos;-&apos;
+
+As ROMs dentro de arquivos .zip e .7z são listadas e abertas como as outras.
+&quot;Iniciar&quot; descompacta a ROM no cache, ~/.cache/vexa ($XDG_CACHE_HOME/vexa),
+do qual as usadas há mais tempo são removidas acima de 512 MB; para esvaziá-lo,
+feche o lançador e apague essa pasta.
+
+As opções do próprio Qt (-platform, -style, -display, -geometry ...) são
+repassadas a ele.
+
+&quot;Iniciar&quot; executa o vexa do PATH, ou o programa escolhido com
+&quot;Localizar vexa...&quot; quando o vexa não pôde ser iniciado. Para voltar ao vexa do
+PATH, apague a linha EmulatorPath=... de ~/.config/Vexa/Vexa.conf enquanto
+nenhum lançador estiver aberto.
+</translation>
+    </message>
+</context>
+<context>
     <name>Launch</name>
     <message>
         <source>Nothing was started.</source>
