@@ -30,7 +30,7 @@ QRect Twips(int left, int top, int width, int height)
 EventLabel *MakeExitLabel(QWidget *parent, const char *name, const QRect &rect)
 {
     auto *label = new EventLabel(parent);
-    label->setText(QStringLiteral("EXIT"));
+    label->setText(frmAbout::tr("EXIT"));
     label->setObjectName(QLatin1String(name));
     label->setGeometry(rect);
     QFont font = WindowsFont(QStringLiteral("MS Sans Serif"));
@@ -69,9 +69,9 @@ frmAbout::frmAbout(QWidget *parent)
     , showError([this](const QString &prompt) { MessageBox(this, prompt, kExclamationOk, kTitle); })
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setAccessibleName(QStringLiteral("About"));
+    setAccessibleName(tr("About"));
     // The name the desktop's task list and window switcher show.
-    setWindowTitle(QStringLiteral("About Vexa"));
+    setWindowTitle(tr("About Vexa"));
     setFixedSize(373 + 2 * kBorder, 198 + 2 * kBorder);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kTeal);
@@ -83,7 +83,7 @@ frmAbout::frmAbout(QWidget *parent)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(ResourcePicture(QStringLiteral(":/about-frame.gif")));
     Image1->setGeometry(Twips(0, 0, 5565, 2940));
-    Image1->setAccessibleName(QStringLiteral("Frame"));
+    Image1->setAccessibleName(tr("Frame"));
     connect(Image1, &EventLabel::MouseMove, this, &frmAbout::Image1_MouseMove);
 
     Label1 = MakeExitLabel(this, "Label1", Twips(1200, 900, 510, 240));
@@ -94,7 +94,7 @@ frmAbout::frmAbout(QWidget *parent)
     picScroll = new PictureBox(this);
     picScroll->setObjectName(QStringLiteral("picScroll"));
     picScroll->setGeometry(Twips(105, 75, 5370, 2475));
-    picScroll->setAccessibleName(QStringLiteral("Credits"));
+    picScroll->setAccessibleName(tr("Credits"));
     picScroll->SetBackColor(kTeal);
     picScroll->SetForeColor(kRed);
     connect(picScroll, &PictureBox::MouseMove, this, &frmAbout::picScroll_MouseMove);
@@ -170,7 +170,7 @@ void frmAbout::ScrollCredits()
     const int height = measureText ? measureText(rect)
                                    : picScroll->DrawText(CreditsText, rect, PictureBox::kCalcRect);
     if (!scroller_.Start(height, picScroll->ScaleWidth(), picScroll->ScaleHeight())) {
-        showError(QStringLiteral("Error scrolling text"));
+        showError(tr("Error scrolling text"));
         StopScroll = true;
     }
     measuring_ = false;

@@ -1,6 +1,7 @@
 #include "ComboBox.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QLineEdit>
 
 void ComboBox::showPopup()
@@ -19,10 +20,18 @@ void ComboBox::focusInEvent(QFocusEvent *event)
     }
 }
 
-void ComboBox::AddItemsKeepingText(const QStringList &items)
+void ComboBox::AddItemsKeepingText(const char *context, std::initializer_list<const char *> sources)
 {
     const QString text = currentText();
-    addItems(items);
+    for (const char *source : sources)
+        addItem(QCoreApplication::translate(context, source), QString::fromUtf8(source));
     setCurrentIndex(-1);
     setEditText(text);
+}
+
+QString ComboBox::SourceText() const
+{
+    const QString text = currentText();
+    const int match = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    return match >= 0 ? itemData(match).toString() : text;
 }

@@ -17,7 +17,7 @@ StatusBar::StatusBar(QWidget *parent)
     setSizeGripEnabled(false);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
-    setAccessibleName(QStringLiteral("Status"));
+    setAccessibleName(tr("Status"));
 }
 
 void StatusBar::AddPanel(const Panel &panel)

@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "Wording.h"
 
 #include <algorithm>
 #include <array>
@@ -95,7 +96,8 @@ CommandLine ParseCommandLine(const std::vector<std::string> &arguments)
 
 std::string UsageText(const std::string &program)
 {
-    return "Usage: " + program + " [--data-folder] [--new-window] [--library] [Qt options] [ROM|FOLDER]\n"
+    // Translated as it is printed (launcher/main.cpp): UsageText("%1") is the source.
+    return FillIn(QT_TRANSLATE_NOOP("CommandLine", "Usage: %1 [--data-folder] [--new-window] [--library] [Qt options] [ROM|FOLDER]\n"
            "Pick a Game Boy ROM and start the vexa emulator with it. With a ROM,\n"
            "its folder is shown and the ROM is selected as if clicked; with a\n"
            "folder, that folder is shown. When a launcher is open already, the ROM\n"
@@ -120,7 +122,7 @@ std::string UsageText(const std::string &program)
            "\n"
            "Run starts vexa found on the PATH, or the program picked with \"Find vexa...\"\n"
            "when vexa could not be started. To go back to vexa on the PATH, delete the\n"
-           "line EmulatorPath=... from ~/.config/Vexa/Vexa.conf while no launcher runs.\n";
+           "line EmulatorPath=... from ~/.config/Vexa/Vexa.conf while no launcher runs.\n"), {program});
 }
 
 std::string ErrorText(const std::string &program, const std::string &error)

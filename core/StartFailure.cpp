@@ -6,37 +6,45 @@ StartFailure DescribeStartFailure(int error, const std::string &program, bool pr
                                   const std::string &systemText, const std::string &command)
 {
     const bool onPath = program.find('/') == std::string::npos;
-    std::string reason;
-    std::string advice;
+    Wording summary{"StartFailure", nullptr, {program}};
+    Wording advice{"StartFailure", nullptr, {}};
     bool missing = false;
     if (error == ENOENT && !programFound) {
         missing = true;
         if (onPath) {
-            reason = program + " was not found on the PATH";
-            advice = "Install the vexa emulator, pick the emulator program with \"Find vexa\u2026\", or put a "
-                     "program or script named vexa on the PATH that starts your emulator (see \"USING ANOTHER "
-                     "EMULATOR\" in the manual page: man vexa-launcher).";
+            summary.source = QT_TRANSLATE_NOOP("StartFailure", "The emulator could not be started (%1 was not found on the PATH).");
+            advice.source = QT_TRANSLATE_NOOP(
+                "StartFailure",
+                "Install the vexa emulator, pick the emulator program with \"Find vexa…\", or put a program or "
+                "script named vexa on the PATH that starts your emulator (see \"USING ANOTHER EMULATOR\" in the "
+                "manual page: man vexa-launcher).");
         } else {
-            reason = program + " is not there any more";
+            summary.source = QT_TRANSLATE_NOOP("StartFailure", "The emulator could not be started (%1 is not there any more).");
         }
     } else if (error == ENOENT) {
         // The program is there: what is missing is what it needs to run.
-        reason = "its interpreter or loader is missing";
+        summary.source = QT_TRANSLATE_NOOP("StartFailure", "The emulator could not be started (its interpreter or loader is missing).");
     } else if (error == EACCES) {
         missing = true;
-        reason = onPath ? "permission denied" : program + " may not be run (permission denied)";
+        summary.source = onPath ? QT_TRANSLATE_NOOP("StartFailure", "The emulator could not be started (permission denied).")
+                                : QT_TRANSLATE_NOOP("StartFailure", "The emulator could not be started (%1 may not be run (permission denied)).");
     } else {
-        reason = systemText;
+        summary.source = QT_TRANSLATE_NOOP("StartFailure", "The emulator could not be started (%1).");
+        summary.args = {systemText};
     }
     if (missing && !onPath)
-        advice = "Pick the emulator program again with \"Find vexa\u2026\". To use vexa on the PATH again, see "
-                 "\"THE EMULATOR\" in the manual page (man vexa-launcher).";
+        advice.source = QT_TRANSLATE_NOOP("StartFailure",
+                                          "Pick the emulator program again with \"Find vexa…\". To use vexa on the PATH "
+                                          "again, see \"THE EMULATOR\" in the manual page (man vexa-launcher).");
     StartFailure failure;
-    failure.message = "The emulator could not be started (" + reason + "): " + command;
-    failure.summary = "The emulator could not be started (" + reason + ").";
-    failure.advice = advice;
+    failure.summary = summary.English();
+    // The message is the summary with the command in place of its full stop.
+    failure.message = failure.summary.substr(0, failure.summary.size() - 1) + ": " + command;
+    failure.advice = advice.English();
     failure.command = command;
     failure.programMissing = missing;
+    failure.summaryWording = std::move(summary);
+    failure.adviceWording = std::move(advice);
     return failure;
 }
 
@@ -78,13 +86,22 @@ std::string LastLines(const std::string &text, std::size_t limit)
 
 StartFailure DescribeEarlyEnd(int exitCode, int signal, const std::string &errorTail, const std::string &command)
 {
-    const std::string how = exitCode >= 0 ? "with status " + std::to_string(exitCode)
-                                          : "by signal " + std::to_string(signal);
+    Wording summary{"StartFailure",
+                    exitCode >= 0
+                        ? QT_TRANSLATE_NOOP("StartFailure", "The emulator stopped with status %1 right after it started.")
+                        : QT_TRANSLATE_NOOP("StartFailure", "The emulator stopped by signal %1 right after it started."),
+                    {std::to_string(exitCode >= 0 ? exitCode : signal)}};
     const std::string said = LastLines(errorTail, 300);
+    Wording advice{"StartFailure",
+                   said.empty() ? QT_TRANSLATE_NOOP("StartFailure", "It wrote nothing on its error output.")
+                                : QT_TRANSLATE_NOOP("StartFailure", "It said:\n%1"),
+                   {said}};
     StartFailure failure;
-    failure.message = "The emulator stopped " + how + " right after it started: " + command;
-    failure.summary = "The emulator stopped " + how + " right after it started.";
-    failure.advice = said.empty() ? std::string("It wrote nothing on its error output.") : "It said:\n" + said;
+    failure.summary = summary.English();
+    failure.message = failure.summary.substr(0, failure.summary.size() - 1) + ": " + command;
+    failure.advice = advice.English();
     failure.command = command;
+    failure.summaryWording = std::move(summary);
+    failure.adviceWording = std::move(advice);
     return failure;
 }

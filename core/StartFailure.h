@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Wording.h"
+
 #include <string>
 
 // What the user is told when the emulator could not be started.
@@ -8,6 +10,9 @@ struct StartFailure {
     std::string advice;  // what to do about it; empty when there is nothing to add
     std::string summary; // the message without the command: "The emulator could not be started (reason)."
     std::string command; // the command as shown
+    // summary and advice as the windows show them, in the user's language.
+    Wording summaryWording;
+    Wording adviceWording;
     // The program itself is missing or may not be run: the user may pick another.
     bool programMissing = false;
 };

@@ -8,6 +8,21 @@
 #include <cstdio>
 #include <cstring>
 
+namespace {
+
+// A start that failed before anything was started, for the reason given.
+StartFailure NothingStarted(const Wording &reason)
+{
+    StartFailure failure;
+    failure.message = failure.summary = reason.English();
+    failure.summaryWording = reason;
+    failure.adviceWording = {"Launch", QT_TRANSLATE_NOOP("Launch", "Nothing was started."), {}};
+    failure.advice = failure.adviceWording.English();
+    return failure;
+}
+
+} // namespace
+
 // What a start in the background came to.
 struct Launch::Outcome {
     QByteArray command;   // the command line as shown, in bytes
@@ -138,26 +153,25 @@ void Launch::Finish(Pending *pending, std::optional<Outcome> outcome)
         }
     }
     if (!outcome) {
-        StartFailure failure;
-        failure.message = failure.summary = "The emulator could not be started: no background thread could be made.";
-        failure.advice = "Nothing was started.";
-        emit Failed(start, failure);
+        emit Failed(start, NothingStarted({"Launch",
+                                           QT_TRANSLATE_NOOP("Launch", "The emulator could not be started: no background "
+                                                                       "thread could be made."),
+                                           {}}));
         return;
     }
     if (!outcome->unpacked) {
-        const QString message = QStringLiteral("%1 cannot be unpacked: %2.")
-                                    .arg(DisplayFileName(rom.path + QStringLiteral(": ")
-                                                         + DecodeFileName(QByteArray::fromStdString(rom.entry))),
-                                         outcome->why);
-        std::fprintf(stderr, "vexa-launcher: %s\n", message.toLocal8Bit().constData());
-        StartFailure failure;
-        failure.message = failure.summary = message.toStdString();
-        failure.advice = "Nothing was started.";
-        emit Failed(start, failure);
+        // The reason is the archive library's or the system's own, in English.
+        const Wording message{"Launch", QT_TRANSLATE_NOOP("Launch", "%1 cannot be unpacked: %2."),
+                              {DisplayFileName(rom.path + QStringLiteral(": ")
+                                               + DecodeFileName(QByteArray::fromStdString(rom.entry)))
+                                   .toStdString(),
+                               outcome->why.toStdString()}};
+        std::fprintf(stderr, "vexa-launcher: %s\n", QString::fromStdString(message.English()).toLocal8Bit().constData());
+        emit Failed(start, NothingStarted(message));
         return;
     }
     if (outcome->romGone) {
-        emit RomGone(start, QStringLiteral("The ROM %1 is not there any more: it was deleted or renamed since it was clicked.")
+        emit RomGone(start, tr("The ROM %1 is not there any more: it was deleted or renamed since it was clicked.")
                                 .arg(DisplayFileName(DecodeFileName(outcome->romFile))));
         return;
     }

@@ -9,6 +9,7 @@
 #include "core/ArchiveEntryName.h"
 #include "platform/CurrentFolder.h"
 #include "platform/FileNames.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -22,7 +23,7 @@ PathArrival::PathArrival(Vexa &window)
     : QObject(&window)
     , window_(window)
     , look_(lane_, [this](std::optional<RomArgument> look) {
-        Opened(look ? *look : RomArgument{false, QStringLiteral("it could not be checked")});
+        Opened(look ? *look : RomArgument{false, {"RomArgument", QT_TRANSLATE_NOOP("RomArgument", "it could not be checked"), {}}});
     })
 {
     window_.setAcceptDrops(true);
@@ -31,13 +32,20 @@ PathArrival::PathArrival(Vexa &window)
 
 void PathArrival::Open(const QString &path, bool asked, const std::function<void(const QString &why)> &done)
 {
+    Open(path, asked, std::function<void(const Wording &)>([done](const Wording &why) {
+             done(QString::fromStdString(why.English()));
+         }));
+}
+
+void PathArrival::Open(const QString &path, bool asked, const std::function<void(const Wording &why)> &done)
+{
     path_ = path;
     asked_ = asked;
     done_ = done;
     if (!lane_.HasRoom()) {
         // Earlier paths still being looked at hold every place: this one waits for none of them.
         look_.Drop();
-        Opened({false, QStringLiteral("earlier paths are still being checked")});
+        Opened({false, {"RomArgument", QT_TRANSLATE_NOOP("RomArgument", "earlier paths are still being checked"), {}}});
         return;
     }
     look_.Start([path, pattern = window_.File1->Pattern(), list = window_.File1->archiveReader] {
@@ -47,28 +55,28 @@ void PathArrival::Open(const QString &path, bool asked, const std::function<void
 
 void PathArrival::Open(const QString &path, bool asked)
 {
-    Open(path, asked, [this, path](const QString &why) {
-        if (why.isEmpty())
-            return;
-        std::fprintf(stderr, "vexa-launcher: not opening %s: %s\n", EncodeFileName(path).constData(),
-                     why.toLocal8Bit().constData());
-        window_.showProblem(QStringLiteral("%1 cannot be opened: %2.").arg(DisplayFileName(path), why));
-    });
+    Open(path, asked, std::function<void(const Wording &)>([this, path](const Wording &why) {
+             if (why.Empty())
+                 return;
+             std::fprintf(stderr, "vexa-launcher: not opening %s: %s\n", EncodeFileName(path).constData(),
+                          QString::fromStdString(why.English()).toLocal8Bit().constData());
+             window_.showProblem(tr("%1 cannot be opened: %2.").arg(DisplayFileName(path), Translated(why)));
+         }));
 }
 
 void PathArrival::Opened(const RomArgument &look)
 {
-    const std::function<void(const QString &why)> done = std::move(done_);
+    const std::function<void(const Wording &why)> done = std::move(done_);
     done_ = nullptr;
     // A look that comes back after the user has clicked a ROM or opened the
     // folder lists leaves the window where the user took it.
-    if (look.why.isEmpty() && !asked_ && (!window_.Game.isEmpty() || window_.Dir1->isVisible())) {
-        done(QStringLiteral("the window was in use before the file could be checked"));
+    if (look.why.Empty() && !asked_ && (!window_.Game.isEmpty() || window_.Dir1->isVisible())) {
+        done({"RomArgument", QT_TRANSLATE_NOOP("RomArgument", "the window was in use before the file could be checked"), {}});
         return;
     }
     if (look.folder)
         window_.Dir1->SetPath(FullFolderPath(path_));
-    else if (look.why.isEmpty())
+    else if (look.why.Empty())
         window_.OpenRom(path_);
     done(look.why);
 }

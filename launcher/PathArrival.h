@@ -32,8 +32,10 @@ public:
     // hand-over), a look that comes back after the user has taken the window
     // elsewhere opens nothing. done then gets an empty text when the ROM or
     // folder was opened, otherwise why not; it is not called for a path
-    // superseded by a newer one.
+    // superseded by a newer one. The reason is in English, as the error
+    // output has it; the Wording overload keeps it to be shown translated.
     void Open(const QString &path, bool asked, const std::function<void(const QString &why)> &done);
+    void Open(const QString &path, bool asked, const std::function<void(const Wording &why)> &done);
     // Opens path and says on standard error and in the "Vexa" box why not, when it cannot.
     void Open(const QString &path, bool asked);
     // Carries out what another launcher handed over, and brings the window to the front.
@@ -58,5 +60,5 @@ private:
     // The path being looked at, and what to do with it.
     QString path_;
     bool asked_ = false;
-    std::function<void(const QString &why)> done_;
+    std::function<void(const Wording &why)> done_;
 };

@@ -11,13 +11,13 @@
 namespace {
 
 // Why RegularFile refused the file.
-QString Unreadable(const RegularFile &file)
+Wording Unreadable(const RegularFile &file)
 {
-    if (file.Mode() == 0)
-        return QString::fromLocal8Bit(std::strerror(file.Error()));
+    if (file.Mode() == 0) // the system's own words
+        return {"RomArgument", "%1", {QString::fromLocal8Bit(std::strerror(file.Error())).toStdString()}};
     if (!S_ISREG(file.Mode()))
-        return QStringLiteral("it is not a regular file");
-    return QStringLiteral("it cannot be read");
+        return {"RomArgument", QT_TRANSLATE_NOOP("RomArgument", "it is not a regular file"), {}};
+    return {"RomArgument", QT_TRANSLATE_NOOP("RomArgument", "it cannot be read"), {}};
 }
 
 } // namespace
@@ -26,7 +26,7 @@ RomArgument LookAtRomArgument(const QString &path, const QString &pattern, const
 {
     const RegularFile file(path);
     if (S_ISDIR(file.Mode()))
-        return {true, QString()};
+        return {true, {}};
     if (!file.IsOpen())
         return {false, Unreadable(file)};
     const QString name = path.section(QLatin1Char('/'), -1);
@@ -35,9 +35,9 @@ RomArgument LookAtRomArgument(const QString &path, const QString &pattern, const
     if (roms.Matches(bytes))
         return {};
     if (!IsArchiveName(bytes))
-        return {false, QStringLiteral("its name does not match \"%1\"").arg(pattern)};
+        return {false, {"RomArgument", QT_TRANSLATE_NOOP("RomArgument", "its name does not match \"%1\""), {pattern.toStdString()}}};
     // An archive of anything else (photos, documents) is not shown as an empty folder.
     if (listArchive(path, roms).entries.empty())
-        return {false, QStringLiteral("it holds no ROM")};
+        return {false, {"RomArgument", QT_TRANSLATE_NOOP("RomArgument", "it holds no ROM"), {}}};
     return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Wording.h"
 #include "platform/ArchiveReader.h"
 
 #include <QString>
@@ -15,7 +16,7 @@ class FilePattern;
 struct RomArgument {
     bool folder = false;
     // Why the path cannot be opened; empty when it can.
-    QString why;
+    Wording why;
 };
 
 // Lists the ROMs of an archive, as the file list does.

@@ -21,7 +21,7 @@ RunReport::RunReport(Vexa &window, Launch &launch, SettingsWriter &settings)
 {
     window_.showStartFailure = [this](const StartFailure &failure) { ShowStartFailure(failure); };
     window_.pickEmulator = [this] {
-        return QFileDialog::getOpenFileName(&window_, QStringLiteral("Find vexa"), QString(), QString(), nullptr,
+        return QFileDialog::getOpenFileName(&window_, tr("Find vexa"), QString(), QString(), nullptr,
                                             QFileDialog::DontUseNativeDialog);
     };
     connect(&launch, &Launch::Started, this, [this](quint64, const QString &command) { window_.Text1->setText(command); });
@@ -67,7 +67,7 @@ void RunReport::FindEmulator()
 void RunReport::UseEmulator(const QString &path)
 {
     if (!path.isEmpty() && (EncodeFileName(path).size() >= PATH_MAX || CheckProgramFile(path) != 0)) {
-        window_.showProblem(QStringLiteral("%1 is not a program that may be run: the emulator is left as it was.")
+        window_.showProblem(tr("%1 is not a program that may be run: the emulator is left as it was.")
                                 .arg(DisplayFileName(path)));
         return;
     }

@@ -1,5 +1,7 @@
 #include "StartFailureBox.h"
 
+#include "platform/Translations.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -12,9 +14,9 @@
 
 namespace {
 
-QLabel *TextLabel(const std::string &text, QWidget *parent)
+QLabel *TextLabel(const QString &text, QWidget *parent)
 {
-    auto *label = new QLabel(QString::fromStdString(text), parent);
+    auto *label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -33,22 +35,22 @@ StartFailureBox::StartFailureBox(const StartFailure &failure, QWidget *parent)
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(side, side));
     grid->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
 
-    Summary = TextLabel(failure.summary, this);
+    Summary = TextLabel(Translated(failure.summaryWording), this);
     grid->addWidget(Summary, 0, 1);
     // A command is read as it is: never broken inside a switch or a path.
     Command = new QLineEdit(QString::fromStdString(failure.command), this);
     Command->setReadOnly(true);
     Command->setCursorPosition(0);
-    Command->setAccessibleName(QStringLiteral("Command"));
+    Command->setAccessibleName(tr("Command"));
     grid->addWidget(Command, 1, 1);
-    Advice = TextLabel(failure.advice, this);
-    Advice->setVisible(!failure.advice.empty());
+    Advice = TextLabel(Translated(failure.adviceWording), this);
+    Advice->setVisible(!failure.adviceWording.Empty());
     grid->addWidget(Advice, 2, 1);
     grid->setColumnStretch(1, 1);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     if (failure.programMissing) {
-        QPushButton *find = buttons->addButton(QStringLiteral("Find vexa…"), QDialogButtonBox::ActionRole);
+        QPushButton *find = buttons->addButton(tr("Find vexa…"), QDialogButtonBox::ActionRole);
         connect(find, &QPushButton::clicked, this, [this] {
             accept();
             emit FindProgram();

@@ -162,10 +162,10 @@ void Vexa::Form_Load()
 {
     gbVärde[1]->setChecked(true);
 
-    Video->AddItemsKeepingText({QStringLiteral("320x200 With Gif"), QStringLiteral("320x200"), QStringLiteral("360x144"),
-                                QStringLiteral("180x144"), QStringLiteral("256x200 With Gif"), QStringLiteral("256x200")});
-    Stereo->AddItemsKeepingText(
-        {QStringLiteral("Off"), QStringLiteral("Mono"), QStringLiteral("Normal"), QStringLiteral("Reversed")});
+    // Each entry is shown in the user's language; its English text builds the command.
+    Video->AddItemsKeepingText("Vexa", {QT_TR_NOOP("320x200 With Gif"), "320x200", "360x144", "180x144",
+                                        QT_TR_NOOP("256x200 With Gif"), "256x200"});
+    Stereo->AddItemsKeepingText("Vexa", {QT_TR_NOOP("Off"), QT_TR_NOOP("Mono"), QT_TR_NOOP("Normal"), QT_TR_NOOP("Reversed")});
 
     // The stored folder is checked in the background; the file list and the
     // drive list follow the folder the folder list then shows. The file list
@@ -285,7 +285,7 @@ void Vexa::Dir1_Change()
     // A folder this user may not read is shown, empty, but never stored:
     // later starts would open on an empty list.
     if (Dir1->Unreadable() && Dir1->isVisible())
-        showProblem(QStringLiteral("The folder %1 cannot be read.").arg(DisplayFileName(Dir1->Path())));
+        showProblem(tr("The folder %1 cannot be read.").arg(DisplayFileName(Dir1->Path())));
     else if (!Dir1->Unreadable() && Dir1->Path() != offeredFolder_)
         settings_.Write(SettingNames::RomPath, Dir1->Path());
     if (Dir1->Path() != offeredFolder_)

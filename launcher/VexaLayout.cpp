@@ -101,54 +101,54 @@ EventLabel *MakePicture(QWidget *parent, const char *name, const QString &resour
 
 void BuildRomFrame(Vexa &w)
 {
-    w.Frame2 = MakeFrame(&w, "Frame2", QStringLiteral("Pick Your Gameboy Rom"), Twips(105, 75, 2415, 2775));
+    w.Frame2 = MakeFrame(&w, "Frame2", Vexa::tr("Pick Your Gameboy Rom"), Twips(105, 75, 2415, 2775));
     w.File1 = new FileListBox(w.Frame2);
     w.File1->setObjectName(QStringLiteral("File1"));
     w.File1->SetPattern(QStringLiteral("*.gb; *.sgb; *cgb; *.gbc"));
     w.File1->setGeometry(Twips(105, 225, 2160, 2235));
-    w.File1->setAccessibleName(QStringLiteral("Pick Your Gameboy Rom"));
+    w.File1->setAccessibleName(Vexa::tr("Pick Your Gameboy Rom"));
 
-    w.Command3 = new QPushButton(QStringLiteral("Rom Path"), &w);
+    w.Command3 = new QPushButton(Vexa::tr("Rom Path"), &w);
     w.Command3->setObjectName(QStringLiteral("Command3"));
     w.Command3->setGeometry(Twips(750, 2550, 1065, 240));
 }
 
 void BuildPictureFrame(Vexa &w)
 {
-    w.Frame1 = MakeFrame(&w, "Frame1", QStringLiteral("Picture Of The Game"), Twips(2550, 225, 2595, 2505));
+    w.Frame1 = MakeFrame(&w, "Frame1", Vexa::tr("Picture Of The Game"), Twips(2550, 225, 2595, 2505));
     w.Image1 = MakePicture(w.Frame1, "Image1", QStringLiteral(":/console.bmp"), Twips(75, 210, 2460, 2220));
     w.Image1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     w.Image1->setScaledContents(true);
-    w.Image1->setAccessibleName(QStringLiteral("Game picture"));
+    w.Image1->setAccessibleName(Vexa::tr("Game picture"));
 
     w.Drive1 = new DriveListBox(w.Frame1);
     w.Drive1->setObjectName(QStringLiteral("Drive1"));
     w.Drive1->setGeometry(Twips(75, 210, 2460, 315));
-    w.Drive1->setAccessibleDescription(QStringLiteral("Drive"));
+    w.Drive1->setAccessibleDescription(Vexa::tr("Drive"));
     w.Drive1->hide();
 
     w.Dir1 = new DirListBox(w.Frame1);
     w.Dir1->setObjectName(QStringLiteral("Dir1"));
     w.Dir1->setGeometry(Twips(90, 510, 2460, 1890));
-    w.Dir1->setAccessibleName(QStringLiteral("Folder"));
+    w.Dir1->setAccessibleName(Vexa::tr("Folder"));
     w.Dir1->hide();
 
     w.Command2 = new QPushButton(QStringLiteral("?"), &w);
     w.Command2->setObjectName(QStringLiteral("Command2"));
     w.Command2->setFont(LayoutFont(QStringLiteral("Arial")));
     w.Command2->setGeometry(Twips(5025, 0, 165, 195));
-    w.Command2->setAccessibleDescription(QStringLiteral("About"));
+    w.Command2->setAccessibleDescription(Vexa::tr("About"));
 }
 
 void BuildOptionFrames(Vexa &w)
 {
-    w.Frame7 = MakeFrame(&w, "Frame7", QStringLiteral("Sound"), Twips(180, 2895, 1515, 960));
-    w.Frame5 = MakeFrame(&w, "Frame5", QStringLiteral("Stereo Mode"), Twips(240, 3075, 1365, 540));
-    w.Stereo = MakeCombo(&w, "Stereo", QStringLiteral("Normal"), Twips(300, 3255, 1215, 315));
-    w.Stereo->setAccessibleDescription(QStringLiteral("Stereo Mode"));
+    w.Frame7 = MakeFrame(&w, "Frame7", Vexa::tr("Sound"), Twips(180, 2895, 1515, 960));
+    w.Frame5 = MakeFrame(&w, "Frame5", Vexa::tr("Stereo Mode"), Twips(240, 3075, 1365, 540));
+    w.Stereo = MakeCombo(&w, "Stereo", Vexa::tr("Normal"), Twips(300, 3255, 1215, 315));
+    w.Stereo->setAccessibleDescription(Vexa::tr("Stereo Mode"));
 
-    w.Frame3 = MakeFrame(&w, "Frame3", QStringLiteral("Gameboy Mode"), Twips(1740, 2895, 1575, 975));
-    const QString captions[] = {QStringLiteral("GB Mode"), QStringLiteral("CGB Mode"), QStringLiteral("SGB Mode")};
+    w.Frame3 = MakeFrame(&w, "Frame3", Vexa::tr("Gameboy Mode"), Twips(1740, 2895, 1575, 975));
+    const QString captions[] = {Vexa::tr("GB Mode"), Vexa::tr("CGB Mode"), Vexa::tr("SGB Mode")};
     const QRect places[] = {Twips(1860, 3075, 1215, 255), Twips(1860, 3315, 1335, 255),
                             Twips(1860, 3555, 1335, 255)};
     for (int index = 0; index < 3; ++index) {
@@ -161,14 +161,14 @@ void BuildOptionFrames(Vexa &w)
         w.gbVärde[static_cast<std::size_t>(index)] = option;
     }
 
-    w.Frame8 = MakeFrame(&w, "Frame8", QStringLiteral("Misc Options"), Twips(3360, 2895, 1725, 975));
-    w.Check1 = MakeCheck(w.Frame8, "Check1", QStringLiteral("Crc on/off"), Twips(120, 180, 1275, 195));
-    w.Check2 = MakeCheck(&w, "Check2", QStringLiteral("Delay on/off"), Twips(3480, 3315, 1455, 195));
-    w.Check3 = MakeCheck(&w, "Check3", QStringLiteral("2 Player (SGB)"), Twips(3480, 3555, 1575, 195));
+    w.Frame8 = MakeFrame(&w, "Frame8", Vexa::tr("Misc Options"), Twips(3360, 2895, 1725, 975));
+    w.Check1 = MakeCheck(w.Frame8, "Check1", Vexa::tr("Crc on/off"), Twips(120, 180, 1275, 195));
+    w.Check2 = MakeCheck(&w, "Check2", Vexa::tr("Delay on/off"), Twips(3480, 3315, 1455, 195));
+    w.Check3 = MakeCheck(&w, "Check3", Vexa::tr("2 Player (SGB)"), Twips(3480, 3555, 1575, 195));
 
-    w.Frame4 = MakeFrame(&w, "Frame4", QStringLiteral("Video Mode"), Twips(150, 3900, 2010, 540));
-    w.Video = MakeCombo(w.Frame4, "Video", QStringLiteral("320x200 With Gif"), Twips(60, 180, 1875, 315));
-    w.Video->setAccessibleDescription(QStringLiteral("Video Mode"));
+    w.Frame4 = MakeFrame(&w, "Frame4", Vexa::tr("Video Mode"), Twips(150, 3900, 2010, 540));
+    w.Video = MakeCombo(w.Frame4, "Video", Vexa::tr("320x200 With Gif"), Twips(60, 180, 1875, 315));
+    w.Video->setAccessibleDescription(Vexa::tr("Video Mode"));
 }
 
 void BuildRunButton(Vexa &w)
@@ -177,8 +177,8 @@ void BuildRunButton(Vexa &w)
     // The lit picture is decoded when the pointer first comes onto the Run picture.
     w.RunDown = MakePicture(&w, "RunDown", QString(), Twips(4125, 3900, 1065, 285));
     w.RunDown->SetPictureWhenShown(QStringLiteral(":/rundown.png"));
-    w.RunUp->setAccessibleName(QStringLiteral("Run"));
-    w.RunDown->setAccessibleName(QStringLiteral("Run"));
+    w.RunUp->setAccessibleName(Vexa::tr("Run"));
+    w.RunDown->setAccessibleName(Vexa::tr("Run"));
     w.RunDown->hide();
 
     w.StatusBar1 = new StatusBar(&w);
@@ -186,10 +186,10 @@ void BuildRunButton(Vexa &w)
     w.StatusBar1->setFont(LayoutFont(QStringLiteral("Arial")));
     w.StatusBar1->setGeometry(Twips(2700, 4200, 2535, 255));
     // Widths are kept in hundredths of a millimetre: 979 is 37 pixels, 1402 is 53.
-    w.StatusBar1->AddPanel({QStringLiteral("CGB"), QStringLiteral("CGB"), QStringLiteral("Gameboy Color"), 37, 37});
-    w.StatusBar1->AddPanel({QStringLiteral("SGB"), QStringLiteral("SGB"), QStringLiteral("Super Gameboy"), 37, 37});
-    w.StatusBar1->AddPanel({QStringLiteral("JAP"), QStringLiteral("JAP"), QStringLiteral("Country"), 37, 37});
-    w.StatusBar1->AddPanel({QStringLiteral("0MBit"), QStringLiteral("MBits"), QStringLiteral("ROM Size"), 53, 53});
+    w.StatusBar1->AddPanel({QStringLiteral("CGB"), QStringLiteral("CGB"), Vexa::tr("Gameboy Color"), 37, 37});
+    w.StatusBar1->AddPanel({QStringLiteral("SGB"), QStringLiteral("SGB"), Vexa::tr("Super Gameboy"), 37, 37});
+    w.StatusBar1->AddPanel({QStringLiteral("JAP"), QStringLiteral("JAP"), Vexa::tr("Country"), 37, 37});
+    w.StatusBar1->AddPanel({QStringLiteral("0MBit"), QStringLiteral("MBits"), Vexa::tr("ROM Size"), 53, 53});
 }
 
 void BuildHiddenControls(Vexa &w)
@@ -199,10 +199,10 @@ void BuildHiddenControls(Vexa &w)
     w.Text1 = new QLineEdit(QStringLiteral("Text1"), &w);
     w.Text1->setObjectName(QStringLiteral("Text1"));
     w.Text1->setGeometry(Twips(150, 5025, 4740, 390));
-    w.Text1->setAccessibleName(QStringLiteral("Path"));
+    w.Text1->setAccessibleName(Vexa::tr("Path"));
     // Its picture is decoded when a game picture is first missing.
     w.noimage = MakePicture(&w, "noimage", QString(), Twips(6180, 6000, 2940, 1815));
-    w.noimage->setAccessibleName(QStringLiteral("No Image Found"));
+    w.noimage->setAccessibleName(Vexa::tr("No Image Found"));
 }
 
 void GiveListsDesktopColours(Vexa &w)
@@ -272,8 +272,8 @@ void LayOutVexa(Vexa &w)
 LaunchOptions ReadLaunchChoices(const Vexa &w)
 {
     LaunchOptions options;
-    options.VideoText = w.Video->currentText().toStdString();
-    options.StereoText = w.Stereo->currentText().toStdString();
+    options.VideoText = w.Video->SourceText().toStdString();
+    options.StereoText = w.Stereo->SourceText().toStdString();
     for (int index = 0; index < 3; ++index) {
         if (w.gbVärde[static_cast<std::size_t>(index)]->isChecked())
             options.ModeIndex = index;

@@ -11,6 +11,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/XdgFolders.h"
 #include "platform/StandardStreams.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -65,6 +66,18 @@ void PlaceBesideFirst(QWidget &window)
     window.move(x, first.top());
 }
 
+// The --help text in the user's language: the translations need the
+// application object, which needs no display.
+std::string HelpText(int argc, char *argv[], const std::string &program)
+{
+    if (SpeaksEnglish(QLocale::system()))
+        return UsageText(program);
+    QCoreApplication app(argc, argv);
+    InstallSystemTranslations();
+    const std::string source = UsageText("%1");
+    return FillIn(QCoreApplication::translate("CommandLine", source.c_str()).toStdString(), {program});
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -74,7 +87,7 @@ int main(int argc, char *argv[])
     CommandLine line = ParseCommandLine({argv + 1, argv + argc});
     switch (line.action) {
     case CommandLine::Action::Help:
-        std::fputs(UsageText(program).c_str(), stdout);
+        std::fputs(HelpText(argc, argv, program).c_str(), stdout);
         return 0;
     case CommandLine::Action::Version:
         std::printf("vexa-launcher %s\n", VEXA_VERSION);
@@ -112,6 +125,8 @@ int main(int argc, char *argv[])
     if (!line.newWindow && HandOver(socketPath, kind, QByteArray::fromStdString(rom), kHandOverWaitMs))
         return 0;
     const bool besideFirst = line.newWindow && Listening(socketPath);
+    // The window speaks the desktop's language; for English nothing is loaded.
+    InstallSystemTranslations();
     MapWindowsFonts();
 
     int status = 0;

@@ -22,6 +22,14 @@ status=0
 # One line on what was wrong and one pointing to --help, as ls does.
 printf '%s\n' "vexa-launcher: unknown option '--bogus'" "Try 'vexa-launcher --help' for more information." > "$work/want"
 cmp -s "$work/want" "$work/err" || fail "--bogus: $(cat "$work/err")"
+# --help speaks the user's language; what a refused command line writes on
+# the error output stays English, for scripts.
+for language in "en Usage" "de Aufruf" "ja 使い方" "pt_BR Uso"; do
+    LANGUAGE="${language% *}" LANG=C.UTF-8 "${headless[@]}" "$launcher" --help > "$work/out" || fail "--help exited $?"
+    grep -q "^${language#* }: vexa-launcher \[--data-folder\]" "$work/out" || fail "--help in ${language% *}: $(head -1 "$work/out")"
+done
+LANGUAGE=de "${headless[@]}" "$launcher" --bogus 2> "$work/err" || true
+cmp -s "$work/want" "$work/err" || fail "--bogus in German: $(cat "$work/err")"
 
 mkdir -p "$work/config" "$work/data" "$work/start/roms"
 head -c 400 /dev/zero > "$work/start/roms/x.gb"

@@ -53,4 +53,14 @@ done
 [ "$(key MimeType | tr ';' '\n' | sed '/^$/d' | sort)" = \
   "$(sed -n 's|.*<mediatype>\(.*\)</mediatype>.*|\1|p' "$metainfo" | sort)" ] \
     || fail "the metainfo's media types are not the desktop entry's"
+# The languages the program speaks name and describe it in the menu and the
+# software centre too.
+for language in de fr es pt_BR ja; do
+    for field in Name GenericName Comment; do
+        [ -n "$(key "$field\\[$language\\]")" ] || fail "the desktop entry has no $field[$language]"
+    done
+    for element in name summary; do
+        grep -q "<$element xml:lang=\"$language\">[^<]" "$metainfo" || fail "the metainfo has no $element in $language"
+    done
+done
 echo "PASS: desktop entry and metainfo are valid and agree on $id"

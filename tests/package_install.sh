@@ -29,7 +29,8 @@ doc=usr/share/doc/vexa-launcher
 for file in usr/bin/vexa-launcher "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" \
             "usr/share/icons/hicolor/scalable/apps/$id.svg" usr/share/man/man1/vexa-launcher.1.gz \
             $doc/copyright $doc/changelog.gz $doc/README.md $doc/docs/screenshot.png $doc/docs/screenshot-200.png \
-            $doc/docs/user-guide.md $doc/docs/developer-guide.md; do
+            $doc/docs/user-guide.md $doc/docs/developer-guide.md \
+            usr/share/vexa-launcher/translations/vexa_{de,fr,es,pt_BR,ja}.qm; do
     test -s "$work/root/$file" || fail "$file not in the package"
 done
 # Every icon is a PNG of the size its folder names.
