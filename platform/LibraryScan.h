@@ -13,6 +13,9 @@
 
 class FilePattern;
 
+// The ROMs the library lists: the file list's pattern.
+constexpr const char *kLibraryRomPattern = "*.gb; *.sgb; *cgb; *.gbc";
+
 // Where the reading of a root gets the bytes of its ROMs. The tests give
 // their own, to count the reads or to hang like a share that stopped
 // answering.

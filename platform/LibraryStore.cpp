@@ -1,9 +1,12 @@
 #include "LibraryStore.h"
 
 #include "DataFolder.h"
+#include "DatFile.h"
 #include "FileNames.h"
 #include "FolderScan.h"
 #include "SqliteLibrary.h"
+
+#include "core/HeaderCheck.h"
 
 #include <QDateTime>
 
@@ -54,7 +57,28 @@ CREATE INDEX files_by_sha1 ON files(sha1);
 PRAGMA user_version = 2;
 )sql";
 
-const char *const kMigrations[] = {kSchema1, kMigrate1To2};
+// Version 3: the imported DAT files, one row a DAT (known by its header's
+// name) and one a ROM of its games.
+const char *const kMigrate2To3 = R"sql(
+CREATE TABLE dats(
+    id INTEGER PRIMARY KEY,
+    name TEXT NOT NULL UNIQUE,
+    version TEXT NOT NULL DEFAULT '',
+    games INTEGER NOT NULL,
+    imported INTEGER NOT NULL);
+CREATE TABLE dat_roms(
+    dat INTEGER NOT NULL,
+    game TEXT NOT NULL,
+    clone_of TEXT NOT NULL DEFAULT '',
+    size INTEGER NOT NULL,
+    crc32 INTEGER NOT NULL,
+    sha1 BLOB NOT NULL DEFAULT x'',
+    bad INTEGER NOT NULL DEFAULT 0);
+CREATE INDEX dat_roms_by_dat ON dat_roms(dat);
+PRAGMA user_version = 3;
+)sql";
+
+const char *const kMigrations[] = {kSchema1, kMigrate1To2, kMigrate2To3};
 
 // A prepared statement, finalized when it goes.
 class Statement
@@ -182,6 +206,7 @@ QString LibraryStore::DefaultPath()
 
 void LibraryStore::Close()
 {
+    dats_.reset();
     if (db_)
         Sqlite().close_v2(db_);
     db_ = nullptr;
@@ -422,6 +447,7 @@ bool LibraryStore::Apply(const QString &root, const LibraryBatch &batch)
 std::vector<LibraryRecord> LibraryStore::Records()
 {
     std::vector<LibraryRecord> records;
+    const DatIndex &index = Dats();
     Statement rows(db_, "SELECT f.root, f.path, f.entry, f.rom_size, f.sha1, f.crc32, f.header, "
                         "COALESCE(h.favourite, 0), COALESCE(h.last_played, 0), COALESCE(h.play_seconds, 0), "
                         "COALESCE(h.launches, 0) "
@@ -444,6 +470,14 @@ std::vector<LibraryRecord> LibraryStore::Records()
         record.lastPlayedMs = rows.Int(8);
         record.playSeconds = rows.Int(9);
         record.launches = static_cast<int>(rows.Int(10));
+        record.headerDamaged = CheckHeader(record.header).Damaged();
+        const DumpMatch match = index.Match(record.size, record.crc32, record.sha1.toStdString());
+        record.check = match.check;
+        if (match.rom) {
+            record.datGame = QString::fromStdString(match.rom->game);
+            record.datName = QString::fromStdString(match.rom->dat);
+            record.cloneOf = QString::fromStdString(match.rom->cloneOf);
+        }
         records.push_back(std::move(record));
     }
     return records;
@@ -480,4 +514,60 @@ bool LibraryStore::RecordEnd(qint64 play, qint64 seconds)
     return (transaction.Open() && history.Bind(1, seconds).Bind(2, play).Run() && end.Bind(1, seconds).Bind(2, play).Run() &&
             transaction.Commit()) ||
            Fail(QStringLiteral("the play time cannot be stored"));
+}
+
+bool LibraryStore::ImportDat(const DatFile &dat, bool *replaced)
+{
+    Transaction transaction(db_);
+    Statement old(db_, "SELECT id FROM dats WHERE name = ?");
+    Statement forgetRoms(db_, "DELETE FROM dat_roms WHERE dat = ?");
+    Statement forget(db_, "DELETE FROM dats WHERE id = ?");
+    Statement add(db_, "INSERT INTO dats(name, version, games, imported) VALUES(?, ?, ?, ?)");
+    Statement rom(db_, "INSERT INTO dat_roms(dat, game, clone_of, size, crc32, sha1, bad) VALUES(?, ?, ?, ?, ?, ?, ?)");
+    bool stored = transaction.Open() && old.Ready() && add.Ready() && rom.Ready();
+    *replaced = false;
+    if (stored && old.Bind(1, dat.name).Step() == SQLITE_ROW) {
+        const qint64 id = old.Int(0);
+        *replaced = true;
+        stored = forgetRoms.Bind(1, id).Run() && forget.Bind(1, id).Run();
+    }
+    stored = stored && add.Bind(1, dat.name).Bind(2, dat.version).Bind(3, dat.games)
+                           .Bind(4, QDateTime::currentMSecsSinceEpoch()).Run();
+    const qint64 id = stored ? Sqlite().last_insert_rowid(db_) : -1;
+    for (const DatRom &entry : dat.roms) {
+        if (!stored)
+            break;
+        stored = rom.Bind(1, id)
+                     .Bind(2, entry.game.data(), entry.game.size())
+                     .Bind(3, entry.cloneOf.data(), entry.cloneOf.size())
+                     .Bind(4, entry.size)
+                     .Bind(5, static_cast<qint64>(entry.crc32))
+                     .Bind(6, entry.sha1.data(), entry.sha1.size())
+                     .Bind(7, entry.badDump ? 1 : 0)
+                     .Run();
+    }
+    dats_.reset();
+    return (stored && transaction.Commit()) || Fail(QStringLiteral("the DAT file %1 cannot be stored").arg(dat.name));
+}
+
+const DatIndex &LibraryStore::Dats()
+{
+    if (dats_)
+        return *dats_;
+    std::vector<DatRom> roms;
+    Statement rows(db_, "SELECT d.name, r.game, r.clone_of, r.size, r.crc32, r.sha1, r.bad "
+                        "FROM dat_roms r JOIN dats d ON d.id = r.dat ORDER BY d.id, r.rowid");
+    while (db_ && rows.Ready() && rows.Step() == SQLITE_ROW) {
+        DatRom rom;
+        rom.dat = rows.Bytes(0).toStdString();
+        rom.game = rows.Bytes(1).toStdString();
+        rom.cloneOf = rows.Bytes(2).toStdString();
+        rom.size = rows.Int(3);
+        rom.crc32 = static_cast<std::uint32_t>(rows.Int(4));
+        rom.sha1 = rows.Bytes(5).toStdString();
+        rom.badDump = rows.Int(6) != 0;
+        roms.push_back(std::move(rom));
+    }
+    dats_ = std::make_unique<DatIndex>(std::move(roms));
+    return *dats_;
 }

@@ -3,13 +3,17 @@
 #include "platform/LibraryFile.h"
 #include "platform/LibraryRecord.h"
 
+#include "core/DatMatch.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
+struct DatFile;
 struct sqlite3;
 
 // The library's database, $XDG_DATA_HOME/vexa/library.sqlite (SQLite, write-
@@ -21,7 +25,7 @@ class LibraryStore
 {
 public:
     // The schema this program writes; older files are brought up to it.
-    static constexpr int kVersion = 2;
+    static constexpr int kVersion = 3;
 
     explicit LibraryStore(QString path);
     ~LibraryStore();
@@ -58,7 +62,8 @@ public:
     // Applies one step of the reading of root, as one transaction.
     bool Apply(const QString &root, const LibraryBatch &batch);
 
-    // Every ROM with the history of its content, ordered by root and path.
+    // Every ROM with the history of its content and what its header and the
+    // DAT files say of it, ordered by root and path.
     std::vector<LibraryRecord> Records();
 
     bool SetFavourite(const QByteArray &sha1, bool on);
@@ -67,6 +72,12 @@ public:
     qint64 RecordStart(const QByteArray &sha1, qint64 startedMs);
     // Records how long the play lasted; the play time grows by it.
     bool RecordEnd(qint64 play, qint64 seconds);
+
+    // Stores a DAT file in one transaction, in place of the one of the same
+    // name stored before (replaced then says so).
+    bool ImportDat(const DatFile &dat, bool *replaced);
+    // The ROMs of every DAT stored, read once and kept until the next import.
+    const DatIndex &Dats();
 
 private:
     bool OpenFile(bool *damaged);
@@ -78,4 +89,5 @@ private:
     QString path_;
     QString problem_;
     sqlite3 *db_ = nullptr;
+    std::unique_ptr<DatIndex> dats_;
 };

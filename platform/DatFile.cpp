@@ -1,0 +1,197 @@
+#include "DatFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QXmlStreamReader>
+
+namespace {
+
+bool IsHex(QStringView text, qsizetype minLength, qsizetype maxLength)
+{
+    if (text.size() < minLength || text.size() > maxLength)
+        return false;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (!((u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F')))
+            return false;
+    }
+    return true;
+}
+
+class DatParser
+{
+public:
+    DatParser(const QByteArray &text, DatFile &dat, const DatLimits &limits) : xml_(text), dat_(dat), limits_(limits) {}
+
+    // Empty when the file was read whole; else why not.
+    QString Read()
+    {
+        // QXmlStreamReader never fetches the DTD a DOCTYPE names; an entity
+        // declared inside the file is refused before it could be expanded.
+        bool inDatafile = false;
+        while (!xml_.atEnd()) {
+            switch (xml_.readNext()) {
+            case QXmlStreamReader::DTD:
+                if (!xml_.entityDeclarations().isEmpty() || xml_.text().contains(QLatin1String("<!ENTITY")))
+                    return Refuse(QStringLiteral("it declares entities"));
+                break;
+            case QXmlStreamReader::EntityReference:
+                return Refuse(QStringLiteral("it uses the entity &%1;").arg(xml_.name()));
+            case QXmlStreamReader::StartElement:
+                if (!inDatafile) {
+                    if (xml_.name() != QLatin1String("datafile"))
+                        return Refuse(QStringLiteral("it is not a DAT file (no <datafile>)"));
+                    inDatafile = true;
+                } else if (const QString why = Element(); !why.isEmpty()) {
+                    return why;
+                }
+                break;
+            default:
+                break;
+            }
+        }
+        if (xml_.hasError())
+            return Refuse(QStringLiteral("it is not XML: %1").arg(xml_.errorString()));
+        if (!inDatafile)
+            return Refuse(QStringLiteral("it is not a DAT file (no <datafile>)"));
+        if (dat_.name.isEmpty())
+            return Refuse(QStringLiteral("its header has no name"));
+        return {};
+    }
+
+private:
+    QString Refuse(const QString &why) const
+    {
+        return QStringLiteral("line %1: %2").arg(xml_.lineNumber()).arg(why);
+    }
+
+    // A child of <datafile>, read whole.
+    QString Element()
+    {
+        if (xml_.name() == QLatin1String("header"))
+            return Header();
+        if (xml_.name() == QLatin1String("game") || xml_.name() == QLatin1String("machine"))
+            return Game();
+        xml_.skipCurrentElement();
+        return {};
+    }
+
+    QString Header()
+    {
+        while (xml_.readNextStartElement()) {
+            if (xml_.name() == QLatin1String("name"))
+                dat_.name = xml_.readElementText().trimmed();
+            else if (xml_.name() == QLatin1String("version"))
+                dat_.version = xml_.readElementText().trimmed();
+            else
+                xml_.skipCurrentElement();
+        }
+        return {};
+    }
+
+    QString Game()
+    {
+        if (++dat_.games > limits_.maxGames)
+            return Refuse(QStringLiteral("it holds more than %1 games").arg(limits_.maxGames));
+        const QXmlStreamAttributes attributes = xml_.attributes();
+        const QStringView game = attributes.value(QLatin1String("name"));
+        if (game.isEmpty())
+            return Refuse(QStringLiteral("a game has no name"));
+        const std::string gameName = game.toString().toStdString();
+        const std::string cloneOf = attributes.value(QLatin1String("cloneof")).toString().toStdString();
+        while (xml_.readNextStartElement()) {
+            if (xml_.name() != QLatin1String("rom")) {
+                xml_.skipCurrentElement();
+                continue;
+            }
+            if (const QString why = Rom(gameName, cloneOf); !why.isEmpty())
+                return why;
+            xml_.skipCurrentElement();
+        }
+        return {};
+    }
+
+    QString Rom(const std::string &game, const std::string &cloneOf)
+    {
+        const QXmlStreamAttributes attributes = xml_.attributes();
+        const QString quoted = QLatin1Char('"') + QString::fromStdString(game) + QLatin1Char('"');
+        if (attributes.value(QLatin1String("name")).isEmpty())
+            return Refuse(QStringLiteral("a rom of %1 has no name").arg(quoted));
+        const QStringView status = attributes.value(QLatin1String("status"));
+        const QStringView size = attributes.value(QLatin1String("size"));
+        const QStringView crc = attributes.value(QLatin1String("crc"));
+        const QStringView md5 = attributes.value(QLatin1String("md5"));
+        const QStringView sha1 = attributes.value(QLatin1String("sha1"));
+        if (status == QLatin1String("nodump") && (size.isEmpty() || crc.isEmpty()))
+            return {};
+        if (size.isEmpty() || crc.isEmpty())
+            return Refuse(QStringLiteral("a rom of %1 has no %2").arg(quoted, size.isEmpty() ? QStringLiteral("size") : QStringLiteral("crc")));
+        bool ok = false;
+        const qint64 bytes = size.toLongLong(&ok);
+        if (!ok || bytes < 0)
+            return Refuse(QStringLiteral("the size of a rom of %1 is not a number").arg(quoted));
+        if (!IsHex(crc, 1, 8))
+            return Refuse(QStringLiteral("the crc of a rom of %1 is not hexadecimal").arg(quoted));
+        if (!md5.isEmpty() && !IsHex(md5, 32, 32))
+            return Refuse(QStringLiteral("the md5 of a rom of %1 is not 32 hexadecimal digits").arg(quoted));
+        if (!sha1.isEmpty() && !IsHex(sha1, 40, 40))
+            return Refuse(QStringLiteral("the sha1 of a rom of %1 is not 40 hexadecimal digits").arg(quoted));
+        DatRom rom;
+        rom.game = game;
+        rom.cloneOf = cloneOf;
+        rom.size = bytes;
+        rom.crc32 = crc.toUInt(nullptr, 16);
+        if (!sha1.isEmpty())
+            rom.sha1 = QByteArray::fromHex(sha1.toLatin1()).toStdString();
+        rom.badDump = status == QLatin1String("baddump");
+        dat_.roms.push_back(std::move(rom));
+        return {};
+    }
+
+    QXmlStreamReader xml_;
+    DatFile &dat_;
+    const DatLimits &limits_;
+};
+
+} // namespace
+
+bool ParseDat(const QByteArray &text, const QString &name, DatFile &dat, QString *why, const DatLimits &limits)
+{
+    dat = DatFile();
+    const auto refuse = [&](const QString &reason) {
+        dat = DatFile();
+        if (why)
+            *why = QStringLiteral("The DAT file %1 is refused: %2").arg(name, reason);
+        return false;
+    };
+    if (text.size() > limits.maxBytes)
+        return refuse(QStringLiteral("it is longer than %1 bytes").arg(limits.maxBytes));
+    const QString reason = DatParser(text, dat, limits).Read();
+    if (!reason.isEmpty())
+        return refuse(reason);
+    const std::string datName = dat.name.toStdString();
+    for (DatRom &rom : dat.roms)
+        rom.dat = datName;
+    return true;
+}
+
+bool ReadDatFile(const QString &path, DatFile &dat, QString *why, const DatLimits &limits)
+{
+    QFile file(path);
+    const auto refuse = [&](const QString &reason) {
+        dat = DatFile();
+        if (why)
+            *why = QStringLiteral("The DAT file %1 is refused: %2").arg(path, reason);
+        return false;
+    };
+    if (!QFileInfo(path).isFile())
+        return refuse(QStringLiteral("it is not a file"));
+    // Its length is known before a byte is read: a huge file is not read at all.
+    if (file.size() > limits.maxBytes)
+        return refuse(QStringLiteral("it is longer than %1 bytes").arg(limits.maxBytes));
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(file.errorString());
+    // Read no more than the limit allows, in case it grows meanwhile.
+    const QByteArray text = file.read(limits.maxBytes + 1);
+    return ParseDat(text, path, dat, why, limits);
+}
