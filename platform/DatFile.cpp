@@ -4,6 +4,9 @@
 #include <QFileInfo>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 bool IsHex(QStringView text, qsizetype minLength, qsizetype maxLength)
@@ -18,14 +21,40 @@ bool IsHex(QStringView text, qsizetype minLength, qsizetype maxLength)
     return true;
 }
 
+// An entity declared, or the first entity a text names other than XML's own
+// five and character references ("&#..."), with its line: the reader would
+// leave it unresolved, quietly, inside an attribute's value.
+QString NamedEntity(const QByteArray &text)
+{
+    static const char *const kOwn[] = {"amp", "lt", "gt", "quot", "apos"};
+    if (const qsizetype declared = text.indexOf("<!ENTITY"); declared >= 0)
+        return QStringLiteral("line %1: it declares entities").arg(text.left(declared).count('\n') + 1);
+    for (qsizetype at = text.indexOf('&'); at >= 0; at = text.indexOf('&', at + 1)) {
+        const qsizetype end = text.indexOf(';', at);
+        if (at + 1 < text.size() && text[at + 1] == '#')
+            continue;
+        const QByteArray name = text.mid(at + 1, end < 0 ? 16 : std::min<qsizetype>(end - at - 1, 64));
+        if (std::none_of(std::begin(kOwn), std::end(kOwn), [&](const char *own) { return name == own; }))
+            return QStringLiteral("line %1: it uses the entity &%2;")
+                .arg(text.left(at).count('\n') + 1)
+                .arg(QString::fromUtf8(name));
+    }
+    return {};
+}
+
 class DatParser
 {
 public:
-    DatParser(const QByteArray &text, DatFile &dat, const DatLimits &limits) : xml_(text), dat_(dat), limits_(limits) {}
+    DatParser(const QByteArray &text, DatFile &dat, const DatLimits &limits)
+        : text_(text), xml_(text), dat_(dat), limits_(limits)
+    {
+    }
 
     // Empty when the file was read whole; else why not.
     QString Read()
     {
+        if (const QString why = NamedEntity(text_); !why.isEmpty())
+            return why;
         // QXmlStreamReader never fetches the DTD a DOCTYPE names; an entity
         // declared inside the file is refused before it could be expanded.
         bool inDatafile = false;
@@ -80,9 +109,9 @@ private:
     {
         while (xml_.readNextStartElement()) {
             if (xml_.name() == QLatin1String("name"))
-                dat_.name = xml_.readElementText().trimmed();
+                dat_.name = xml_.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
             else if (xml_.name() == QLatin1String("version"))
-                dat_.version = xml_.readElementText().trimmed();
+                dat_.version = xml_.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
             else
                 xml_.skipCurrentElement();
         }
@@ -148,6 +177,7 @@ private:
         return {};
     }
 
+    const QByteArray &text_;
     QXmlStreamReader xml_;
     DatFile &dat_;
     const DatLimits &limits_;
