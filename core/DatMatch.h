@@ -48,7 +48,7 @@ public:
     // A game, and the name of its DAT.
     using Game = std::pair<std::string, std::string>;
     // The games of the DATs, in their order, that are not among the games
-    // found (those some ROM is verified as).
+    // found (those some ROM matched).
     std::vector<Game> Missing(const std::vector<Game> &found) const;
 
 private:

@@ -91,7 +91,7 @@ int ReportCommand(const QString &databasePath, const QString &romFolder, std::FI
         Say(out, QStringLiteral("%1\t%2\t%3\t%4")
                      .arg(QLatin1String(CheckWord(record.check)),
                           record.headerDamaged ? QStringLiteral("damaged") : QStringLiteral("ok"), Title(record), path));
-        if (record.check == DumpCheck::Verified)
+        if (record.check != DumpCheck::NotInDat)
             found.emplace_back(record.datGame.toStdString(), record.datName.toStdString());
     }
     for (const auto &[game, dat] : store.Dats().Missing(found))

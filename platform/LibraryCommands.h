@@ -17,5 +17,6 @@ int ImportDatsCommand(const QStringList &files, const QString &databasePath, std
 // --report: reads the library's roots (romFolder first) again, then prints
 // one tab-separated line a ROM: verified|bad-dump|not-in-dat, ok|damaged,
 // title, full path ("/path/Archive.zip: inner.gb" for an entry); then
-// "missing<TAB>game<TAB>DAT" for each game of the DATs no ROM is verified as.
+// "missing<TAB>game<TAB>DAT" for each game of the DATs no ROM matches, as a
+// good dump or a bad one.
 int ReportCommand(const QString &databasePath, const QString &romFolder, std::FILE *out, std::FILE *err);
