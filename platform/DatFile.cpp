@@ -42,6 +42,13 @@ QString NamedEntity(const QByteArray &text)
     return {};
 }
 
+// The value of a hexadecimal digit IsHex let through.
+int HexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u <= '9' ? u - '0' : (u | 0x20) - 'a' + 10;
+}
+
 class DatParser
 {
 public:
@@ -143,35 +150,49 @@ private:
     QString Rom(const std::string &game, const std::string &cloneOf)
     {
         const QXmlStreamAttributes attributes = xml_.attributes();
-        const QString quoted = QLatin1Char('"') + QString::fromStdString(game) + QLatin1Char('"');
-        if (attributes.value(QLatin1String("name")).isEmpty())
-            return Refuse(QStringLiteral("a rom of %1 has no name").arg(quoted));
-        const QStringView status = attributes.value(QLatin1String("status"));
-        const QStringView size = attributes.value(QLatin1String("size"));
-        const QStringView crc = attributes.value(QLatin1String("crc"));
-        const QStringView md5 = attributes.value(QLatin1String("md5"));
-        const QStringView sha1 = attributes.value(QLatin1String("sha1"));
+        const auto refuse = [&](const char *what) {
+            return Refuse(QString::fromLatin1(what).arg(QLatin1Char('"') + QString::fromStdString(game) + QLatin1Char('"')));
+        };
+        QStringView name, status, size, crc, md5, sha1;
+        // One pass over the attributes rather than a search for each.
+        for (const QXmlStreamAttribute &attribute : attributes) {
+            const QStringView key = attribute.name();
+            QStringView *value = key == QLatin1String("name") ? &name
+                                 : key == QLatin1String("size") ? &size
+                                 : key == QLatin1String("crc") ? &crc
+                                 : key == QLatin1String("sha1") ? &sha1
+                                 : key == QLatin1String("md5") ? &md5
+                                 : key == QLatin1String("status") ? &status
+                                                                  : nullptr;
+            if (value)
+                *value = attribute.value();
+        }
+        if (name.isEmpty())
+            return refuse("a rom of %1 has no name");
         if (status == QLatin1String("nodump") && (size.isEmpty() || crc.isEmpty()))
             return {};
-        if (size.isEmpty() || crc.isEmpty())
-            return Refuse(QStringLiteral("a rom of %1 has no %2").arg(quoted, size.isEmpty() ? QStringLiteral("size") : QStringLiteral("crc")));
+        if (size.isEmpty())
+            return refuse("a rom of %1 has no size");
+        if (crc.isEmpty())
+            return refuse("a rom of %1 has no crc");
         bool ok = false;
         const qint64 bytes = size.toLongLong(&ok);
         if (!ok || bytes < 0)
-            return Refuse(QStringLiteral("the size of a rom of %1 is not a number").arg(quoted));
+            return refuse("the size of a rom of %1 is not a number");
         if (!IsHex(crc, 1, 8))
-            return Refuse(QStringLiteral("the crc of a rom of %1 is not hexadecimal").arg(quoted));
+            return refuse("the crc of a rom of %1 is not hexadecimal");
         if (!md5.isEmpty() && !IsHex(md5, 32, 32))
-            return Refuse(QStringLiteral("the md5 of a rom of %1 is not 32 hexadecimal digits").arg(quoted));
+            return refuse("the md5 of a rom of %1 is not 32 hexadecimal digits");
         if (!sha1.isEmpty() && !IsHex(sha1, 40, 40))
-            return Refuse(QStringLiteral("the sha1 of a rom of %1 is not 40 hexadecimal digits").arg(quoted));
+            return refuse("the sha1 of a rom of %1 is not 40 hexadecimal digits");
         DatRom rom;
         rom.game = game;
         rom.cloneOf = cloneOf;
         rom.size = bytes;
         rom.crc32 = crc.toUInt(nullptr, 16);
-        if (!sha1.isEmpty())
-            rom.sha1 = QByteArray::fromHex(sha1.toLatin1()).toStdString();
+        rom.sha1.resize(sha1.size() / 2);
+        for (qsizetype i = 0; i + 1 < sha1.size(); i += 2)
+            rom.sha1[static_cast<std::size_t>(i / 2)] = static_cast<char>(HexDigit(sha1[i]) << 4 | HexDigit(sha1[i + 1]));
         rom.badDump = status == QLatin1String("baddump");
         dat_.roms.push_back(std::move(rom));
         return {};

@@ -113,6 +113,17 @@ public:
         return *this;
     }
     Statement &Bind(int index, const QByteArray &bytes) { return Bind(index, bytes.constData(), bytes.size()); }
+    // Text or bytes that stay as they are until the statement runs: not copied.
+    Statement &BindKeptText(int index, const std::string &utf8)
+    {
+        Sqlite().bind_text(statement_, index, utf8.data(), static_cast<int>(utf8.size()), SQLITE_STATIC);
+        return *this;
+    }
+    Statement &BindKept(int index, const std::string &bytes)
+    {
+        Sqlite().bind_blob(statement_, index, bytes.data(), static_cast<int>(bytes.size()), SQLITE_STATIC);
+        return *this;
+    }
     // SQLITE_ROW, SQLITE_DONE or an error code.
     int Step() { return statement_ ? Sqlite().step(statement_) : SQLITE_ERROR; }
     bool Run()
@@ -538,11 +549,11 @@ bool LibraryStore::ImportDat(const DatFile &dat, bool *replaced)
         if (!stored)
             break;
         stored = rom.Bind(1, id)
-                     .Bind(2, entry.game.data(), entry.game.size())
-                     .Bind(3, entry.cloneOf.data(), entry.cloneOf.size())
+                     .BindKeptText(2, entry.game)
+                     .BindKeptText(3, entry.cloneOf)
                      .Bind(4, entry.size)
                      .Bind(5, static_cast<qint64>(entry.crc32))
-                     .Bind(6, entry.sha1.data(), entry.sha1.size())
+                     .BindKept(6, entry.sha1)
                      .Bind(7, entry.badDump ? 1 : 0)
                      .Run();
     }

@@ -5,14 +5,15 @@
 # packaging checks take (libarchive-tools: bsdtar makes the tests' 7z and
 # encrypted archives), and what bench/ needs (libxcb1-dev, libxcb-damage0-dev:
 # start-up and the first full list are timed through the X server; libssl-dev:
-# the SHA-1 of the library benchmark's C baseline).
+# the SHA-1 of the library benchmark's C baseline; libxml2-dev: the DAT
+# import's C baseline).
 set -euo pipefail
 
 packages=(cmake ninja-build g++ python3 qt6-base-dev libgl-dev libarchive-dev libsqlite3-dev zlib1g-dev fonts-liberation fonts-dejavu-core)
 if [ "${1:-run}" = "test" ]; then
     packages+=(clang libclang-rt-14-dev clang-tidy xvfb xauth xdotool x11-utils
                desktop-file-utils appstream libarchive-tools dpkg-dev debhelper file lintian librsvg2-bin fuse3 python3-fusepy
-               libxcb1-dev libxcb-damage0-dev libssl-dev)
+               libxcb1-dev libxcb-damage0-dev libssl-dev libxml2-dev)
 fi
 missing=()
 for package in "${packages[@]}"; do
