@@ -30,6 +30,10 @@ public:
     virtual bool ReadArchive(const QByteArray &path, const FilePattern &pattern, const Visit &visit, std::string *why);
 };
 
+// One ROM's bytes as the library knows them: size, CRC32, SHA-1 and header.
+ScannedRom Hashed(const QByteArray &relative, const std::string &entry, const FileStamp &stamp,
+                  const std::vector<std::uint8_t> &bytes);
+
 // What the reading of a root tells as it goes, on its own thread.
 struct ScanSink {
     // The files below the root to look at, once they are all listed.

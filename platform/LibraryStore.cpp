@@ -150,6 +150,24 @@ private:
     sqlite3_stmt *statement_ = nullptr;
 };
 
+// The columns d.name, r.game, r.clone_of, r.size, r.crc32, r.sha1, r.bad of
+// a DAT's ROM.
+const char *const kDatRomColumns = "SELECT d.name, r.game, r.clone_of, r.size, r.crc32, r.sha1, r.bad "
+                                   "FROM dat_roms r JOIN dats d ON d.id = r.dat ";
+
+DatRom DatRomAt(const Statement &row)
+{
+    DatRom rom;
+    rom.dat = row.Bytes(0).toStdString();
+    rom.game = row.Bytes(1).toStdString();
+    rom.cloneOf = row.Bytes(2).toStdString();
+    rom.size = row.Int(3);
+    rom.crc32 = static_cast<std::uint32_t>(row.Int(4));
+    rom.sha1 = row.Bytes(5).toStdString();
+    rom.badDump = row.Int(6) != 0;
+    return rom;
+}
+
 bool Exec(sqlite3 *db, const char *sql)
 {
     return Sqlite().exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
@@ -566,19 +584,44 @@ const DatIndex &LibraryStore::Dats()
     if (dats_)
         return *dats_;
     std::vector<DatRom> roms;
-    Statement rows(db_, "SELECT d.name, r.game, r.clone_of, r.size, r.crc32, r.sha1, r.bad "
-                        "FROM dat_roms r JOIN dats d ON d.id = r.dat ORDER BY d.id, r.rowid");
-    while (db_ && rows.Ready() && rows.Step() == SQLITE_ROW) {
-        DatRom rom;
-        rom.dat = rows.Bytes(0).toStdString();
-        rom.game = rows.Bytes(1).toStdString();
-        rom.cloneOf = rows.Bytes(2).toStdString();
-        rom.size = rows.Int(3);
-        rom.crc32 = static_cast<std::uint32_t>(rows.Int(4));
-        rom.sha1 = rows.Bytes(5).toStdString();
-        rom.badDump = rows.Int(6) != 0;
-        roms.push_back(std::move(rom));
-    }
+    Statement rows(db_, (std::string(kDatRomColumns) + "ORDER BY d.id, r.rowid").c_str());
+    while (db_ && rows.Ready() && rows.Step() == SQLITE_ROW)
+        roms.push_back(DatRomAt(rows));
     dats_ = std::make_unique<DatIndex>(std::move(roms));
     return *dats_;
+}
+
+std::optional<LibraryStore::DumpFacts> LibraryStore::LookUpDump(const QString &path, qint64 size, quint32 crc32,
+                                                                const QByteArray &sha1)
+{
+    const QByteArray file = EncodeFileName(path);
+    struct stat info = {};
+    if (lstat(file.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    sqlite3 *db = nullptr;
+    std::optional<DumpFacts> facts;
+    if (Sqlite().why.empty() &&
+        Sqlite().open_v2(file.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX,
+                         nullptr) == SQLITE_OK) {
+        Statement dats(db, "SELECT count(*) FROM dats");
+        Statement rows(db, (std::string(kDatRomColumns) + "WHERE r.crc32 = ? ORDER BY d.id, r.rowid").c_str());
+        // No DAT imported (or an older schema, or a launcher holding the
+        // file now): nothing to say.
+        if (dats.Ready() && dats.Step() == SQLITE_ROW && dats.Int(0) > 0 && rows.Ready()) {
+            std::vector<DatRom> candidates;
+            rows.Bind(1, static_cast<qint64>(crc32));
+            int step = SQLITE_ROW;
+            while ((step = rows.Step()) == SQLITE_ROW)
+                candidates.push_back(DatRomAt(rows));
+            if (step == SQLITE_DONE) {
+                const DatIndex index(std::move(candidates));
+                const DumpMatch match = index.Match(size, crc32, sha1.toStdString());
+                facts = DumpFacts{match.check, match.rom ? QString::fromStdString(match.rom->game) : QString(),
+                                  match.rom ? QString::fromStdString(match.rom->dat) : QString()};
+            }
+        }
+    }
+    if (db)
+        Sqlite().close_v2(db);
+    return facts;
 }

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -78,6 +79,17 @@ public:
     bool ImportDat(const DatFile &dat, bool *replaced);
     // The ROMs of every DAT stored, read once and kept until the next import.
     const DatIndex &Dats();
+
+    // What the DATs stored in the database at path say of one content,
+    // read without opening the store: nothing when no file is there (SQLite
+    // is then not even loaded), when it holds no DAT, or when it cannot be
+    // read now (a launcher holds it). For any thread.
+    struct DumpFacts {
+        DumpCheck check = DumpCheck::NotInDat;
+        QString datGame;
+        QString datName;
+    };
+    static std::optional<DumpFacts> LookUpDump(const QString &path, qint64 size, quint32 crc32, const QByteArray &sha1);
 
 private:
     bool OpenFile(bool *damaged);

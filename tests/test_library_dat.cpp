@@ -5,7 +5,11 @@
 #include "TestFiles.h"
 #include "TestMain.h"
 
+#include "controls/FileListBox.h"
 #include "core/HeaderCheck.h"
+#include "launcher/PathArrival.h"
+#include "launcher/RomNotes.h"
+#include "launcher/Vexa.h"
 #include "platform/Library.h"
 #include "platform/LibraryCommands.h"
 #include "platform/LibraryStore.h"
@@ -121,6 +125,11 @@ public:
 private:
     std::FILE *file_;
 };
+
+bool RemoveTreeOk(const QString &folder)
+{
+    return QDir(folder).removeRecursively();
+}
 
 } // namespace
 
@@ -302,6 +311,59 @@ private slots:
             QCOMPARE(record.headerDamaged, Damaged(number.captured(1).toInt()));
         }
         QVERIFY(library.Flush(5000));
+    }
+
+    // The main window's file list tells in a ROM's tool tip what its header
+    // and the DAT files say of it; looked up in the background.
+    void toolTipTellsTheCheck_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("notes");
+        QTest::newRow("verified") << u"Good.gb"_s << 0 << u"Verified: Test - Game Boy"_s;
+        QTest::newRow("verified, header damaged") << u"Broken.gb"_s << 7 << u"Header damaged\nVerified: Test - Game Boy"_s;
+        QTest::newRow("marked bad") << u"Bad.gb"_s << kGood + 1 << u"Bad dump: Test - Game Boy"_s;
+        QTest::newRow("not in the DAT") << u"Other.gb"_s << kRoms - 3 << u"Not in DAT"_s;
+        QTest::newRow("in an archive") << u"Pack.zip: Inner.gb"_s << 1 << u"Verified: Test - Game Boy"_s;
+    }
+
+    void toolTipTellsTheCheck()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, index);
+        QFETCH(QString, notes);
+        QFile::remove(Database());
+        QStringList lines;
+        QStringList errors;
+        QCOMPARE(Import({WriteDat(u"gb.dat"_s, DatText(u"Test - Game Boy"_s, kRoms))}, lines, errors), 0);
+        const QString folder = dir_.filePath(u"list"_s);
+        QVERIFY(QDir().mkpath(folder));
+        if (name.contains(u':')) {
+            QProcess python;
+            python.start(u"python3"_s, {u"-c"_s,
+                                        u"import sys, zipfile\n"
+                                        "with zipfile.ZipFile(sys.argv[1], 'w') as z:\n"
+                                        "    z.writestr('Extra.gb', b'extra')\n"
+                                        "    z.writestr('Inner.gb', sys.stdin.buffer.read())\n"_s,
+                                        folder + u"/Pack.zip"_s});
+            python.write(Rom(index));
+            python.closeWriteChannel();
+            QVERIFY(python.waitForFinished(30000) && python.exitCode() == 0);
+        } else {
+            QVERIFY(WriteBytes(folder + u'/' + name, Rom(index)));
+        }
+        Vexa window;
+        window.Notes()->databasePath = Database();
+        QSignalSpy lookedUp(window.Notes(), &RomNotes::LookedUp);
+        window.show();
+        window.Arrival()->Open(folder, true);
+        QVERIFY(WaitFor([&] { return !window.Busy() && window.File1->Select(name); }));
+        emit window.File1->Click();
+        QVERIFY(lookedUp.wait(5000));
+        const QModelIndex row = window.File1->currentIndex();
+        QCOMPARE(window.File1->ToolTipAt(window.File1->visualRect(row).center()),
+                 name + u"\nGAME "_s + QString::number(index) + u'\n' + notes);
+        QVERIFY(RemoveTreeOk(folder));
     }
 };
 
