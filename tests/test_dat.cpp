@@ -29,7 +29,10 @@ Bytes Header(const char *title, int cgb, int sgb, int type, int romSize, int ram
     rom[0x101] = 0xC3;
     rom[0x102] = 0x50;
     rom[0x103] = 0x01;
-    std::copy(CartridgeLogo().begin(), CartridgeLogo().end(), rom.begin() + 0x104);
+    // The logo as the hardware documentation prints it.
+    const QByteArray logo = QByteArray::fromHex("CEED6666CC0D000B03730083000C000D0008111F8889000E"
+                                                "DCCC6EE6DDDDD999BBBB67636E0EECCCDDDC999FBBB9333E");
+    std::copy(logo.begin(), logo.end(), rom.begin() + 0x104);
     for (int i = 0; title[i]; ++i)
         rom[0x134 + i] = static_cast<std::uint8_t>(title[i]);
     rom[0x143] = static_cast<std::uint8_t>(cgb);
