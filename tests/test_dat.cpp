@@ -194,6 +194,10 @@ private slots:
         QTest::addColumn<QString>("reason");
         const QByteArray rom = "<rom name=\"a.gb\" size=\"4\" crc=\"1234abcd\"/>";
         const QByteArray game = "<game name=\"A\">" + rom + "</game>";
+        // A DAT of one game "A" whose one rom has these attributes.
+        const auto romWith = [](const char *attributes) {
+            return Dat(QByteArray("<game name=\"A\"><rom ") + attributes + "/></game>");
+        };
         QTest::newRow("not XML") << QByteArray("PK\x03\x04 this is a zip") << u"it is not XML"_s;
         QTest::newRow("cut short") << Dat(game).left(200) << u"it is not XML"_s;
         QTest::newRow("another XML") << QByteArray("<?xml version=\"1.0\"?><html><body/></html>")
@@ -212,20 +216,22 @@ private slots:
         QTest::newRow("no header name") << Dat(game, "<header><version>1</version></header>")
                                         << u"its header has no name"_s;
         QTest::newRow("game without name") << Dat("<game>" + rom + "</game>") << u"a game has no name"_s;
-        QTest::newRow("rom without size") << Dat("<game name=\"A\"><rom name=\"a.gb\" crc=\"1234abcd\"/></game>")
-                                          << u"a rom of \"A\" has no size"_s;
-        QTest::newRow("rom without crc") << Dat("<game name=\"A\"><rom name=\"a.gb\" size=\"4\"/></game>")
-                                         << u"a rom of \"A\" has no crc"_s;
-        QTest::newRow("rom without name") << Dat("<game name=\"A\"><rom size=\"4\" crc=\"1\"/></game>")
-                                          << u"a rom of \"A\" has no name"_s;
-        QTest::newRow("crc not hex") << Dat("<game name=\"A\"><rom name=\"a.gb\" size=\"4\" crc=\"1234abcg\"/></game>")
-                                     << u"the crc of a rom of \"A\" is not hexadecimal"_s;
-        QTest::newRow("crc too long") << Dat("<game name=\"A\"><rom name=\"a.gb\" size=\"4\" crc=\"1234abcd0\"/></game>")
-                                      << u"is not hexadecimal"_s;
-        QTest::newRow("size not a number") << Dat("<game name=\"A\"><rom name=\"a.gb\" size=\"4k\" crc=\"1\"/></game>")
-                                           << u"is not a number"_s;
-        QTest::newRow("sha1 short") << Dat("<game name=\"A\"><rom name=\"a.gb\" size=\"4\" crc=\"1\" sha1=\"0102\"/></game>")
-                                    << u"the sha1 of a rom of \"A\" is not 40"_s;
+        // Roms of one game "A": their attributes, and why they are refused.
+        const struct {
+            const char *row;
+            const char *attributes;
+            const char *reason;
+        } roms[] = {
+            {"rom without size", "name=\"a.gb\" crc=\"1234abcd\"", "a rom of \"A\" has no size"},
+            {"rom without crc", "name=\"a.gb\" size=\"4\"", "a rom of \"A\" has no crc"},
+            {"rom without name", "size=\"4\" crc=\"1\"", "a rom of \"A\" has no name"},
+            {"crc not hex", "name=\"a.gb\" size=\"4\" crc=\"1234abcg\"", "the crc of a rom of \"A\" is not hexadecimal"},
+            {"crc too long", "name=\"a.gb\" size=\"4\" crc=\"1234abcd0\"", "is not hexadecimal"},
+            {"size not a number", "name=\"a.gb\" size=\"4k\" crc=\"1\"", "is not a number"},
+            {"sha1 short", "name=\"a.gb\" size=\"4\" crc=\"1\" sha1=\"0102\"", "the sha1 of a rom of \"A\" is not 40"},
+        };
+        for (const auto &bad : roms)
+            QTest::newRow(bad.row) << romWith(bad.attributes) << QString::fromUtf8(bad.reason);
         QTest::newRow("games past the limit") << Dat(game + game + game) << u"more than 2 games"_s;
         QTest::newRow("text past the limit") << Dat(game + QByteArray(600, ' ')) << u"longer than 600 bytes"_s;
     }
