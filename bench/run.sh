@@ -22,8 +22,8 @@ rows="$(mktemp)"
 trap 'rm -f "$rows"' EXIT
 "$build/bench/bench_startup" "$build/vexa-launcher" "$build/bench/startup_bare" "$build/bench/startup_label" \
     "$build/bench/list_folder" "${2:-25}" | grep '^ROW' >> "$rows"
-for bench in bench_browse bench_archives bench_archive_gaps bench_launch bench_library bench_search; do
-    # bench_library needs libssl-dev for its baseline.
+for bench in bench_browse bench_archives bench_archive_gaps bench_launch bench_library bench_search bench_dat; do
+    # bench_library needs libssl-dev for its baseline, bench_dat libxml2-dev.
     [ -x "$build/bench/$bench" ] || continue
     "$build/bench/$bench" | grep '^ROW' >> "$rows"
 done

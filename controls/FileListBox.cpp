@@ -211,6 +211,7 @@ void FileListBox::SetPath(const QString &path)
         return;
     path_ = path;
     titles_.clear();
+    notes_.clear();
     model_.SetNames({});
     archived_.clear();
     archives_.Clear();
@@ -545,9 +546,16 @@ QString FileListBox::ToolTipAt(const QPoint &point) const
     const QModelIndex index = indexAt(point);
     if (!index.isValid())
         return {};
-    const QString title = titles_.value(index.data(Qt::EditRole).toString());
-    return QString::fromStdString(
-        RomToolTip(model()->data(index, Qt::DisplayRole).toString().toStdString(), title.toStdString()));
+    const QString name = index.data(Qt::EditRole).toString();
+    const QString tip = QString::fromStdString(
+        RomToolTip(model()->data(index, Qt::DisplayRole).toString().toStdString(), titles_.value(name).toStdString()));
+    const QStringList notes = notes_.value(name);
+    return notes.isEmpty() ? tip : tip + QLatin1Char('\n') + notes.join(QLatin1Char('\n'));
+}
+
+void FileListBox::SetNotes(const QString &name, const QStringList &notes)
+{
+    notes_.insert(name, notes);
 }
 
 bool FileListBox::viewportEvent(QEvent *event)

@@ -52,8 +52,12 @@ public:
     // The cartridge title of a listed file, shown under its name in its tool
     // tip; forgotten when another folder is shown.
     void SetTitle(const QString &name, const QString &title);
+    // Lines told under the title in a listed file's tool tip (what its header
+    // and the DAT files say of it); forgotten when another folder is shown.
+    void SetNotes(const QString &name, const QStringList &notes);
     // The tool tip of the entry at a point of the list's viewport: the
-    // entry's whole name, and its cartridge title once known. Empty off the entries.
+    // entry's whole name, its cartridge title once known, and its notes.
+    // Empty off the entries.
     QString ToolTipAt(const QPoint &point) const;
     // True while the shown folder or its archives are being read.
     bool Listing() const { return request_.InFlight() || archiveRequest_.InFlight() || joinActive_; }
@@ -168,4 +172,5 @@ private:
     bool pressSelected_ = false;
     bool afterDoubleClick_ = false;
     QHash<QString, QString> titles_; // file name: cartridge title
+    QHash<QString, QStringList> notes_; // file name: lines under the title
 };

@@ -45,12 +45,21 @@ CommandLine ParseCommandLine(const std::vector<std::string> &arguments)
 {
     CommandLine line;
     bool optionsEnded = false;
+    bool importDats = false;
+    bool report = false;
+    std::vector<std::string> files;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string &argument = arguments[i];
         if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
-            if (line.rom)
-                return Refuse("more than one ROM: '" + argument + "'");
-            line.rom = argument;
+            files.push_back(argument);
+            continue;
+        }
+        if (argument == "--import-dat") {
+            importDats = true;
+            continue;
+        }
+        if (argument == "--report") {
+            report = true;
             continue;
         }
         if (argument == "--") {
@@ -91,6 +100,25 @@ CommandLine ParseCommandLine(const std::vector<std::string> &arguments)
             return Refuse("unknown option '" + argument + "'");
         }
     }
+    if (importDats && report)
+        return Refuse("--import-dat and --report are given one at a time");
+    if (importDats) {
+        if (files.empty())
+            return Refuse("--import-dat needs a DAT file");
+        line.action = CommandLine::Action::ImportDats;
+        line.datFiles = std::move(files);
+        return line;
+    }
+    if (report) {
+        if (!files.empty())
+            return Refuse("--report takes no file: '" + files.front() + "'");
+        line.action = CommandLine::Action::Report;
+        return line;
+    }
+    if (files.size() > 1)
+        return Refuse("more than one ROM: '" + files[1] + "'");
+    if (!files.empty())
+        line.rom = files.front();
     return line;
 }
 
@@ -98,6 +126,8 @@ std::string UsageText(const std::string &program)
 {
     // Translated as it is printed (launcher/main.cpp): UsageText("%1") is the source.
     return FillIn(QT_TRANSLATE_NOOP("CommandLine", "Usage: %1 [--data-folder] [--new-window] [--library] [Qt options] [ROM|FOLDER]\n"
+           "       %1 --import-dat DAT...\n"
+           "       %1 --report\n"
            "Pick a Game Boy ROM and start the vexa emulator with it. With a ROM,\n"
            "its folder is shown and the ROM is selected as if clicked; with a\n"
            "folder, that folder is shown. When a launcher is open already, the ROM\n"
@@ -109,6 +139,16 @@ std::string UsageText(const std::string &program)
            "  --new-window   open a launcher of its own even when one is open\n"
            "  --library      open the library window: every ROM of the library's\n"
            "                 folders in one list (Ctrl+L in the launcher)\n"
+           "  --import-dat DAT...\n"
+           "                 import DAT files (Logiqx XML) into the library, each in\n"
+           "                 place of an older one of the same name, print one line\n"
+           "                 and exit: 1 and nothing imported when one is refused\n"
+           "  --report       read the library's folders again and print one line a\n"
+           "                 ROM, tab-separated: verified, bad-dump or not-in-dat;\n"
+           "                 ok or damaged (its header); its title; its full path\n"
+           "                 (Archive.zip: inner.gb for an entry); then a line\n"
+           "                 missing, game, DAT for each game of the DATs that no\n"
+           "                 ROM matches. Neither opens a window\n"
            "  -h, --help     print this text and exit\n"
            "  --version      print the version and exit\n"
            "  --             take what follows as the ROM, even if it starts with '-'\n"

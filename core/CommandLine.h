@@ -6,7 +6,8 @@
 
 // What the launcher was asked to do by its command line.
 struct CommandLine {
-    enum class Action { Start, Help, Version, Error };
+    // ImportDats and Report work without a window.
+    enum class Action { Start, Help, Version, Error, ImportDats, Report };
     Action action = Action::Start;
     // Run in the per-user data folder instead of the folder started from.
     bool dataFolder = false;
@@ -16,6 +17,8 @@ struct CommandLine {
     bool library = false;
     // The ROM to open, as given.
     std::optional<std::string> rom;
+    // The DAT files to import (Action::ImportDats), as given.
+    std::vector<std::string> datFiles;
     // The toolkit's own options with their values, in their order, to be passed on.
     std::vector<std::string> toolkitArguments;
     // Among them, a widget style asked for by name (-style).
@@ -28,7 +31,8 @@ struct CommandLine {
 // Options come with one or two dashes; the toolkit's own (-platform, -style,
 // -display, -geometry ...) are kept for it with their values; "--" ends the
 // options. --help and --version end the reading; an unknown option, a toolkit
-// option without its value or a second ROM is an error.
+// option without its value or a second ROM is an error. --import-dat takes
+// every file named as a DAT file (one at least); --report takes none.
 CommandLine ParseCommandLine(const std::vector<std::string> &arguments);
 
 // The --help text for a program of that name.

@@ -78,6 +78,7 @@ Vexa::Vexa(QWidget *parent)
     Form_Load();
     report_ = new RunReport(*this, *launch_, settings_);
     library_ = new LibraryOpening(this, File1);
+    notes_ = new RomNotes(File1, this);
     // The library window is fed and played from when it is first made.
     connect(library_, &LibraryOpening::WindowMade, this, [this](LibraryWindow *shown) { new LibraryPlay(*this, *shown); });
     arrival_ = new PathArrival(*this);
@@ -393,6 +394,10 @@ void Vexa::NoteTitle(const std::vector<std::uint8_t> &header)
         return;
     const auto [folder, name] = inspected_.front();
     inspected_.pop_front();
-    if (folder == File1->Path() && !header.empty())
-        File1->SetTitle(name, QString::fromStdString(CartridgeTitle(header)));
+    if (folder != File1->Path() || header.empty())
+        return;
+    File1->SetTitle(name, QString::fromStdString(CartridgeTitle(header)));
+    const ArchiveEntry *entry = File1->ArchiveEntryOf(name);
+    notes_->Note(folder, name, folder + QLatin1Char('/') + (entry ? entry->archive : name),
+                 entry ? entry->entry : std::string(), header);
 }

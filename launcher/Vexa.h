@@ -5,6 +5,7 @@
 #include "core/StartFailure.h"
 #include "launcher/Launch.h"
 #include "launcher/RomInspector.h"
+#include "launcher/RomNotes.h"
 #include "platform/Background.h"
 #include "platform/SettingsWriter.h"
 
@@ -69,6 +70,7 @@ public:
 
     // Reads what a click on a ROM shows: its header and its picture.
     RomInspector *Inspector() const { return inspector_; }
+    RomNotes *Notes() const { return notes_; }
     // Tells the user that the emulator could not be started, or stopped with
     // a failure right after it started. Replaceable by tests.
     std::function<void(const StartFailure &failure)> showStartFailure;
@@ -157,6 +159,7 @@ private:
     QPointer<frmAbout> about_;
     LibraryOpening *library_ = nullptr;
     RomInspector *inspector_ = nullptr;
+    RomNotes *notes_ = nullptr;
     PathArrival *arrival_ = nullptr;
     RunReport *report_ = nullptr;
     SettingsWriter settings_;

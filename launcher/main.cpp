@@ -7,6 +7,10 @@
 #include "platform/DataFolder.h"
 #include "platform/Fonts.h"
 #include "platform/FileNames.h"
+#include "platform/LibraryCommands.h"
+#include "platform/LibraryStore.h"
+#include "platform/SettingNames.h"
+#include "platform/Settings.h"
 #include "platform/QuitSignals.h"
 #include "platform/SingleInstance.h"
 #include "platform/XdgFolders.h"
@@ -95,6 +99,17 @@ int main(int argc, char *argv[])
     case CommandLine::Action::Error:
         std::fputs(ErrorText(program, line.error).c_str(), stderr);
         return 2;
+    case CommandLine::Action::ImportDats: {
+        // No window, no toolkit: the library's store and the files only.
+        QStringList files;
+        for (const std::string &file : line.datFiles)
+            files.append(DecodeFileName(QByteArray::fromStdString(Absolute(file))));
+        return ImportDatsCommand(files, LibraryStore::DefaultPath(), stdout, stderr);
+    }
+    case CommandLine::Action::Report:
+        return ReportCommand(LibraryStore::DefaultPath(),
+                             ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::RomPath), stdout,
+                             stderr);
     case CommandLine::Action::Start:
         break;
     }

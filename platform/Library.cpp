@@ -1,5 +1,6 @@
 #include "Library.h"
 
+#include "DatImport.h"
 #include "LibraryScan.h"
 #include "LibraryStore.h"
 #include "SettingNames.h"
@@ -23,9 +24,6 @@
 
 namespace {
 
-// The ROMs the library lists: the file list's pattern.
-constexpr const char *kRomPattern = "*.gb; *.sgb; *cgb; *.gbc";
-
 qint64 NowMs()
 {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
@@ -47,6 +45,7 @@ struct Library::Shared : std::enable_shared_from_this<Library::Shared> {
     std::optional<std::vector<LibraryRecord>> records;
     std::optional<QStringList> storedRoots;
     QStringList problems;
+    QStringList datSummaries;
 
     struct Scan {
         int done = 0;
@@ -59,7 +58,7 @@ struct Library::Shared : std::enable_shared_from_this<Library::Shared> {
 
     BackgroundLane scanLane{4};
     std::shared_ptr<LibraryReader> reader = std::make_shared<LibraryReader>();
-    FilePattern pattern{kRomPattern};
+    FilePattern pattern{kLibraryRomPattern};
 };
 
 // What only the writer touches, one thread at a time.
@@ -270,6 +269,21 @@ void Library::StartScan(const QString &root)
         false);
 }
 
+void Library::ImportDats(const QStringList &files)
+{
+    Queue(
+        [files](Writer &writer, Shared &shared) {
+            QString summary;
+            QString why;
+            if (!writer.store.IsOpen())
+                return;
+            const bool imported = ImportDatFiles(writer.store, files, &summary, &why);
+            const std::lock_guard<std::mutex> lock(shared.mutex);
+            (imported ? shared.datSummaries : shared.problems).append(imported ? summary : why);
+        },
+        true);
+}
+
 void Library::SetFavourite(const QByteArray &sha1, bool on)
 {
     Queue([sha1, on](Writer &writer, Shared &) { writer.store.IsOpen() && writer.store.SetFavourite(sha1, on); }, true);
@@ -319,6 +333,7 @@ void Library::Pump()
     std::optional<std::vector<LibraryRecord>> records;
     std::optional<QStringList> storedRoots;
     QStringList problems;
+    QStringList datSummaries;
     QStringList unreachable;
     int done = 0;
     int total = 0;
@@ -329,6 +344,7 @@ void Library::Pump()
         records.swap(shared_->records);
         storedRoots.swap(shared_->storedRoots);
         problems.swap(shared_->problems);
+        datSummaries.swap(shared_->datSummaries);
         const qint64 now = NowMs();
         for (auto &[root, scan] : shared_->scans) {
             done += scan.done;
@@ -354,6 +370,8 @@ void Library::Pump()
     }
     if (records)
         emit RecordsRead(*records);
+    for (const QString &summary : datSummaries)
+        emit DatImported(summary);
     if (total > 0 && (done != lastDone_ || total != lastTotal_)) {
         lastDone_ = done;
         lastTotal_ = total;

@@ -50,6 +50,11 @@ public:
     int RecordStart(const QByteArray &sha1);
     void RecordEnd(int token, qint64 seconds);
 
+    // Imports DAT files (Logiqx XML) into the store, each in place of an
+    // older one of the same name; a file refused leaves the store as it was
+    // and is told by Problem. The records are read again with what they say.
+    void ImportDats(const QStringList &files);
+
     // Waits at most ms milliseconds for the store to finish the work given
     // so far, reads of roots left aside; true when it did. For the end of
     // the program and for tests.
@@ -64,6 +69,9 @@ signals:
     void RootUnreachable(const QString &root);
     // One line for the window and the standard error.
     void Problem(const QString &line);
+    // What ImportDats imported, in one line.
+    void DatImported(const QString &summary);
+
 
 private:
     struct Shared;

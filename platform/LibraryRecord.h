@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/DatMatch.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -10,13 +12,6 @@
 // One ROM of the library as the window shows it: where it lies, what its
 // content is, and the history of that content. Two copies of one ROM are two
 // records with the same sha1 and so the same history.
-// What the imported DAT files say of a ROM's content.
-enum class DumpCheck {
-    NotInDat, // no DAT entry has its size and CRC32
-    Verified, // a DAT entry has its size, CRC32 and, where the DAT gives one, its SHA-1
-    BadDump,  // a DAT entry has its CRC32 but another SHA-1, or marks the dump bad
-};
-
 struct LibraryRecord {
     QString root;                     // the library folder it was found under
     QString file;                     // below the root: "sub/Game.gb", or "sub/Archive.zip: inner.gb" for an entry

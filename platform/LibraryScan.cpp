@@ -99,6 +99,8 @@ void ListFolder(int fd, const QByteArray &relative, const FilePattern &pattern, 
     listed();
 }
 
+} // namespace
+
 ScannedRom Hashed(const QByteArray &relative, const std::string &entry, const FileStamp &stamp,
                   const std::vector<std::uint8_t> &bytes)
 {
@@ -114,8 +116,6 @@ ScannedRom Hashed(const QByteArray &relative, const std::string &entry, const Fi
     rom.header.assign(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(std::min(bytes.size(), kHeaderBytes)));
     return rom;
 }
-
-} // namespace
 
 bool LibraryReader::ReadFile(const QByteArray &path, std::vector<std::uint8_t> &bytes, std::string *why)
 {

@@ -13,6 +13,9 @@
 
 class FilePattern;
 
+// The ROMs the library lists: the file list's pattern.
+constexpr const char *kLibraryRomPattern = "*.gb; *.sgb; *cgb; *.gbc";
+
 // Where the reading of a root gets the bytes of its ROMs. The tests give
 // their own, to count the reads or to hang like a share that stopped
 // answering.
@@ -26,6 +29,10 @@ public:
     // Each ROM entry of a zip or 7z archive the pattern takes, with its bytes.
     virtual bool ReadArchive(const QByteArray &path, const FilePattern &pattern, const Visit &visit, std::string *why);
 };
+
+// One ROM's bytes as the library knows them: size, CRC32, SHA-1 and header.
+ScannedRom Hashed(const QByteArray &relative, const std::string &entry, const FileStamp &stamp,
+                  const std::vector<std::uint8_t> &bytes);
 
 // What the reading of a root tells as it goes, on its own thread.
 struct ScanSink {

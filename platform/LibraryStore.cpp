@@ -1,9 +1,12 @@
 #include "LibraryStore.h"
 
 #include "DataFolder.h"
+#include "DatFile.h"
 #include "FileNames.h"
 #include "FolderScan.h"
 #include "SqliteLibrary.h"
+
+#include "core/HeaderCheck.h"
 
 #include <QDateTime>
 
@@ -54,7 +57,28 @@ CREATE INDEX files_by_sha1 ON files(sha1);
 PRAGMA user_version = 2;
 )sql";
 
-const char *const kMigrations[] = {kSchema1, kMigrate1To2};
+// Version 3: the imported DAT files, one row a DAT (known by its header's
+// name) and one a ROM of its games.
+const char *const kMigrate2To3 = R"sql(
+CREATE TABLE dats(
+    id INTEGER PRIMARY KEY,
+    name TEXT NOT NULL UNIQUE,
+    version TEXT NOT NULL DEFAULT '',
+    games INTEGER NOT NULL,
+    imported INTEGER NOT NULL);
+CREATE TABLE dat_roms(
+    dat INTEGER NOT NULL,
+    game TEXT NOT NULL,
+    clone_of TEXT NOT NULL DEFAULT '',
+    size INTEGER NOT NULL,
+    crc32 INTEGER NOT NULL,
+    sha1 BLOB NOT NULL DEFAULT x'',
+    bad INTEGER NOT NULL DEFAULT 0);
+CREATE INDEX dat_roms_by_dat ON dat_roms(dat);
+PRAGMA user_version = 3;
+)sql";
+
+const char *const kMigrations[] = {kSchema1, kMigrate1To2, kMigrate2To3};
 
 // A prepared statement, finalized when it goes.
 class Statement
@@ -89,6 +113,17 @@ public:
         return *this;
     }
     Statement &Bind(int index, const QByteArray &bytes) { return Bind(index, bytes.constData(), bytes.size()); }
+    // Text or bytes that stay as they are until the statement runs: not copied.
+    Statement &BindKeptText(int index, const std::string &utf8)
+    {
+        Sqlite().bind_text(statement_, index, utf8.data(), static_cast<int>(utf8.size()), SQLITE_STATIC);
+        return *this;
+    }
+    Statement &BindKept(int index, const std::string &bytes)
+    {
+        Sqlite().bind_blob(statement_, index, bytes.data(), static_cast<int>(bytes.size()), SQLITE_STATIC);
+        return *this;
+    }
     // SQLITE_ROW, SQLITE_DONE or an error code.
     int Step() { return statement_ ? Sqlite().step(statement_) : SQLITE_ERROR; }
     bool Run()
@@ -114,6 +149,24 @@ public:
 private:
     sqlite3_stmt *statement_ = nullptr;
 };
+
+// The columns d.name, r.game, r.clone_of, r.size, r.crc32, r.sha1, r.bad of
+// a DAT's ROM.
+const char *const kDatRomColumns = "SELECT d.name, r.game, r.clone_of, r.size, r.crc32, r.sha1, r.bad "
+                                   "FROM dat_roms r JOIN dats d ON d.id = r.dat ";
+
+DatRom DatRomAt(const Statement &row)
+{
+    DatRom rom;
+    rom.dat = row.Bytes(0).toStdString();
+    rom.game = row.Bytes(1).toStdString();
+    rom.cloneOf = row.Bytes(2).toStdString();
+    rom.size = row.Int(3);
+    rom.crc32 = static_cast<std::uint32_t>(row.Int(4));
+    rom.sha1 = row.Bytes(5).toStdString();
+    rom.badDump = row.Int(6) != 0;
+    return rom;
+}
 
 bool Exec(sqlite3 *db, const char *sql)
 {
@@ -182,6 +235,7 @@ QString LibraryStore::DefaultPath()
 
 void LibraryStore::Close()
 {
+    dats_.reset();
     if (db_)
         Sqlite().close_v2(db_);
     db_ = nullptr;
@@ -422,6 +476,7 @@ bool LibraryStore::Apply(const QString &root, const LibraryBatch &batch)
 std::vector<LibraryRecord> LibraryStore::Records()
 {
     std::vector<LibraryRecord> records;
+    const DatIndex &index = Dats();
     Statement rows(db_, "SELECT f.root, f.path, f.entry, f.rom_size, f.sha1, f.crc32, f.header, "
                         "COALESCE(h.favourite, 0), COALESCE(h.last_played, 0), COALESCE(h.play_seconds, 0), "
                         "COALESCE(h.launches, 0) "
@@ -444,6 +499,14 @@ std::vector<LibraryRecord> LibraryStore::Records()
         record.lastPlayedMs = rows.Int(8);
         record.playSeconds = rows.Int(9);
         record.launches = static_cast<int>(rows.Int(10));
+        record.headerDamaged = CheckHeader(record.header).Damaged();
+        const DumpMatch match = index.Match(record.size, record.crc32, record.sha1.toStdString());
+        record.check = match.check;
+        if (match.rom) {
+            record.datGame = QString::fromStdString(match.rom->game);
+            record.datName = QString::fromStdString(match.rom->dat);
+            record.cloneOf = QString::fromStdString(match.rom->cloneOf);
+        }
         records.push_back(std::move(record));
     }
     return records;
@@ -480,4 +543,85 @@ bool LibraryStore::RecordEnd(qint64 play, qint64 seconds)
     return (transaction.Open() && history.Bind(1, seconds).Bind(2, play).Run() && end.Bind(1, seconds).Bind(2, play).Run() &&
             transaction.Commit()) ||
            Fail(QStringLiteral("the play time cannot be stored"));
+}
+
+bool LibraryStore::ImportDat(const DatFile &dat, bool *replaced)
+{
+    Transaction transaction(db_);
+    Statement old(db_, "SELECT id FROM dats WHERE name = ?");
+    Statement forgetRoms(db_, "DELETE FROM dat_roms WHERE dat = ?");
+    Statement forget(db_, "DELETE FROM dats WHERE id = ?");
+    Statement add(db_, "INSERT INTO dats(name, version, games, imported) VALUES(?, ?, ?, ?)");
+    Statement rom(db_, "INSERT INTO dat_roms(dat, game, clone_of, size, crc32, sha1, bad) VALUES(?, ?, ?, ?, ?, ?, ?)");
+    bool stored = transaction.Open() && old.Ready() && add.Ready() && rom.Ready();
+    *replaced = false;
+    if (stored && old.Bind(1, dat.name).Step() == SQLITE_ROW) {
+        const qint64 id = old.Int(0);
+        *replaced = true;
+        stored = forgetRoms.Bind(1, id).Run() && forget.Bind(1, id).Run();
+    }
+    stored = stored && add.Bind(1, dat.name).Bind(2, dat.version).Bind(3, dat.games)
+                           .Bind(4, QDateTime::currentMSecsSinceEpoch()).Run();
+    const qint64 id = stored ? Sqlite().last_insert_rowid(db_) : -1;
+    for (const DatRom &entry : dat.roms) {
+        if (!stored)
+            break;
+        stored = rom.Bind(1, id)
+                     .BindKeptText(2, entry.game)
+                     .BindKeptText(3, entry.cloneOf)
+                     .Bind(4, entry.size)
+                     .Bind(5, static_cast<qint64>(entry.crc32))
+                     .BindKept(6, entry.sha1)
+                     .Bind(7, entry.badDump ? 1 : 0)
+                     .Run();
+    }
+    dats_.reset();
+    return (stored && transaction.Commit()) || Fail(QStringLiteral("the DAT file %1 cannot be stored").arg(dat.name));
+}
+
+const DatIndex &LibraryStore::Dats()
+{
+    if (dats_)
+        return *dats_;
+    std::vector<DatRom> roms;
+    Statement rows(db_, (std::string(kDatRomColumns) + "ORDER BY d.id, r.rowid").c_str());
+    while (db_ && rows.Ready() && rows.Step() == SQLITE_ROW)
+        roms.push_back(DatRomAt(rows));
+    dats_ = std::make_unique<DatIndex>(std::move(roms));
+    return *dats_;
+}
+
+std::optional<LibraryStore::DumpFacts> LibraryStore::LookUpDump(const QString &path, qint64 size, quint32 crc32,
+                                                                const QByteArray &sha1)
+{
+    const QByteArray file = EncodeFileName(path);
+    struct stat info = {};
+    if (lstat(file.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    sqlite3 *db = nullptr;
+    std::optional<DumpFacts> facts;
+    if (Sqlite().why.empty() &&
+        Sqlite().open_v2(file.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX,
+                         nullptr) == SQLITE_OK) {
+        Statement dats(db, "SELECT count(*) FROM dats");
+        Statement rows(db, (std::string(kDatRomColumns) + "WHERE r.crc32 = ? ORDER BY d.id, r.rowid").c_str());
+        // No DAT imported (or an older schema, or a launcher holding the
+        // file now): nothing to say.
+        if (dats.Ready() && dats.Step() == SQLITE_ROW && dats.Int(0) > 0 && rows.Ready()) {
+            std::vector<DatRom> candidates;
+            rows.Bind(1, static_cast<qint64>(crc32));
+            int step = SQLITE_ROW;
+            while ((step = rows.Step()) == SQLITE_ROW)
+                candidates.push_back(DatRomAt(rows));
+            if (step == SQLITE_DONE) {
+                const DatIndex index(std::move(candidates));
+                const DumpMatch match = index.Match(size, crc32, sha1.toStdString());
+                facts = DumpFacts{match.check, match.rom ? QString::fromStdString(match.rom->game) : QString(),
+                                  match.rom ? QString::fromStdString(match.rom->dat) : QString()};
+            }
+        }
+    }
+    if (db)
+        Sqlite().close_v2(db);
+    return facts;
 }

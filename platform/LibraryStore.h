@@ -3,13 +3,18 @@
 #include "platform/LibraryFile.h"
 #include "platform/LibraryRecord.h"
 
+#include "core/DatMatch.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
+struct DatFile;
 struct sqlite3;
 
 // The library's database, $XDG_DATA_HOME/vexa/library.sqlite (SQLite, write-
@@ -21,7 +26,7 @@ class LibraryStore
 {
 public:
     // The schema this program writes; older files are brought up to it.
-    static constexpr int kVersion = 2;
+    static constexpr int kVersion = 3;
 
     explicit LibraryStore(QString path);
     ~LibraryStore();
@@ -58,7 +63,8 @@ public:
     // Applies one step of the reading of root, as one transaction.
     bool Apply(const QString &root, const LibraryBatch &batch);
 
-    // Every ROM with the history of its content, ordered by root and path.
+    // Every ROM with the history of its content and what its header and the
+    // DAT files say of it, ordered by root and path.
     std::vector<LibraryRecord> Records();
 
     bool SetFavourite(const QByteArray &sha1, bool on);
@@ -67,6 +73,23 @@ public:
     qint64 RecordStart(const QByteArray &sha1, qint64 startedMs);
     // Records how long the play lasted; the play time grows by it.
     bool RecordEnd(qint64 play, qint64 seconds);
+
+    // Stores a DAT file in one transaction, in place of the one of the same
+    // name stored before (replaced then says so).
+    bool ImportDat(const DatFile &dat, bool *replaced);
+    // The ROMs of every DAT stored, read once and kept until the next import.
+    const DatIndex &Dats();
+
+    // What the DATs stored in the database at path say of one content,
+    // read without opening the store: nothing when no file is there (SQLite
+    // is then not even loaded), when it holds no DAT, or when it cannot be
+    // read now (a launcher holds it). For any thread.
+    struct DumpFacts {
+        DumpCheck check = DumpCheck::NotInDat;
+        QString datGame;
+        QString datName;
+    };
+    static std::optional<DumpFacts> LookUpDump(const QString &path, qint64 size, quint32 crc32, const QByteArray &sha1);
 
 private:
     bool OpenFile(bool *damaged);
@@ -78,4 +101,5 @@ private:
     QString path_;
     QString problem_;
     sqlite3 *db_ = nullptr;
+    std::unique_ptr<DatIndex> dats_;
 };

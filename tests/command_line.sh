@@ -44,4 +44,29 @@ done
 grep -qs "^RomPath=$work/start/roms$" "$work/config/Vexa/Vexa.conf" || fail "ROM folder not stored: $(cat "$work/err")"
 [ "$(readlink "/proc/$pid/cwd")" = "$work/data/vexa" ] || fail "not running in the data folder"
 [ ! -s "$work/err" ] || fail "$(cat "$work/err")"
-echo "PASS: --help, --version, an unknown option and a ROM path"
+# The library's SQLite is loaded when the library is first used, not at start-up.
+! grep -q libsqlite3 "/proc/$pid/maps" || fail "SQLite loaded at start-up"
+
+# DAT files and the report work without a window (no display here) and
+# print what scripts read; a refused file exits 1 with one line.
+crc="$(python3 -c 'import zlib; print("%08x" % zlib.crc32(bytes(400)))')"
+cat > "$work/start/a.dat" <<DAT
+<?xml version="1.0"?>
+<!DOCTYPE datafile PUBLIC "-//Logiqx//DTD ROM Management Datafile//EN" "http://www.logiqx.com/Dats/datafile.dtd">
+<datafile><header><name>Shell</name></header>
+<game name="Zeros (World)"><rom name="Zeros (World).gb" size="400" crc="$crc"/></game>
+<game name="Other (World)"><rom name="Other (World).gb" size="400" crc="12345678"/></game>
+</datafile>
+DAT
+printf 'not a DAT\n' > "$work/start/bad.dat"
+data=(env XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" "${headless[@]}" "$launcher")
+"${data[@]}" --import-dat a.dat > "$work/out" 2> "$work/err" || fail "--import-dat exited $?: $(cat "$work/err")"
+[ "$(cat "$work/out")" = "Imported 1 DAT file: Shell (2 games, 2 ROMs)" ] && [ ! -s "$work/err" ] || fail "--import-dat: $(cat "$work/out" "$work/err")"
+status=0
+"${data[@]}" --import-dat bad.dat > "$work/out" 2> "$work/err" || status=$?
+[ "$status" -eq 1 ] && [ ! -s "$work/out" ] && [ "$(wc -l < "$work/err")" -eq 1 ] || fail "bad.dat exited $status: $(cat "$work/err")"
+grep -q "^vexa-launcher: The DAT file $work/start/bad.dat is refused: " "$work/err" || fail "bad.dat: $(cat "$work/err")"
+"${data[@]}" --report > "$work/out" 2> "$work/err" || fail "--report exited $?: $(cat "$work/err")"
+printf 'verified\tdamaged\tZeros (World)\t%s\nmissing\tOther (World)\tShell\n' "$work/start/roms/x.gb" > "$work/want"
+cmp -s "$work/want" "$work/out" && [ ! -s "$work/err" ] || fail "--report: $(cat "$work/out" "$work/err")"
+echo "PASS: --help, --version, an unknown option, a ROM path, --import-dat and --report"

@@ -24,8 +24,10 @@ QString StoredRomPath()
 // What was read, in one line: "start data-folder rom=[x.gb] qt=[-style Windows] style".
 QString Summary(const CommandLine &line)
 {
-    const char *actions[] = {"start", "help", "version", "error: "};
+    const char *actions[] = {"start", "help", "version", "error: ", "import-dat", "report"};
     QString text = QString::fromLatin1(actions[int(line.action)]) + QString::fromStdString(line.error);
+    for (const std::string &file : line.datFiles)
+        text += QStringLiteral(" [%1]").arg(QString::fromStdString(file));
     if (line.action != CommandLine::Action::Start)
         return text;
     QStringList toolkit;
@@ -104,6 +106,12 @@ void TestCommandLine::parse_data()
     row("missing value", {"-platform"}, "error: option '-platform' needs a value");
     row("dash dash", {"--", "-odd.gb"}, "start rom=[-odd.gb]");
     row("two roms", {"a.gb", "b.gb"}, "error: more than one ROM: 'b.gb'");
+    row("DAT files", {"--import-dat", "a.dat", "--", "-b.dat"}, "import-dat [a.dat] [-b.dat]");
+    row("DAT files after them", {"x.dat", "--import-dat", "y.dat"}, "import-dat [x.dat] [y.dat]");
+    row("no DAT file", {"--import-dat"}, "error: --import-dat needs a DAT file");
+    row("report", {"--report"}, "report");
+    row("report of a ROM", {"--report", "a.gb"}, "error: --report takes no file: 'a.gb'");
+    row("both", {"--report", "--import-dat", "a.dat"}, "error: --import-dat and --report are given one at a time");
 }
 
 void TestCommandLine::parse()

@@ -6,6 +6,7 @@
 #include "TestMain.h"
 
 #include "controls/EventLabel.h"
+#include "core/HeaderCheck.h"
 #include "controls/FileListBox.h"
 #include "launcher/PathArrival.h"
 #include "launcher/Vexa.h"
@@ -56,6 +57,14 @@ void TestLibraryPlay::init()
     previousPath_ = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(path(u"bin"_s)) + ":" + previousPath_);
     QVERIFY(WriteBytes(path(u"roms/Quest (Japan).gbc"_s), RomBytes(400, 0x80, 0x00, 0x03, 0x00)));
+    // A sound header: the logo, and the header checksum of 0x134-0x14C.
+    QByteArray sound = RomBytes(400, 0x00, 0x00, 0x00, 0x01);
+    std::copy(CartridgeLogo().begin(), CartridgeLogo().end(), sound.begin() + 0x104);
+    quint8 sum = 0;
+    for (int at = 0x134; at < 0x14D; ++at)
+        sum = static_cast<quint8>(sum - static_cast<quint8>(sound[at]) - 1);
+    sound[0x14D] = static_cast<char>(sum);
+    QVERIFY(WriteBytes(path(u"roms/Sound (World).gb"_s), sound));
     // Two ROMs in one archive, each listed under a name of its own.
     QCOMPARE(QProcess::execute(u"python3"_s, {u"-c"_s, u"import sys, zipfile\n"
                                                        "z = zipfile.ZipFile(sys.argv[1], 'w')\n"
@@ -77,19 +86,22 @@ void TestLibraryPlay::playedRowStartsAsRunDoes_data()
 {
     QTest::addColumn<QString>("file");     // as the library shows it
     QTest::addColumn<QString>("listName"); // as the main window lists it
-    QTest::newRow("a plain ROM") << "Quest (Japan).gbc" << "Quest (Japan).gbc";
-    QTest::newRow("the second ROM of an archive") << "Pack.zip: Two.gb" << "Pack.zip: Two.gb";
+    QTest::addColumn<bool>("damaged");     // its header's logo or checksum is wrong: started all the same
+    QTest::newRow("a plain ROM, its header damaged") << "Quest (Japan).gbc" << "Quest (Japan).gbc" << true;
+    QTest::newRow("the second ROM of an archive") << "Pack.zip: Two.gb" << "Pack.zip: Two.gb" << true;
+    QTest::newRow("a sound header") << "Sound (World).gb" << "Sound (World).gb" << false;
 }
 
 void TestLibraryPlay::playedRowStartsAsRunDoes()
 {
     QFETCH(QString, file);
     QFETCH(QString, listName);
+    QFETCH(bool, damaged);
     auto window = std::make_unique<Vexa>();
     window->show();
     // The ROM folder is the library's first folder.
     window->Arrival()->Open(path(u"roms"_s), true);
-    QVERIFY(WaitFor([&] { return !window->Busy() && window->File1->model()->rowCount() == 3; }));
+    QVERIFY(WaitFor([&] { return !window->Busy() && window->File1->model()->rowCount() == 4; }));
     // Options the user picked in the main window, which the library's start takes.
     window->Check3->setChecked(true);
     window->gbVärde[2]->setChecked(true);
@@ -109,6 +121,7 @@ void TestLibraryPlay::playedRowStartsAsRunDoes()
         },
         10000));
     const LibraryRecord record = model->RecordAt(row);
+    QCOMPARE(record.headerDamaged, damaged);
     emit library->PlayRequested(record);
     QVERIFY(WaitFor([&] { return RecordedRuns(path(u"record"_s)).size() == 1; }));
     // The main window shows the ROM played, as a click on it would.

@@ -361,7 +361,9 @@ PRAGMA user_version = 1;
             QVERIFY(store.RecordStart(sha1, 9000) > 0);
             QCOMPARE(store.Records().at(0).launches, 8);
         }
-        QCOMPARE(Query(Database(), "PRAGMA user_version"), QStringLiteral("2"));
+        QCOMPARE(Query(Database(), "PRAGMA user_version"), QStringLiteral("3"));
+        // Version 3 keeps the DAT files imported.
+        QCOMPARE(Query(Database(), "SELECT count(*) FROM dats"), QStringLiteral("0"));
         QCOMPARE(Query(Database(), "SELECT count(*) FROM plays WHERE seconds IS NULL"), QStringLiteral("1"));
         QCOMPARE(QuickCheck(Database()), QStringLiteral("ok"));
     }

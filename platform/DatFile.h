@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/DatMatch.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+// A DAT file of a preservation group (Logiqx XML): its header's name and
+// the size, CRC32 and SHA-1 of every known dump.
+struct DatFile {
+    QString name;    // <header><name>: what a newer version of the DAT is known by
+    QString version; // <header><version>, when given
+    int games = 0;
+    std::vector<DatRom> roms; // their dat field holds name
+};
+
+// What a DAT file may hold at most: beyond it the file is refused whole.
+struct DatLimits {
+    qint64 maxBytes = 100 * 1000 * 1000;
+    int maxGames = 1000 * 1000;
+};
+
+// Reads a Logiqx XML DAT file. Its DOCTYPE line is read as any real DAT's
+// is and the DTD it names is never fetched. A file that is not XML or not a
+// DAT, that declares or uses an entity (never expanded), that is longer or
+// holds more games than the limits, whose game or rom lacks a name, size or
+// CRC32 (a rom marked nodump may lack the last two: it is left out), or
+// whose size, CRC32, MD5 or SHA-1 is not a number of its kind, is refused:
+// false, and why says so in one line naming the file.
+bool ReadDatFile(const QString &path, DatFile &dat, QString *why, const DatLimits &limits = DatLimits());
+// The same, of the file's text; name is the file's for the line.
+bool ParseDat(const QByteArray &text, const QString &name, DatFile &dat, QString *why,
+              const DatLimits &limits = DatLimits());
