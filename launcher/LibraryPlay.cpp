@@ -32,6 +32,8 @@ LibraryPlay::LibraryPlay(Vexa &window, LibraryWindow &libraryWindow)
     });
     connect(shown, &LibraryWindow::FavouriteToggled, &library_, &Library::SetFavourite);
     connect(shown, &LibraryWindow::PlayRequested, this, &LibraryPlay::Play);
+    connect(shown, &LibraryWindow::ImportDatsRequested, &library_, &Library::ImportDats);
+    connect(&library_, &Library::DatImported, shown, &LibraryWindow::ShowProblem);
 
     Launch *launch = window_.Launcher();
     connect(launch, &Launch::Started, this, [this](quint64 start, const QString &) {

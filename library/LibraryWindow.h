@@ -55,7 +55,7 @@ public slots:
     void SetRoots(const QStringList &roots);
     // How far a reading of the folders is: the bar shows while done < total.
     void SetProgress(int done, int total);
-    // One line about what went wrong (the store, a folder).
+    // One line about what went wrong (the store, a folder), or what an import of DAT files brought.
     void ShowProblem(const QString &line);
     // A folder that did not answer: marked in the list and said in the problem line.
     void RootUnreachable(const QString &root);

@@ -17,6 +17,7 @@
 #include "platform/Settings.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QRadioButton>
@@ -34,6 +35,7 @@ private slots:
     void cleanup();
     void playedRowStartsAsRunDoes_data();
     void playedRowStartsAsRunDoes();
+    void datAskedForInTheWindowIsImported();
 
 private:
     QString path(const QString &name) const { return work_->filePath(name); }
@@ -148,6 +150,41 @@ void TestLibraryPlay::playedRowStartsAsRunDoes()
             launches = kept.launches;
     }
     QCOMPARE(launches, 1);
+}
+
+void TestLibraryPlay::datAskedForInTheWindowIsImported()
+{
+    auto window = std::make_unique<Vexa>();
+    window->Arrival()->Open(path(u"roms"_s), true);
+    window->Library()->Open();
+    LibraryWindow *library = window->Library()->Window();
+    QVERIFY(library);
+    LibraryModel *model = library->Model();
+    const auto find = [&](const QString &file) -> const LibraryRecord * {
+        for (int i = 0; i < model->rowCount(); ++i) {
+            if (model->RecordAt(i).file == file)
+                return &model->RecordAt(i);
+        }
+        return nullptr;
+    };
+    QVERIFY(WaitFor([&] { return find(u"Sound (World).gb"_s) != nullptr; }, 10000));
+    const LibraryRecord sound = *find(u"Sound (World).gb"_s);
+    QCOMPARE(sound.check, DumpCheck::NotInDat);
+
+    // A DAT naming that ROM by its size, CRC32 and SHA-1, asked for in the window.
+    const QString dat = path(u"mine.dat"_s);
+    QVERIFY(WriteBytes(dat, u"<?xml version=\"1.0\"?>\n<datafile><header><name>Mine</name></header>\n"
+                            "<game name=\"Sound Game (World)\"><rom name=\"Sound (World).gb\" size=\"%1\" crc=\"%2\" sha1=\"%3\"/></game>\n"
+                            "</datafile>\n"_s.arg(sound.size)
+                                .arg(sound.crc32, 8, 16, QLatin1Char('0'))
+                                .arg(QString::fromLatin1(sound.sha1.toHex()))
+                                .toUtf8()));
+    emit library->ImportDatsRequested({dat});
+    QVERIFY(WaitFor([&] {
+        const LibraryRecord *now = find(u"Sound (World).gb"_s);
+        return now && now->check == DumpCheck::Verified && now->datGame == u"Sound Game (World)"_s;
+    }, 10000));
+    QVERIFY(library->findChild<QLabel *>(u"Problem"_s)->text().contains(u"Mine"_s));
 }
 
 VEXA_TEST_MAIN(TestLibraryPlay)
