@@ -4,8 +4,9 @@ headers show what the launcher reads from a header, and their pictures.
 
 Usage: python3 demo/make-demo.py OUTPUT_FOLDER [PICTURE_FOLDER]
 
-The ROMs are headers only: the code area and the boot logo are left zero, so
-no emulator will run them. Each has a title and a valid header checksum.
+The ROMs are headers only: the code area is left zero, so no emulator will
+run them. Each has a title, the logo every licensed cartridge carries and a
+valid header checksum, so the launcher finds no header damaged.
 The pictures (drawn by resources/draw-pictures.py) are copied into
 OUTPUT_FOLDER/images/, where the launcher looks for them when it is started
 in OUTPUT_FOLDER.
@@ -16,6 +17,13 @@ import sys
 
 ROM_BYTES = 32 * 1024
 HEADER_END = 0x150
+# The logo at 0x104-0x133 that the Game Boy's boot compares before it starts
+# a cartridge (as the public hardware documentation prints it).
+LOGO = bytes([
+    0xCE, 0xED, 0x66, 0x66, 0xCC, 0x0D, 0x00, 0x0B, 0x03, 0x73, 0x00, 0x83, 0x00, 0x0C, 0x00, 0x0D,
+    0x00, 0x08, 0x11, 0x1F, 0x88, 0x89, 0x00, 0x0E, 0xDC, 0xCC, 0x6E, 0xE6, 0xDD, 0xDD, 0xD9, 0x99,
+    0xBB, 0xBB, 0x67, 0x63, 0x6E, 0x0E, 0xEC, 0xCC, 0xDD, 0xDC, 0x99, 0x9F, 0xBB, 0xB9, 0x33, 0x3E,
+])
 
 # File name, title, CGB flag, SGB flag, cartridge type, ROM size code,
 # destination code, file length.
@@ -39,6 +47,7 @@ def header_checksum(rom):
 
 def make_rom(title, cgb, sgb, cartridge, size, destination, length):
     rom = bytearray(max(length, HEADER_END))
+    rom[0x104:0x134] = LOGO
     name = title.encode("ascii")
     assert len(name) <= 15 and name == name.upper()
     rom[0x134:0x134 + len(name)] = name
