@@ -205,13 +205,7 @@ xdotool key Return
 wait_runs 1
 sleep 1
 shot 5-played
-eval "$(xdotool getwindowgeometry --shell "$main")"
-for point in "3 100" "300 268" "305 269"; do
-    read -r dx dy <<<"$point"
-    xdotool mousemove $((X + dx)) $((Y + dy))
-    sleep 0.2
-done
-xdotool click 1
+click_run "$main"
 wait_runs 2
 [ "$(run_args 1)" = "$(run_args 2)" ] \
     || fail "the library started \"$(run_args 1 | tr '\n' ' ')\", Run \"$(run_args 2 | tr '\n' ' ')\""
