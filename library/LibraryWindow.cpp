@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -245,7 +246,24 @@ void LibraryWindow::Open()
 
 void LibraryWindow::SetRecords(std::vector<LibraryRecord> records)
 {
+    // The row the user is on stays the current one (a play recorded, a
+    // folder read again), found by its file once the records are replaced.
+    const QModelIndex current = table_->currentIndex();
+    QString path;
+    std::string entry;
+    if (current.isValid()) {
+        path = model_->RecordAt(current.row()).path;
+        entry = model_->RecordAt(current.row()).entry;
+    }
     model_->SetRecords(std::move(records));
+    for (int row = 0; !path.isEmpty() && row < model_->rowCount(); ++row) {
+        const LibraryRecord &record = model_->RecordAt(row);
+        if (record.path == path && record.entry == entry) {
+            table_->selectionModel()->setCurrentIndex(model_->index(row, current.column()),
+                                                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            break;
+        }
+    }
     // The Check column as wide as its texts, sized again when other texts come.
     const QStringList checks = model_->CheckTexts();
     if (checks == checkTexts_)

@@ -2,23 +2,46 @@
 
 #include <QSocketNotifier>
 
+#include <cstdint>
+#include <cstdio>
+
 #include <fcntl.h>
 #include <sys/inotify.h>
 #include <unistd.h>
+
+namespace {
+
+// What changes a listing of a folder's entries.
+constexpr std::uint32_t kEntryChanges =
+    IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_CLOSE_WRITE | IN_ATTRIB | IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR;
+
+} // namespace
 
 std::shared_ptr<const FolderWatch> FolderWatch::Add(const QByteArray &path)
 {
     const int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (fd < 0)
         return nullptr;
-    if (inotify_add_watch(fd, path.constData(),
-                          IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_CLOSE_WRITE | IN_ATTRIB
-                              | IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR)
-        < 0) {
+    if (inotify_add_watch(fd, path.constData(), kEntryChanges) < 0) {
         close(fd);
         return nullptr;
     }
     return std::shared_ptr<const FolderWatch>(new FolderWatch(fd));
+}
+
+std::shared_ptr<FolderWatch> FolderWatch::ForTree()
+{
+    const int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    return std::shared_ptr<FolderWatch>(new FolderWatch(fd));
+}
+
+bool FolderWatch::Watch(int folder)
+{
+    char path[64];
+    std::snprintf(path, sizeof path, "/proc/self/fd/%d", folder);
+    return inotify_add_watch(fd_, path, kEntryChanges) >= 0;
 }
 
 FolderWatch::~FolderWatch()
@@ -58,8 +81,8 @@ void FolderWatcher::Follow(std::shared_ptr<const FolderWatch> watch)
 
 void FolderWatcher::ReadEvents()
 {
-    // The instance watches the one folder: every event is about it, an
-    // overflow (IN_Q_OVERFLOW) and the watch's end (IN_IGNORED) included.
+    // The instance watches the one folder (or one tree): every event is about
+    // it, an overflow (IN_Q_OVERFLOW) and a watch's end (IN_IGNORED) included.
     alignas(inotify_event) char buffer[4096];
     bool changed = false;
     while (read(watch_->Descriptor(), buffer, sizeof buffer) > 0)

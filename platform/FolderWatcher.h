@@ -6,7 +6,8 @@
 
 class QSocketNotifier;
 
-// A watch on the entries of one folder, with an inotify instance of its own:
+// A watch on the entries of one folder (or of each folder of a tree), with an
+// inotify instance of its own:
 // watches of the same folder made for two listings never share a descriptor,
 // and one going away leaves the other as it was. Made by the thread that
 // lists the folder (adding it looks the path up, which may wait on a slow
@@ -17,6 +18,12 @@ class FolderWatch
 public:
     // Null when the folder cannot be watched (gone, not a folder, no instances left).
     static std::shared_ptr<const FolderWatch> Add(const QByteArray &path);
+    // A watch of no folder yet, for a tree of them: null when no instance is left.
+    static std::shared_ptr<FolderWatch> ForTree();
+    // Adds the entries of an open folder to the watch (found through the
+    // descriptor: no path is looked up again). False, with errno set, when
+    // it cannot be added (ENOSPC: the user's watches are used up).
+    bool Watch(int folder);
     ~FolderWatch();
     FolderWatch(const FolderWatch &) = delete;
     FolderWatch &operator=(const FolderWatch &) = delete;

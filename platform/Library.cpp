@@ -1,6 +1,7 @@
 #include "Library.h"
 
 #include "DatImport.h"
+#include "FolderWatcher.h"
 #include "LibraryScan.h"
 #include "LibraryStore.h"
 #include "SettingNames.h"
@@ -9,10 +10,13 @@
 #include "core/FilePattern.h"
 
 #include <QDateTime>
+#include <QFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <condition_variable>
 #include <deque>
 #include <future>
@@ -28,6 +32,15 @@ qint64 NowMs()
 {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
         .count();
+}
+
+// A quarter of the inotify watches the user may hold: the rest is left to
+// the other programs and to the watch that replaces a root's old one.
+int DefaultWatchLimit()
+{
+    QFile limit(QStringLiteral("/proc/sys/fs/inotify/max_user_watches"));
+    const int most = limit.open(QIODevice::ReadOnly) ? limit.readLine().trimmed().toInt() : 0;
+    return most > 0 ? most / 4 : 2048;
 }
 
 } // namespace
@@ -53,12 +66,17 @@ struct Library::Shared : std::enable_shared_from_this<Library::Shared> {
         qint64 heardMs = 0;
         bool finished = false;
         bool told = false;
+        // The watch set while it was read, once it was; or why there is none.
+        bool watchReady = false;
+        std::shared_ptr<const FolderWatch> watch;
+        QString unwatched;
     };
     std::map<QString, Scan> scans;
 
     BackgroundLane scanLane{4};
     std::shared_ptr<LibraryReader> reader = std::make_shared<LibraryReader>();
     FilePattern pattern{kLibraryRomPattern};
+    int watchLimit = DefaultWatchLimit();
 };
 
 // What only the writer touches, one thread at a time.
@@ -95,6 +113,8 @@ Library::Library(const QString &databasePath, const QString &romFolder, QObject 
     pump_.setSingleShot(true);
     pump_.setInterval(50);
     connect(&pump_, &QTimer::timeout, this, &Library::Pump);
+    follow_.setSingleShot(true);
+    connect(&follow_, &QTimer::timeout, this, &Library::ReadChanged);
 }
 
 Library::~Library()
@@ -107,6 +127,18 @@ void Library::SetReader(std::shared_ptr<LibraryReader> reader)
 {
     const std::lock_guard<std::mutex> lock(shared_->mutex);
     shared_->reader = std::move(reader);
+}
+
+void Library::SetFollowDelay(int restMs, int mostMs)
+{
+    restMs_ = restMs;
+    mostMs_ = mostMs;
+}
+
+void Library::SetWatchLimit(int folders)
+{
+    const std::lock_guard<std::mutex> lock(shared_->mutex);
+    shared_->watchLimit = folders;
 }
 
 void Library::Queue(Job job, bool changesRecords)
@@ -195,6 +227,9 @@ void Library::RemoveRoot(const QString &root)
     if (root == romFolder_ || !roots_.contains(root))
         return;
     roots_.removeAll(root);
+    watchers_.erase(root);
+    changed_.remove(root);
+    unfollowed_.remove(root);
     Queue([root](Writer &writer, Shared &) { writer.store.IsOpen() && writer.store.RemoveRoot(root); }, true);
 }
 
@@ -216,6 +251,7 @@ void Library::StartScan(const QString &root)
         fresh = Shared::Scan();
         fresh.heardMs = NowMs();
     }
+    emit Reading(root);
     Queue(
         [root](Writer &writer, Shared &shared) {
             const auto finish = [&](const QString &why) {
@@ -229,9 +265,11 @@ void Library::StartScan(const QString &root)
             if (!shared.scanLane.HasRoom())
                 return finish(QStringLiteral("The folder %1 is not read now: too many folders do not answer").arg(root));
             std::shared_ptr<LibraryReader> reader;
+            int watchLimit = 0;
             {
                 const std::lock_guard<std::mutex> lock(shared.mutex);
                 reader = shared.reader;
+                watchLimit = shared.watchLimit;
             }
             // The reading holds the shared state, never the store: it hands
             // its steps to the writer's queue. It lists the folders while the
@@ -239,8 +277,24 @@ void Library::StartScan(const QString &root)
             std::shared_ptr<Shared> state = shared.shared_from_this();
             auto known = std::make_shared<std::promise<QHash<QByteArray, FileStamp>>>();
             std::shared_future<QHash<QByteArray, FileStamp>> stored = known->get_future().share();
-            shared.scanLane.Run<bool>([state, root, reader, stored] {
+            shared.scanLane.Run<bool>([state, root, reader, stored, watchLimit] {
                 ScanSink sink;
+                // Every folder is watched before it is listed; a watch that
+                // cannot be set leaves the root read but not followed.
+                std::shared_ptr<FolderWatch> watch = FolderWatch::ForTree();
+                QString unwatched = watch ? QString() : QString::fromLocal8Bit(std::strerror(errno));
+                int watched = 0;
+                sink.entering = [&](int folder) {
+                    if (!watch)
+                        return;
+                    if (watched++ >= watchLimit)
+                        unwatched = QStringLiteral("it has more than %1 folders").arg(watchLimit);
+                    else if (!watch->Watch(folder))
+                        unwatched = errno == ENOSPC ? QStringLiteral("the user's inotify watches are used up")
+                                                    : QString::fromLocal8Bit(std::strerror(errno));
+                    if (!unwatched.isEmpty())
+                        watch.reset();
+                };
                 const auto heard = [state, root](auto change) {
                     const std::lock_guard<std::mutex> lock(state->mutex);
                     Shared::Scan &scan = state->scans[root];
@@ -259,7 +313,11 @@ void Library::StartScan(const QString &root)
                 const QString why = ScanRoot(
                     root, state->pattern, [&] { return stored.get(); }, *reader, sink);
                 const std::lock_guard<std::mutex> lock(state->mutex);
-                state->scans[root].finished = true;
+                Shared::Scan &scan = state->scans[root];
+                scan.finished = true;
+                scan.watchReady = true;
+                scan.watch = std::move(watch);
+                scan.unwatched = unwatched;
                 if (!why.isEmpty())
                     state->problems.append(why);
                 return true;
@@ -335,6 +393,7 @@ void Library::Pump()
     QStringList problems;
     QStringList datSummaries;
     QStringList unreachable;
+    std::vector<std::pair<QString, Shared::Scan>> read;
     int done = 0;
     int total = 0;
     bool reading = false;
@@ -354,11 +413,33 @@ void Library::Pump()
                 scan.told = true;
                 unreachable.append(root);
             }
+            if (scan.watchReady) {
+                scan.watchReady = false;
+                read.emplace_back(root, scan);
+                scan.watch.reset();
+            }
         }
         // A round of readings is over when none is left: its counts go.
         if (!reading)
             shared_->scans.clear();
         busy = shared_->running || !shared_->jobs.empty();
+    }
+    for (const auto &[root, scan] : read) {
+        if (!roots_.contains(root))
+            continue;
+        std::unique_ptr<FolderWatcher> &watcher = watchers_[root];
+        if (!watcher) {
+            watcher = std::make_unique<FolderWatcher>();
+            connect(watcher.get(), &FolderWatcher::Changed, this, [this, root = root] { Changed(root); });
+        }
+        // Without a watch the mounts are still followed: a share back is read again.
+        watcher->Follow(scan.watch);
+        if (scan.unwatched.isEmpty()) {
+            unfollowed_.remove(root);
+        } else if (!unfollowed_.contains(root)) {
+            unfollowed_.insert(root);
+            problems.append(QStringLiteral("Changes under %1 are not followed: %2").arg(root, scan.unwatched));
+        }
     }
     for (const QString &line : problems) {
         std::fprintf(stderr, "vexa-launcher: %s\n", line.toLocal8Bit().constData());
@@ -384,4 +465,25 @@ void Library::Pump()
     StartWriter();
     if (busy || reading)
         pump_.start();
+}
+
+void Library::Changed(const QString &root)
+{
+    // Read again once the changes rest, or at the latest mostMs_ after the first.
+    const qint64 now = NowMs();
+    if (changed_.isEmpty())
+        firstChangeMs_ = now;
+    changed_.insert(root);
+    follow_.start(static_cast<int>(std::clamp<qint64>(firstChangeMs_ + mostMs_ - now, 0, restMs_)));
+}
+
+void Library::ReadChanged()
+{
+    // A root still being read is left to that reading: its new watch, set
+    // on each folder before the folder was listed, holds what changed since.
+    for (const QString &root : std::as_const(changed_)) {
+        if (roots_.contains(root))
+            StartScan(root);
+    }
+    changed_.clear();
 }

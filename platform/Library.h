@@ -5,14 +5,17 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
+class FolderWatcher;
 class LibraryReader;
 
 // The library as the windows see it, on the window's thread. The window's
@@ -20,7 +23,8 @@ class LibraryReader;
 // and the store does the work on a background thread, one piece at a time in
 // the order given; the roots are read on threads of their own. What comes
 // back is told by the signals. The stored ROM folder (RomPath) is the first
-// root and cannot be removed.
+// root and cannot be removed. Each root read is watched, every folder of it,
+// and read again once its changes rest.
 class Library : public QObject
 {
     Q_OBJECT
@@ -35,6 +39,12 @@ public:
     void SetReader(std::shared_ptr<LibraryReader> reader);
     // How long a root may give nothing before it is told unreachable (10 s).
     void SetUnreachableAfter(int ms) { unreachableMs_ = ms; }
+    // How long the changes under a root rest before it is read again (1 s),
+    // and the longest a change waits while they go on (5 s).
+    void SetFollowDelay(int restMs, int mostMs);
+    // How many folders the watch of one root may hold (a quarter of the
+    // user's inotify watches): a root with more is not followed.
+    void SetWatchLimit(int folders);
 
     // Opens the store, tells what it holds, then reads the roots.
     void Open();
@@ -61,6 +71,8 @@ public:
     bool Flush(int ms);
 
 signals:
+    // A reading of that root begins.
+    void Reading(const QString &root);
     // Every ROM of the library: after Open and after each step of a reading.
     void RecordsRead(const std::vector<LibraryRecord> &records);
     // Files looked at and files to look at, over the roots being read.
@@ -82,6 +94,8 @@ private:
     void StartWriter();
     void StartScan(const QString &root);
     void Pump();
+    void Changed(const QString &root);
+    void ReadChanged();
 
     std::shared_ptr<Shared> shared_;
     std::shared_ptr<Writer> store_;
@@ -96,4 +110,12 @@ private:
     BackgroundLane lane_{2};
     LatestRequest<bool> writer_;
     QTimer pump_;
+    // The roots followed, and those changed since they were last read.
+    std::map<QString, std::unique_ptr<FolderWatcher>> watchers_;
+    QSet<QString> changed_;
+    QSet<QString> unfollowed_; // told not followed
+    qint64 firstChangeMs_ = 0;
+    int restMs_ = 1000;
+    int mostMs_ = 5000;
+    QTimer follow_;
 };

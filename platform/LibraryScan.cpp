@@ -54,9 +54,10 @@ FileStamp StampOf(const struct stat &info)
 
 // Lists the matching files and archives below an open folder into found,
 // folders of any depth, never through a link; a folder that cannot be read
-// is added to unreadable. The folder is closed here.
+// is added to unreadable. Each folder listed is told as progress. The folder
+// is closed here.
 void ListFolder(int fd, const QByteArray &relative, const FilePattern &pattern, std::vector<Found> &found,
-                std::vector<QByteArray> &unreadable, const std::function<void()> &listed, int depth)
+                std::vector<QByteArray> &unreadable, const ScanSink &sink, int depth)
 {
     DIR *dir = fdopendir(fd);
     if (!dir) {
@@ -64,6 +65,8 @@ void ListFolder(int fd, const QByteArray &relative, const FilePattern &pattern, 
         unreadable.push_back(relative + '/');
         return;
     }
+    if (sink.entering)
+        sink.entering(fd);
     const QByteArray prefix = relative.isEmpty() ? QByteArray() : relative + '/';
     while (const dirent *entry = readdir(dir)) {
         const char *name = entry->d_name;
@@ -82,7 +85,7 @@ void ListFolder(int fd, const QByteArray &relative, const FilePattern &pattern, 
             if (sub < 0)
                 unreadable.push_back(prefix + name + '/');
             else
-                ListFolder(sub, prefix + name, pattern, found, unreadable, listed, depth + 1);
+                ListFolder(sub, prefix + name, pattern, found, unreadable, sink, depth + 1);
             continue;
         }
         if (type != DT_REG && type != DT_LNK)
@@ -96,7 +99,7 @@ void ListFolder(int fd, const QByteArray &relative, const FilePattern &pattern, 
         found.push_back(Found{prefix + name, StampOf(info), archive});
     }
     closedir(dir);
-    listed();
+    sink.progress(0);
 }
 
 } // namespace
@@ -158,7 +161,7 @@ QString ScanRoot(const QString &root, const FilePattern &pattern, const KnownFil
     const int top = open(base.constData(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
     if (top < 0)
         return QStringLiteral("The folder %1 cannot be read: %2").arg(root, QString::fromLocal8Bit(std::strerror(errno)));
-    ListFolder(top, QByteArray(), pattern, found, unreadable, [&] { sink.progress(0); }, 0);
+    ListFolder(top, QByteArray(), pattern, found, unreadable, sink, 0);
     QHash<QByteArray, FileStamp> known = knownFiles();
     sink.listed(static_cast<int>(found.size()));
 

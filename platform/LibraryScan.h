@@ -42,6 +42,9 @@ struct ScanSink {
     std::function<void(int done)> progress;
     // A step to store: every few hundred files read, and at the end.
     std::function<void(LibraryBatch &&batch)> store;
+    // Each folder below the root, the root included, open and not yet read
+    // (to watch it, so no change made meanwhile is missed); may be empty.
+    std::function<void(int folder)> entering;
 };
 
 // The files read before under the root, by their path below it, with their

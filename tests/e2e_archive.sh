@@ -32,15 +32,8 @@ start_x_server
 "$launcher" "$work/roms/$name.zip" &
 pid=$!
 wid=$(xdotool search --sync --onlyvisible --name "VExa Tessor" | head -1)
-eval "$(xdotool getwindowgeometry --shell "$wid")"
 sleep 1
-# Onto the Run picture from the background, then a click on the lit picture.
-for point in "3 100" "300 268" "305 269"; do
-    read -r dx dy <<<"$point"
-    xdotool mousemove $((X + dx)) $((Y + dy))
-    sleep 0.2
-done
-xdotool click 1
+click_run "$wid"
 for _ in $(seq 100); do grep -q -- '^--$' "$work/record" 2>/dev/null && break; sleep 0.1; done
 kill -TERM $pid
 wait $pid || true

@@ -25,6 +25,19 @@ SH
     chmod +x "$1/vexa"
 }
 
+# click_run WINDOW: onto the main window's Run picture from its background,
+# then a click on the lit picture.
+click_run() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW dx dy point
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    for point in "3 100" "300 268" "305 269"; do
+        read -r dx dy <<<"$point"
+        xdotool mousemove $((X + dx)) $((Y + dy))
+        sleep 0.2
+    done
+    xdotool click 1
+}
+
 start_x_server() {
     local folder number=""
     folder="$(mktemp -d)"

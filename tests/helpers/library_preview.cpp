@@ -1,12 +1,16 @@
-// Shows the library window on a small made-up collection, for a look and a
-// screenshot: library_preview [search text [picture.png [grouped]]]. With a
-// picture named, the window's part of the screen is saved there once the
-// window is drawn, and the program ends; "grouped" shows one row per game,
+// Shows the library window on a made-up collection of a few hundred ROMs, for a
+// look and a screenshot: library_preview [search text [picture.png [grouped]]].
+// With a picture named, the window's part of the screen is saved there once
+// the window is drawn, and the program ends; "grouped" shows one row per game,
 // the versions of Tetris listed. Its settings go to a temporary folder.
+#include "library/LibraryModel.h"
 #include "library/LibraryWindow.h"
 #include "platform/Fonts.h"
 
 #include <QApplication>
+
+#include <array>
+#include <cstdint>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -14,6 +18,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QStyleFactory>
+#include <QTableView>
 #include <QTemporaryDir>
 
 namespace {
@@ -91,6 +96,43 @@ LibraryRecord Make(const Sample &sample, int index)
     return record;
 }
 
+// A few hundred more, named as the demo collection's ROMs are: some played,
+// some favourites, a third of them zipped.
+std::vector<LibraryRecord> MadeUp(int count, int first)
+{
+    const char *const starts[] = {"Star", "Night", "Colour", "Border", "Puzzle", "Sky", "River", "Pixel", "Moon",
+                                  "Robot", "Castle", "Dragon", "Ninja", "Space", "Tiny", "Crystal", "Thunder", "Penguin"};
+    const char *const ends[] = {"Racer", "Lights", "Quest", "Bash", "Tower", "Garden", "Patrol", "Rescue", "League",
+                                "Island", "Pinball", "Golf", "Tennis", "Derby", "Maze", "Legends", "Blaster"};
+    const char *const regions[] = {"(World)", "(USA)", "(Europe)", "(Japan)", "(USA, Europe)"};
+    const char *const shelves[] = {"Action", "Puzzle", "Sports", "Adventure"};
+    std::vector<LibraryRecord> records;
+    std::uint32_t seed = 12345;
+    const auto next = [&seed](std::uint32_t below) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % below;
+    };
+    for (int index = 0; index < count; ++index) {
+        QString name = QStringLiteral("Demo %1 %2").arg(QLatin1String(starts[next(18)]), QLatin1String(ends[next(17)]));
+        if (next(4) == 0)
+            name += QStringLiteral(" %1").arg(2 + next(3));
+        name += QLatin1Char(' ') + QLatin1String(regions[next(5)]);
+        const bool super = next(5) == 0;
+        if (super)
+            name += QStringLiteral(" (SGB Enhanced)");
+        const std::uint8_t colour = std::array<std::uint8_t, 3>{0x00, 0x80, 0xC0}[next(3)];
+        const QString extension = colour == 0x00 ? QStringLiteral(".gb") : QStringLiteral(".gbc");
+        QString file = QLatin1String(shelves[next(4)]) + QLatin1Char('/') + name;
+        file += next(3) == 0 ? QStringLiteral(".zip: ") + name + extension : extension;
+        const QByteArray bytes = file.toUtf8();
+        const bool played = next(4) == 0;
+        const Sample sample{bytes.constData(), int(32u << next(6)), colour, std::uint8_t(super ? 0x03 : 0x00),
+                            next(played ? 3 : 12) == 0, played ? int(1 + next(60)) : 0, played ? int(5 + next(600)) : 0};
+        records.push_back(Make(sample, first + index));
+    }
+    return records;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -105,10 +147,14 @@ int main(int argc, char *argv[])
     int index = 0;
     for (const Sample &sample : kSamples)
         records.push_back(Make(sample, index++));
+    for (LibraryRecord &record : MadeUp(300, index))
+        records.push_back(std::move(record));
     window.SetRecords(std::move(records));
     window.SetRoots({QStringLiteral("/home/me/Games/Game Boy"), QStringLiteral("/mnt/nas/roms")});
     window.SetProgress(1843, 3000);
     window.RootUnreachable(QStringLiteral("/mnt/nas/roms"));
+    // The games played last first, as a user who just played would see them.
+    window.Table()->sortByColumn(LibraryModel::LastPlayed, Qt::DescendingOrder);
     window.Open();
     if (argc > 1)
         window.SearchField()->setText(QString::fromLocal8Bit(argv[1]));
