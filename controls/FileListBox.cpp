@@ -29,8 +29,11 @@ constexpr int kRetryMs = 1000;
 // each turn's joining the list: the window's thread never takes in more at once.
 constexpr int kArchiveTurnMs = 100;
 constexpr std::size_t kArchiveTurnEntries = 2000;
-// The window's thread takes in at most this many archive entries a turn of its event loop.
-constexpr std::size_t kJoinTurnEntries = 2500;
+// The window's thread takes in at most this many archive entries a turn of
+// its event loop, and names of at most this many characters (the first
+// entry whatever its length): a turn stays well within a frame.
+constexpr std::size_t kJoinTurnEntries = 1000;
+constexpr std::size_t kJoinTurnNameChars = 32 * 1024;
 
 // The list's order: by name without regard to case.
 bool ListedBefore(const QString &a, const QString &b)
@@ -330,8 +333,10 @@ void FileListBox::Apply(FolderListing listing)
     // A folder without archives is listed now.
     if (listing.archives.isEmpty())
         JoinArchives({});
-    else
+    else {
+        archives_.Reserve(kMaxFolderArchiveEntries); // the folder's most, hashed into place never again
         ReadArchives({listing.archives, 0, {}, 0, 0, {}, 0, {}, {}, -1});
+    }
 }
 
 void FileListBox::ReadArchives(const ArchiveBatch &rest)
@@ -382,18 +387,16 @@ void FileListBox::JoinArchives(ArchiveBatch batch)
 
 void FileListBox::JoinTurn()
 {
-    std::size_t room = kJoinTurnEntries;
-    while (joinArchive_ < joining_.read.size() && room > 0) {
+    ArchiveCatalog::Room room{kJoinTurnEntries, kJoinTurnNameChars};
+    while (joinArchive_ < joining_.read.size() && room.Left()) {
         const ArchiveBatch::Read &read = joining_.read.at(joinArchive_);
-        const std::size_t next = archives_.Add(read.block, joinEntry_, room, &joinAdded_);
-        room -= next - joinEntry_;
-        joinEntry_ = next;
+        joinEntry_ = archives_.Add(read.block, joinEntry_, room, &joinAdded_);
         if (joinEntry_ < read.block.entries.size())
             break;
         for (const std::string &refusal : read.refusals)
             Tell(QStringLiteral("refused: ") + path_ + QLatin1Char('/') + read.block.archive + QStringLiteral(": ")
                  + DecodeFileName(QByteArray::fromStdString(refusal)));
-        room -= std::min(room, read.refusals.size());
+        room.entries -= std::min(room.entries, read.refusals.size());
         ++joinArchive_;
         joinEntry_ = 0;
     }

@@ -25,13 +25,15 @@ void ArchiveCatalog::Clear()
     first_.clear();
 }
 
-std::size_t ArchiveCatalog::Add(const ArchiveBlock &block, std::size_t from, std::size_t most, QStringList *added)
+std::size_t ArchiveCatalog::Add(const ArchiveBlock &block, std::size_t from, Room &room, QStringList *added)
 {
-    const std::size_t end = std::min(block.entries.size(), from + most);
-    if (from == 0 && end > 0)
+    if (from == 0 && !block.entries.empty() && room.Left())
         first_.insert(block.archive, block.first);
-    for (std::size_t index = from; index < end; ++index) {
+    std::size_t index = from;
+    for (; index < block.entries.size() && room.Left(); ++index) {
         const QString &listName = block.listNames.at(static_cast<qsizetype>(index));
+        --room.entries;
+        room.nameChars -= std::min(room.nameChars, static_cast<std::size_t>(listName.size()));
         const auto known = entries_.find(listName);
         if (known != entries_.end()) {
             known->pass = pass_;
@@ -40,7 +42,7 @@ std::size_t ArchiveCatalog::Add(const ArchiveBlock &block, std::size_t from, std
         entries_.insert(listName, {{block.archive, block.entries[index]}, pass_});
         added->append(listName);
     }
-    return end;
+    return index;
 }
 
 QStringList ArchiveCatalog::ForgetUnfound()

@@ -39,13 +39,24 @@ public:
     static ArchiveBlock Prepare(const QString &archiveName, std::vector<std::string> entries);
 
     void Clear();
+    // Makes room for that many entries at once: growing while entries are
+    // added would hash every entry held again, all in one turn.
+    void Reserve(std::size_t entries) { entries_.reserve(static_cast<qsizetype>(entries)); }
     bool Empty() const { return entries_.isEmpty(); }
     // Starts a pass: every entry counts as not found until Add finds it again.
     void StartPass() { ++pass_; }
-    // Adds the entries of a block from index from on, at most most of them,
+    // What one turn may still take in: entries, and characters of their
+    // listed names (long names cost the window's thread by their length).
+    struct Room {
+        std::size_t entries;
+        std::size_t nameChars;
+        bool Left() const { return entries > 0 && nameChars > 0; }
+    };
+    // Adds the entries of a block from index from on, while room is left (the
+    // first entry whatever its name's length), taking each from room,
     // marking them found in this pass, and appends the names not listed yet to
     // added. Returns the index of the first entry not taken yet.
-    std::size_t Add(const ArchiveBlock &block, std::size_t from, std::size_t most, QStringList *added);
+    std::size_t Add(const ArchiveBlock &block, std::size_t from, Room &room, QStringList *added);
     // Forgets the entries the pass has not found; returns their names.
     QStringList ForgetUnfound();
 

@@ -15,33 +15,18 @@
 # skips (77) for any other user.
 # Usage: attack_cache.sh path/to/cache_unpack path/to/make_archive.py
 set -euo pipefail
-skip() { echo "SKIP: $*"; exit 77; }
-[ "$(id -u)" -eq 0 ] || skip "needs root, to make a second and a third user"
-for need in useradd userdel runuser python3; do
-    command -v "$need" >/dev/null || skip "$need is missing"
-done
-
-work="$(mktemp -d)"
-chmod 0755 "$work"
+source "$(dirname "${BASH_SOURCE[0]}")/attack_users.sh"
 attacker="vexa-atk-$$"
 victim="vexa-vic-$$"
-cleanup() {
-    userdel "$attacker" 2>/dev/null || true
-    userdel "$victim" 2>/dev/null || true
-    rm -rf --one-file-system "$work"
-}
-trap cleanup EXIT
-useradd -r -M -N -s /usr/sbin/nologin -d /nonexistent "$attacker"
-useradd -r -M -N -s /usr/sbin/nologin -d "$work/victim" "$victim"
+add_user "$attacker"
+add_user -d "$work/victim" "$victim"
 # The helper where both users can reach it.
 install -m 0755 "$1" "$work/cache_unpack"
-python3 "$2" one "$work/one.zip"
+"$python" "$2" one "$work/one.zip"
 chmod 0644 "$work/one.zip"
 rom="Tetris (World).gb"
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-as_attacker() { runuser -u "$attacker" -- "$@"; }
-as_victim() { runuser -u "$victim" -- "$@"; }
+as_attacker() { as_user "$attacker" "$@"; }
+as_victim() { as_user "$victim" "$@"; }
 
 # The victim's home: Documents with two files, and a cache home the attacker
 # may pass through (0711), as homes often are.
@@ -94,7 +79,7 @@ slot="$(dirname "$path")"
 rm -rf --one-file-system "$slot" # as if the cache had given it up
 as_victim chmod 0777 "$work/victim/.cache/vexa" # and the folder were open again
 as_attacker mkdir -m 0777 "$slot"
-as_attacker python3 -c "import sys; open(sys.argv[1], 'wb').write(b'EVIL' * 8192)" "$path"
+as_attacker "$python" -c "import sys; open(sys.argv[1], 'wb').write(b'EVIL' * 8192)" "$path"
 as_attacker sh -c "printf 32768 > '$slot/.size'; chmod 0600 '$path' '$slot/.size'"
 if handed="$(unpack "$work/victim/.cache")"; then
     [ "$(stat -c %U "$handed")" = "$victim" ] || fail "d) the victim was handed a file of another user's"

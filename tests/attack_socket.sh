@@ -13,32 +13,15 @@
 # removes them, so it needs root (ctest -L root runs it) and skips otherwise.
 # Usage: attack_socket.sh path/to/vexa-launcher
 set -euo pipefail
-skip() { echo "SKIP: $*"; exit 77; }
-[ "$(id -u)" -eq 0 ] || skip "needs root, to make the users of the attack (ctest -L root runs it)"
-for need in useradd userdel setpriv python3; do
-    command -v "$need" >/dev/null || skip "$need is missing"
-done
-python="$(command -v python3)"
+source "$(dirname "${BASH_SOURCE[0]}")/attack_users.sh"
 
-work="$(mktemp -d)"
-chmod 0755 "$work"
 victim="vexa-victim-$$"
 attacker="vexa-attacker-$$"
 pids=()
-failures=0
-cleanup() {
-    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
-    userdel "$victim" 2>/dev/null || true
-    userdel "$attacker" 2>/dev/null || true
-    rm -rf --one-file-system "$work"
-}
-trap cleanup EXIT
-for user in "$victim" "$attacker"; do
-    useradd --system --no-create-home --shell /usr/sbin/nologin "$user" || skip "cannot make the user $user"
-done
+at_exit 'for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done'
+add_user "$victim"
+add_user "$attacker"
 install -m 0755 "$1" "$work/vexa-launcher"
-# A Python everybody may run (the one on root's PATH may live in root's home).
-[ -x /usr/bin/python3 ] && python=/usr/bin/python3
 
 home="$work/victim"
 mkdir -p "$home/config" "$home/roms" "$work/attacker/roms"
@@ -48,18 +31,6 @@ chmod 0700 "$home"
 chmod 0755 "$work/attacker" "$work/attacker/roms"
 : > "$work/attacker/roms/Planted.gb"
 
-fail() {
-    echo "FAIL ($case): $*"
-    failures=$((failures + 1))
-}
-
-# as_user USER COMMAND...: COMMAND run as USER, in this process (setpriv
-# execs; no child is left behind when the pid it gets is killed).
-as_user() {
-    local user="$1"
-    shift
-    setpriv --reuid="$user" --regid="$user" --init-groups -- "$@"
-}
 # launch RUNTIME [ARGUMENT...]: the victim's launcher in the background, under umask 000; its pid in $pid.
 launch() {
     local runtime="$1"

@@ -2,7 +2,7 @@
 """A read-only mirror of a folder in which chosen calls never answer, like a
 network share whose server has gone away.
 
-Usage: hungfs.py [--log FILE] [--delay MS] [--hang OPS:PATH[@FLAG]]... SOURCE MOUNTPOINT
+Usage: hungfs.py [--log FILE] [--delay MS] [--allow-other] [--hang OPS:PATH[@FLAG]]... SOURCE MOUNTPOINT
        hungfs.py --probe
 
 OPS is a comma-separated list of getattr, access, readlink, opendir, readdir,
@@ -11,7 +11,8 @@ whole mount): a call on it or on anything under it blocks for ever. With
 @FLAG it blocks only while the file FLAG exists (the share dies later),
 otherwise always. The log gets one line per call ("readdir /roms") and one per
 call that blocks ("hang read /roms/a.gb"). --delay makes every call take
-that many milliseconds more, like a share across a network. Runs in the foreground until
+that many milliseconds more, like a share across a network; --allow-other
+lets users other than the one mounting it in (root may always). Runs in the foreground until
 killed; --probe only checks that fusepy and libfuse can be loaded.
 """
 import argparse
@@ -130,6 +131,7 @@ def main():
     parser.add_argument("--hang", type=Rule, action="append", default=[])
     parser.add_argument("--log")
     parser.add_argument("--delay", type=float, default=0.0)
+    parser.add_argument("--allow-other", action="store_true")
     parser.add_argument("source")
     parser.add_argument("mountpoint")
     args = parser.parse_args()
@@ -141,7 +143,7 @@ def main():
     # later (a flag) is not hidden by what was read before.
     fuse.FUSE(HungMirror(args.source, args.hang, log, args.delay / 1000), args.mountpoint, foreground=True,
               nothreads=False, ro=True, fsname="hungfs", direct_io=True,
-              entry_timeout=0, attr_timeout=0, negative_timeout=0)
+              entry_timeout=0, attr_timeout=0, negative_timeout=0, **({"allow_other": True} if args.allow_other else {}))
     return 0
 
 

@@ -13,8 +13,10 @@ QStringList AddInTurns(ArchiveCatalog &catalog, const QList<ArchiveBlock> &block
 {
     QStringList added;
     for (const ArchiveBlock &block : blocks) {
-        for (std::size_t from = 0; from < block.entries.size();)
-            from = catalog.Add(block, from, turn, &added);
+        for (std::size_t from = 0; from < block.entries.size();) {
+            ArchiveCatalog::Room room{turn, std::size_t{1} << 20};
+            from = catalog.Add(block, from, room, &added);
+        }
     }
     return added;
 }
@@ -72,6 +74,40 @@ private slots:
         QCOMPARE(catalog.FirstOf(QStringLiteral("A.zip")), QStringLiteral("A.zip: a.gb"));
         QCOMPARE(catalog.FirstOf(QStringLiteral("B.7z")), QStringLiteral("B.7z"));
         QVERIFY(catalog.FirstOf(QStringLiteral("C.zip")).isEmpty());
+    }
+
+    // A turn's room: so many entries, and so many characters of their
+    // names, the first entry taken whatever its name's length.
+    void turnRoom_data()
+    {
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<int>("nameChars");
+        QTest::addColumn<int>("taken");
+        // Listed names "A.7z: aaaa.gb" and so on, 13 characters each.
+        QTest::newRow("entries bound") << 2 << 1000 << 2;
+        QTest::newRow("names bound") << 100 << 30 << 3;
+        QTest::newRow("names bound within the first") << 100 << 5 << 1;
+        QTest::newRow("room for all") << 100 << 1000 << 4;
+    }
+
+    void turnRoom()
+    {
+        QFETCH(int, entries);
+        QFETCH(int, nameChars);
+        QFETCH(int, taken);
+        ArchiveCatalog catalog;
+        catalog.StartPass();
+        const ArchiveBlock block = ArchiveCatalog::Prepare(QStringLiteral("A.7z"), {"aaaa.gb", "bbbb.gb", "cccc.gb", "dddd.gb"});
+        ArchiveCatalog::Room room{static_cast<std::size_t>(entries), static_cast<std::size_t>(nameChars)};
+        QStringList added;
+        QCOMPARE(catalog.Add(block, 0, room, &added), static_cast<std::size_t>(taken));
+        QCOMPARE(added.size(), taken);
+        QCOMPARE(room.entries, static_cast<std::size_t>(entries - taken));
+        if (taken < 4)
+            QVERIFY(!room.Left()); // the turn ends here
+        // A turn with no room left takes nothing.
+        ArchiveCatalog::Room none{0, 1000};
+        QCOMPARE(catalog.Add(block, static_cast<std::size_t>(taken), none, &added), static_cast<std::size_t>(taken));
     }
 };
 

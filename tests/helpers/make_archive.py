@@ -94,6 +94,26 @@ def make(kind, path):
     elif kind in ("solid", "solid-small"):
         # One solid block: reaching the ROM unpacks the zeros ahead of it.
         bsdtar(path, "7zip", [], [("Zeros.bin", bytes((65 if kind == "solid" else 20) * MB)), ("Rom.gb", rom())])
+    elif kind in ("empties", "long-names"):
+        # 9,999 empty ROM entries; or 1,000 whose names are 3.8 KB long (folders 250 bytes each deep).
+        folder = tempfile.mkdtemp()
+        try:
+            deep = os.path.join(*(["d" * 250] * 15)) if kind == "long-names" else ""
+            os.makedirs(os.path.join(folder, deep), exist_ok=True)
+            for index in range(1000 if kind == "long-names" else 9999):
+                open(os.path.join(folder, deep, "e%05d.gb" % index), "wb").close()
+            subprocess.run(["bsdtar", "-c", "-f", os.path.abspath(path), "--format", "7zip", "-C", folder, "."],
+                           check=True)
+        finally:
+            shutil.rmtree(folder)
+    elif kind == "escapes":
+        # Refused entries whose names would drive a terminal: a title change and a colour.
+        with zipfile.ZipFile(path, "w") as archive:
+            for name in ("../\x1b]0;owned\x07Title.gb", "/tmp/\x1b[31mRed.gb"):
+                info = zipfile.ZipInfo("x")
+                info.filename = name
+                archive.writestr(info, rom())
+            archive.writestr("Plain.gb", rom())
     elif kind == "streamed":
         # Written as a stream, each entry's sizes following its data, and cut
         # before the central directory: nothing says how long an entry is.
