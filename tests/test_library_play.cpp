@@ -155,7 +155,9 @@ void TestLibraryPlay::playedRowStartsAsRunDoes()
 void TestLibraryPlay::datAskedForInTheWindowIsImported()
 {
     auto window = std::make_unique<Vexa>();
+    window->show();
     window->Arrival()->Open(path(u"roms"_s), true);
+    QVERIFY(WaitFor([&] { return !window->Busy() && window->File1->model()->rowCount() == 4; }));
     window->Library()->Open();
     LibraryWindow *library = window->Library()->Window();
     QVERIFY(library);
