@@ -22,6 +22,7 @@ LibraryPlay::LibraryPlay(Vexa &window, LibraryWindow &libraryWindow)
     connect(&library_, &Library::Progress, shown, &LibraryWindow::SetProgress);
     connect(&library_, &Library::RootUnreachable, shown, &LibraryWindow::RootUnreachable);
     connect(&library_, &Library::Problem, shown, &LibraryWindow::ShowProblem);
+    connect(&library_, &Library::RootsChanged, shown, &LibraryWindow::SetRoots);
     connect(shown, &LibraryWindow::AddRootRequested, this, [this](const QString &root) {
         library_.AddRoot(root);
         libraryWindow_.SetRoots(library_.Roots());

@@ -34,6 +34,17 @@ qint64 NowMs()
         .count();
 }
 
+// Whether the folder is one of the roots or lies under one.
+bool Covers(const QStringList &roots, const QString &folder)
+{
+    for (const QString &root : roots) {
+        const QString inside = root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
+        if (folder == root || folder.startsWith(inside))
+            return true;
+    }
+    return false;
+}
+
 // A quarter of the inotify watches the user may hold: the rest is left to
 // the other programs and to the watch that replaces a root's old one.
 int DefaultWatchLimit()
@@ -201,11 +212,15 @@ void Library::Open()
         [romFolder](Writer &writer, Shared &shared) {
             if (!writer.store.Open())
                 return;
+            // The ROM folder the main window shows is the first root, unless a
+            // root holds it already (a folder of the collection browsed into):
+            // then the library stays as it was.
             QStringList roots = writer.store.Roots();
-            roots.removeAll(romFolder);
-            if (!romFolder.isEmpty())
-                roots.prepend(romFolder);
-            // Files under a folder no longer a root (the ROM folder changed) go; their history stays.
+            if (!romFolder.isEmpty() && (writer.store.FirstRoot().isEmpty() || !Covers(roots, romFolder))) {
+                writer.store.SetFirstRoot(romFolder);
+                roots = writer.store.Roots();
+            }
+            // Files under a folder no longer a root (the first one changed) go; their history stays.
             writer.store.KeepOnlyRoots(roots);
             const std::lock_guard<std::mutex> lock(shared.mutex);
             shared.storedRoots = roots;
@@ -447,6 +462,8 @@ void Library::Pump()
     }
     if (storedRoots) {
         roots_ = *storedRoots;
+        romFolder_ = roots_.value(0);
+        emit RootsChanged(roots_);
         Rescan();
     }
     if (records)

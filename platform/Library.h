@@ -23,7 +23,8 @@ class LibraryReader;
 // and the store does the work on a background thread, one piece at a time in
 // the order given; the roots are read on threads of their own. What comes
 // back is told by the signals. The stored ROM folder (RomPath) is the first
-// root and cannot be removed. Each root read is watched, every folder of it,
+// root and cannot be removed; a ROM folder inside a root (a folder of the
+// collection browsed into) leaves the roots as they were. Each root read is watched, every folder of it,
 // and read again once its changes rest.
 class Library : public QObject
 {
@@ -71,6 +72,8 @@ public:
     bool Flush(int ms);
 
 signals:
+    // The roots as the store keeps them, once it is open.
+    void RootsChanged(const QStringList &roots);
     // A reading of that root begins.
     void Reading(const QString &root);
     // Every ROM of the library: after Open and after each step of a reading.

@@ -403,6 +403,22 @@ QStringList LibraryStore::Roots()
     return roots;
 }
 
+// The first folder is the root stored at place 0; the others count from 1.
+QString LibraryStore::FirstRoot()
+{
+    Statement row(db_, "SELECT path FROM roots WHERE added = 0");
+    return row.Ready() && row.Step() == SQLITE_ROW ? row.Text(0) : QString();
+}
+
+bool LibraryStore::SetFirstRoot(const QString &root)
+{
+    Transaction transaction(db_);
+    Statement clear(db_, "DELETE FROM roots WHERE added = 0 OR path = ?");
+    Statement add(db_, "INSERT INTO roots(path, added) VALUES(?, 0)");
+    return (transaction.Open() && clear.Bind(1, root).Run() && add.Bind(1, root).Run() && transaction.Commit()) ||
+           Fail(QStringLiteral("the folder %1 cannot be added").arg(root));
+}
+
 bool LibraryStore::AddRoot(const QString &root)
 {
     Statement add(db_, "INSERT OR IGNORE INTO roots(path, added) VALUES(?, (SELECT COALESCE(MAX(added), 0) + 1 FROM roots))");

@@ -51,7 +51,12 @@ public:
     const QString &Path() const { return path_; }
 
     // The roots added, in the order they were added.
+    // The roots, the library's first folder first.
     QStringList Roots();
+    // The library's first folder: the ROM folder it was last given that no
+    // root covered. Empty before the first.
+    QString FirstRoot();
+    bool SetFirstRoot(const QString &root);
     bool AddRoot(const QString &root);
     // Forgets the root and the files read under it; their history stays.
     bool RemoveRoot(const QString &root);

@@ -161,9 +161,9 @@ private slots:
     {
         QTest::addColumn<QString>("change");
         QTest::addColumn<int>("rows");
-        QTest::newRow("renamed") << "renamed" << 1;
-        QTest::newRow("zipped again") << "zipped" << 1;
-        QTest::newRow("moved to another root") << "moved" << 1;
+        QTest::newRow("renamed") << "renamed";
+        QTest::newRow("zipped again") << "zipped";
+        QTest::newRow("moved to another root") << "moved";
         QTest::newRow("copied to another root") << "copied" << 2;
     }
     void historyFollowsContent()
@@ -407,6 +407,47 @@ PRAGMA user_version = 1;
         QVERIFY(Background::WaitIdle(5000));
         QCOMPARE(Query(Database(), "SELECT seconds FROM plays"), seconds);
         QCOMPARE(QuickCheck(Database()), QStringLiteral("ok"));
+    }
+
+    // The ROM folder is the first root; browsing into a folder of the
+    // collection keeps the library whole, a folder elsewhere takes the
+    // first place, and the folders the user added stay.
+    void firstRootFollowsTheRomFolder_data()
+    {
+        QTest::addColumn<QString>("next");     // the ROM folder at the second start
+        QTest::addColumn<QStringList>("roots"); // the roots then, below the test folder
+        QTest::newRow("the same folder") << QStringLiteral("roms") << QStringList{QStringLiteral("roms"), QStringLiteral("more")};
+        QTest::newRow("a folder inside it") << QStringLiteral("roms/sub") << QStringList{QStringLiteral("roms"), QStringLiteral("more")};
+        QTest::newRow("a folder inside an added root") << QStringLiteral("more/deep") << QStringList{QStringLiteral("roms"), QStringLiteral("more")};
+        QTest::newRow("a folder whose name begins the same") << QStringLiteral("roms2") << QStringList{QStringLiteral("roms2"), QStringLiteral("more")};
+    }
+    void firstRootFollowsTheRomFolder()
+    {
+        QFETCH(QString, next);
+        QFETCH(QStringList, roots);
+        QVERIFY(WriteBytes(Folder(QStringLiteral("roms/sub")) + QStringLiteral("/a.gb"), Rom('a')));
+        QVERIFY(WriteBytes(Folder(QStringLiteral("more/deep")) + QStringLiteral("/b.gb"), Rom('b')));
+        QVERIFY(WriteBytes(Folder(QStringLiteral("roms2")) + QStringLiteral("/c.gb"), Rom('c')));
+        const auto start = [&](const QString &romFolder, int count, QStringList *seen, const QString &add) {
+            Library library(Database(), dir_.path() + QLatin1Char('/') + romFolder);
+            QSignalSpy read(&library, &Library::RecordsRead);
+            QSignalSpy told(&library, &Library::RootsChanged);
+            library.Open();
+            QVERIFY(WaitFor([&] { return !told.isEmpty(); }));
+            if (!add.isEmpty())
+                library.AddRoot(dir_.path() + QLatin1Char('/') + add);
+            QVERIFY(WaitFor([&] { return !read.isEmpty() && int(read.last().at(0).value<std::vector<LibraryRecord>>().size()) == count; }));
+            QVERIFY(library.Flush(5000));
+            for (const QString &root : told.last().at(0).toStringList())
+                seen->append(QDir(dir_.path()).relativeFilePath(root));
+        };
+        QStringList first;
+        start(QStringLiteral("roms"), 2, &first, QStringLiteral("more"));
+        QCOMPARE(first, QStringList{QStringLiteral("roms")});
+        QStringList second;
+        start(next, 2, &second, QString());
+        QCOMPARE(second, roots);
+        QVERIFY(Background::WaitIdle(5000));
     }
 
     // A root that stops answering is told unreachable; the others are read.
