@@ -161,9 +161,9 @@ private slots:
     {
         QTest::addColumn<QString>("change");
         QTest::addColumn<int>("rows");
-        QTest::newRow("renamed") << "renamed";
-        QTest::newRow("zipped again") << "zipped";
-        QTest::newRow("moved to another root") << "moved";
+        QTest::newRow("renamed") << "renamed" << 1;
+        QTest::newRow("zipped again") << "zipped" << 1;
+        QTest::newRow("moved to another root") << "moved" << 1;
         QTest::newRow("copied to another root") << "copied" << 2;
     }
     void historyFollowsContent()
