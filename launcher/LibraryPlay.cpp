@@ -3,9 +3,13 @@
 #include "Launch.h"
 #include "Vexa.h"
 
+#include "controls/DirListBox.h"
 #include "library/LibraryWindow.h"
 #include "platform/FileNames.h"
 #include "platform/LibraryRecord.h"
+#include "platform/LibraryStore.h"
+#include "platform/SettingNames.h"
+#include "platform/Settings.h"
 
 namespace {
 
@@ -14,8 +18,23 @@ constexpr int kStoreWaitMs = 1500;
 
 } // namespace
 
+namespace {
+
+// The library's first folder: the stored ROM folder, or before one is stored
+// (a first start) the folder the main window shows.
+QString RomFolder(const Vexa &window)
+{
+    const QString stored = ReadSetting(SettingNames::Application, SettingNames::Section, SettingNames::RomPath);
+    return stored.isEmpty() ? window.Dir1->Path() : stored;
+}
+
+} // namespace
+
 LibraryPlay::LibraryPlay(Vexa &window, LibraryWindow &libraryWindow)
-    : QObject(&libraryWindow), window_(window), libraryWindow_(libraryWindow)
+    : QObject(&libraryWindow)
+    , window_(window)
+    , libraryWindow_(libraryWindow)
+    , library_(LibraryStore::DefaultPath(), RomFolder(window))
 {
     LibraryWindow *shown = &libraryWindow;
     connect(&library_, &Library::RecordsRead, shown, &LibraryWindow::SetRecords);

@@ -36,6 +36,7 @@ private slots:
     void playedRowStartsAsRunDoes_data();
     void playedRowStartsAsRunDoes();
     void datAskedForInTheWindowIsImported();
+    void firstStartReadsTheShownFolder();
 
 private:
     QString path(const QString &name) const { return work_->filePath(name); }
@@ -187,6 +188,19 @@ void TestLibraryPlay::datAskedForInTheWindowIsImported()
         return now && now->check == DumpCheck::Verified && now->datGame == u"Sound Game (World)"_s;
     }, 10000));
     QVERIFY(library->findChild<QLabel *>(u"Problem"_s)->text().contains(u"Mine"_s));
+}
+
+// With no ROM folder stored yet (a first start), the library reads the
+// folder the main window shows.
+void TestLibraryPlay::firstStartReadsTheShownFolder()
+{
+    QVERIFY(QDir::setCurrent(path(u"roms"_s)));
+    auto window = std::make_unique<Vexa>();
+    window->show();
+    QVERIFY(WaitFor([&] { return !window->Busy() && window->File1->model()->rowCount() == 4; }));
+    window->Library()->Open();
+    LibraryModel *model = window->Library()->Window()->Model();
+    QVERIFY(WaitFor([&] { return model->rowCount() == 4; }, 10000));
 }
 
 VEXA_TEST_MAIN(TestLibraryPlay)
