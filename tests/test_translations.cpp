@@ -11,10 +11,12 @@
 #include "launcher/Vexa.h"
 #include "library/LibraryModel.h"
 #include "library/LibraryWindow.h"
+#include "platform/LibraryStore.h"
 #include "platform/Translations.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -231,6 +233,7 @@ private slots:
     void loading_data();
     void loading();
     void wording();
+    void libraryLine();
     void comboSource_data();
     void comboSource();
     void nothingCut_data();
@@ -322,6 +325,22 @@ void TestTranslations::wording()
     // A word put in that holds a marker is not filled in again.
     QCOMPARE(Translated({"StartFailure", "The emulator could not be started (%1).", {"%1%2"}}),
              u"Der Emulator konnte nicht gestartet werden (%1%2)."_s);
+}
+
+// The library's lines: the window has them in German, words put in
+// translated too; the error output and scripts keep them English.
+void TestTranslations::libraryLine()
+{
+    QVERIFY(InstallTranslations(QLocale(u"de_DE"_s), {kBuilt}, QString(), owner_.get()).own);
+    const QString path = folder_->filePath(u"library.sqlite"_s);
+    QVERIFY(QDir().mkpath(path));
+    LibraryStore store(path);
+    QVERIFY(!store.Open());
+    QCOMPARE(store.Problem(), u"The library %1 is a folder: it is left as it is and not opened"_s.arg(path));
+    const Told told = store.TakeTold();
+    QCOMPARE(told.english, u"The library %1 is a folder: it is left as it is and not opened"_s.arg(path));
+    QCOMPARE(told.shown, u"Die Bibliothek %1 ist ein Ordner: Sie bleibt, wie sie ist, und wird nicht geöffnet"_s.arg(path));
+    QVERIFY(store.Problem().isEmpty());
 }
 
 void TestTranslations::comboSource_data()
