@@ -507,7 +507,7 @@ löschen, während kein Launcher läuft.
     </message>
     <message>
         <source>Reading %v of %m</source>
-        <translation>Lese %v von %m</translation>
+        <translation>Lesen: %v von %m</translation>
     </message>
     <message>
         <source>This folder does not answer.</source>
