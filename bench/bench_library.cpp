@@ -60,7 +60,7 @@ double Read(LibraryStore &store, const QString &root, std::size_t *roms)
     QFuture<QHash<QByteArray, FileStamp>> known =
         lane.Run<QHash<QByteArray, FileStamp>>([&store, root] { return store.Known(root); });
     const QString why = ScanRoot(
-        root, pattern, [&] { return known.result(); }, reader, sink);
+        root, pattern, [&] { return known.result(); }, reader, sink).english;
     const double ms = timer.nsecsElapsed() / 1e6;
     if (!why.isEmpty())
         std::fprintf(stderr, "bench_library: %s\n", qPrintable(why));

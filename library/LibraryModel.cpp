@@ -62,7 +62,7 @@ void LibraryModel::SetRecords(std::vector<LibraryRecord> records)
         row.title = verified ? record.datGame : WithoutExtension(LastPart(entry.isEmpty() ? record.file : entry));
         const std::string cartridgeTitle = CartridgeTitle(record.header);
         row.cartridgeTitle = QString::fromStdString(cartridgeTitle);
-        row.model = QString::fromStdString(CartridgeModelText(ReadCartridgeModel(record.header)));
+        row.model = ModelText(ReadCartridgeModel(record.header));
         row.titleKey = FoldForSearch(row.title.toStdString());
         row.fileKey = FoldForSearch(record.file.toStdString());
         row.checkRank = int(record.check == DumpCheck::Verified ? 0 : record.check == DumpCheck::BadDump ? 1 : 2) * 2
@@ -289,11 +289,11 @@ QVariant LibraryModel::data(const QModelIndex &index, int role) const
         }
         case File: return record.path;
         case PlayTime:
-            return record.launches == 1 ? QStringLiteral("Started once")
-                                        : QStringLiteral("Started %1 times").arg(record.launches);
+            return record.launches == 1 ? tr("Started once")
+                                        : tr("Started %1 times").arg(record.launches);
         case Favourite:
-            return record.favourite ? QStringLiteral("A favourite: click to take it off")
-                                    : QStringLiteral("Click to make it a favourite");
+            return record.favourite ? tr("A favourite: click to take it off")
+                                    : tr("Click to make it a favourite");
         default: return {};
         }
     }
@@ -314,13 +314,13 @@ QVariant LibraryModel::headerData(int section, Qt::Orientation orientation, int 
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case Versions: return QStringLiteral("+");
-    case Title: return QStringLiteral("Title");
-    case File: return QStringLiteral("File");
-    case Model: return QStringLiteral("Model");
+    case Title: return tr("Title");
+    case File: return tr("File");
+    case Model: return tr("Model");
     case Check: return tr("Check");
-    case Size: return QStringLiteral("Size");
-    case LastPlayed: return QStringLiteral("Last played");
-    case PlayTime: return QStringLiteral("Play time");
+    case Size: return tr("Size");
+    case LastPlayed: return tr("Last played");
+    case PlayTime: return tr("Play time");
     case Favourite: return kStar;
     default: return {};
     }
@@ -494,8 +494,8 @@ QString LibraryModel::SizeText(qint64 bytes)
 {
     constexpr qint64 kKilo = 1024;
     if (bytes < kKilo * kKilo)
-        return QStringLiteral("%1 KB").arg((bytes + kKilo - 1) / kKilo);
-    return QStringLiteral("%1 MB").arg(QString::number(double(bytes) / double(kKilo * kKilo), 'g', 3));
+        return tr("%1 KB").arg((bytes + kKilo - 1) / kKilo);
+    return tr("%1 MB").arg(QString::number(double(bytes) / double(kKilo * kKilo), 'g', 3));
 }
 
 QString LibraryModel::PlayTimeText(qint64 seconds)
@@ -503,11 +503,22 @@ QString LibraryModel::PlayTimeText(qint64 seconds)
     if (seconds <= 0)
         return {};
     if (seconds < 60)
-        return QStringLiteral("< 1 min");
+        return tr("< 1 min");
     const qint64 minutes = seconds / 60;
     if (minutes < 60)
-        return QStringLiteral("%1 min").arg(minutes);
-    return QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+        return tr("%1 min").arg(minutes);
+    return tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString LibraryModel::ModelText(const CartridgeModel &model)
+{
+    QString text;
+    switch (model.colour) {
+    case CartridgeModel::Colour::GameBoy: text = tr("Game Boy"); break;
+    case CartridgeModel::Colour::GameBoyAndColor: text = tr("Game Boy + Color"); break;
+    case CartridgeModel::Colour::ColorOnly: text = tr("Color only"); break;
+    }
+    return model.superGameBoy ? tr("%1, Super Game Boy").arg(text) : text;
 }
 
 QString LibraryModel::CheckText(const LibraryRecord &record)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/CartridgeModel.h"
 #include "core/SearchText.h"
 #include "core/VersionGroup.h"
 #include "platform/LibraryRecord.h"
@@ -84,6 +85,8 @@ public:
     static QString LastPlayedText(qint64 msSinceEpoch);
     // "Verified", "Bad dump" or "Not in DAT", with "Header damaged" beside.
     static QString CheckText(const LibraryRecord &record);
+    // The cartridge's models in the user's language, as the Model column shows them.
+    static QString ModelText(const CartridgeModel &model);
     // The Check column's texts among the records, each once.
     QStringList CheckTexts() const;
 

@@ -24,7 +24,7 @@ LibraryOpening::LibraryOpening(QWidget *mainWindow, QWidget *fileList)
     auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), mainWindow);
     connect(shortcut, &QShortcut::activated, this, &LibraryOpening::Open);
     // The shortcut is only named in the menu: the one above acts.
-    auto *entry = new QAction(QStringLiteral("Library…\tCtrl+L"), fileList);
+    auto *entry = new QAction(tr("Library…\tCtrl+L"), fileList);
     entry->setObjectName(QStringLiteral("OpenLibrary"));
     connect(entry, &QAction::triggered, this, &LibraryOpening::Open);
     fileList->addAction(entry);
@@ -53,7 +53,7 @@ void LibraryOpening::Open()
 
 QString LibraryOpening::WhereText()
 {
-    return QStringLiteral("Every ROM of your folders in one list: the Library, Ctrl+L or a right click here.");
+    return tr("Every ROM of your folders in one list: the Library, Ctrl+L or a right click here.");
 }
 
 void LibraryOpening::SayWhere()

@@ -46,7 +46,7 @@ LibraryWindow::LibraryWindow(QWidget *parent)
           })
 {
     setObjectName(QStringLiteral("Library"));
-    setWindowTitle(QStringLiteral("Library"));
+    setWindowTitle(tr("Library"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(BuildTop());
 
@@ -74,6 +74,18 @@ LibraryWindow::LibraryWindow(QWidget *parent)
     header->resizeSection(LibraryModel::LastPlayed, 125);
     header->resizeSection(LibraryModel::PlayTime, 90);
     header->resizeSection(LibraryModel::Favourite, 30);
+    // A column of fixed width is as wide as its title (with room for the sort
+    // mark) in the user's language, and the Model column as its longest text.
+    for (const int column : {LibraryModel::Model, LibraryModel::Size, LibraryModel::LastPlayed, LibraryModel::PlayTime}) {
+        const QString title = model_->headerData(column, Qt::Horizontal).toString();
+        header->resizeSection(column, std::max(header->sectionSize(column), header->fontMetrics().horizontalAdvance(title) + 40));
+    }
+    CartridgeModel widest;
+    widest.colour = CartridgeModel::Colour::GameBoyAndColor;
+    widest.superGameBoy = true;
+    header->resizeSection(LibraryModel::Model,
+                          std::max(header->sectionSize(LibraryModel::Model),
+                                   table_->fontMetrics().horizontalAdvance(LibraryModel::ModelText(widest)) + 24));
     table_->installEventFilter(this);
     connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
         if (index.column() != LibraryModel::Favourite && index.column() != LibraryModel::Versions)
@@ -117,7 +129,7 @@ QWidget *LibraryWindow::BuildTop()
     row->setContentsMargins(0, 0, 0, 0);
     search_ = new QLineEdit(top);
     search_->setObjectName(QStringLiteral("Search"));
-    search_->setPlaceholderText(QStringLiteral("Find a game by its title, file name or cartridge title (Ctrl+F)"));
+    search_->setPlaceholderText(tr("Find a game by its title, file name or cartridge title (Ctrl+F)"));
     search_->setClearButtonEnabled(true);
     search_->installEventFilter(this);
     connect(search_, &QLineEdit::textChanged, model_, &LibraryModel::SetSearch);
@@ -125,13 +137,13 @@ QWidget *LibraryWindow::BuildTop()
 
     show_ = new QButtonGroup(top);
     const std::pair<LibraryModel::Show, const char *> choices[] = {
-        {LibraryModel::Show::All, "All"},
-        {LibraryModel::Show::Favourites, "Favourites"},
-        {LibraryModel::Show::RecentlyPlayed, "Recently played"},
+        {LibraryModel::Show::All, QT_TR_NOOP("All")},
+        {LibraryModel::Show::Favourites, QT_TR_NOOP("Favourites")},
+        {LibraryModel::Show::RecentlyPlayed, QT_TR_NOOP("Recently played")},
     };
     for (const auto &[show, text] : choices) {
         auto *button = new QToolButton(top);
-        button->setText(QString::fromUtf8(text));
+        button->setText(tr(text));
         button->setCheckable(true);
         button->setAutoRaise(true);
         button->setChecked(show == LibraryModel::Show::All);
@@ -184,7 +196,7 @@ QWidget *LibraryWindow::BuildRoots()
     auto *box = new QWidget(this);
     auto *row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
-    auto *label = new QLabel(QStringLiteral("Folders:"), box);
+    auto *label = new QLabel(tr("Folders:"), box);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     row->addWidget(label);
     roots_ = new QListWidget(box);
@@ -193,8 +205,8 @@ QWidget *LibraryWindow::BuildRoots()
     label->setBuddy(roots_);
     row->addWidget(roots_, 1);
     auto *buttons = new QVBoxLayout;
-    auto *add = new QPushButton(QStringLiteral("Add folder…"), box);
-    removeRoot_ = new QPushButton(QStringLiteral("Remove"), box);
+    auto *add = new QPushButton(tr("Add folder…"), box);
+    removeRoot_ = new QPushButton(tr("Remove"), box);
     removeRoot_->setEnabled(false);
     connect(add, &QPushButton::clicked, this, &LibraryWindow::AddRoot);
     connect(removeRoot_, &QPushButton::clicked, this, &LibraryWindow::RemoveRoot);
@@ -221,8 +233,11 @@ QWidget *LibraryWindow::BuildBottom()
     row->addWidget(count_);
     progress_ = new QProgressBar(bottom);
     progress_->setObjectName(QStringLiteral("Reading"));
-    progress_->setFormat(QStringLiteral("Reading %v of %m"));
-    progress_->setFixedWidth(progress_->fontMetrics().horizontalAdvance(QStringLiteral("Reading 888,888 of 888,888")) + 24);
+    const QString reading = tr("Reading %v of %m");
+    progress_->setFormat(reading);
+    QString widest = reading;
+    widest.replace(QStringLiteral("%v"), QStringLiteral("888,888")).replace(QStringLiteral("%m"), QStringLiteral("888,888"));
+    progress_->setFixedWidth(progress_->fontMetrics().horizontalAdvance(widest) + 24);
     progress_->hide();
     row->addWidget(progress_);
     problem_ = new QLabel(bottom);
@@ -307,10 +322,10 @@ void LibraryWindow::RootUnreachable(const QString &root)
         QListWidgetItem *item = roots_->item(row);
         if (item->text() == root) {
             item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
-            item->setToolTip(QStringLiteral("This folder does not answer."));
+            item->setToolTip(tr("This folder does not answer."));
         }
     }
-    ShowProblem(QStringLiteral("%1 does not answer: the rest of the library is shown.").arg(root));
+    ShowProblem(tr("%1 does not answer: the rest of the library is shown.").arg(root));
 }
 
 void LibraryWindow::SetFavourite(const QByteArray &sha1, bool on)
@@ -383,7 +398,7 @@ void LibraryWindow::ToggleFavourite(int row)
 void LibraryWindow::AddRoot()
 {
     const QString folder = askFolder ? askFolder()
-                                     : QFileDialog::getExistingDirectory(this, QStringLiteral("Add a folder to the library"));
+                                     : QFileDialog::getExistingDirectory(this, tr("Add a folder to the library"));
     if (folder.isEmpty())
         return;
     if (roots_->findItems(folder, Qt::MatchExactly).isEmpty())

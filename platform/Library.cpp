@@ -68,8 +68,8 @@ struct Library::Shared : std::enable_shared_from_this<Library::Shared> {
     // Told back to the window.
     std::optional<std::vector<LibraryRecord>> records;
     std::optional<QStringList> storedRoots;
-    QStringList problems;
-    QStringList datSummaries;
+    QList<Told> problems;
+    QList<Told> datSummaries;
 
     struct Scan {
         int done = 0;
@@ -80,7 +80,7 @@ struct Library::Shared : std::enable_shared_from_this<Library::Shared> {
         // The watch set while it was read, once it was; or why there is none.
         bool watchReady = false;
         std::shared_ptr<const FolderWatch> watch;
-        QString unwatched;
+        Told unwatched;
     };
     std::map<QString, Scan> scans;
 
@@ -186,7 +186,7 @@ void Library::StartWriter()
             if (job) {
                 job->first(*writer, *shared);
                 writer->recordsChanged = writer->recordsChanged || job->second;
-                const QString problem = writer->store.TakeProblem();
+                const Told problem = writer->store.TakeTold();
                 if (!problem.isEmpty()) {
                     const std::lock_guard<std::mutex> lock(shared->mutex);
                     shared->problems.append(problem);
@@ -269,16 +269,18 @@ void Library::StartScan(const QString &root)
     emit Reading(root);
     Queue(
         [root](Writer &writer, Shared &shared) {
-            const auto finish = [&](const QString &why) {
+            const auto finish = [&](const Told &why) {
                 const std::lock_guard<std::mutex> lock(shared.mutex);
                 shared.scans[root].finished = true;
                 if (!why.isEmpty())
                     shared.problems.append(why);
             };
             if (!writer.store.IsOpen() || shared.closing)
-                return finish(QString());
+                return finish(Told());
             if (!shared.scanLane.HasRoom())
-                return finish(QStringLiteral("The folder %1 is not read now: too many folders do not answer").arg(root));
+                return finish(Tell(Wording{
+                    "Library", QT_TRANSLATE_NOOP("Library", "The folder %1 is not read now: too many folders do not answer"),
+                    {root.toStdString()}}));
             std::shared_ptr<LibraryReader> reader;
             int watchLimit = 0;
             {
@@ -297,16 +299,19 @@ void Library::StartScan(const QString &root)
                 // Every folder is watched before it is listed; a watch that
                 // cannot be set leaves the root read but not followed.
                 std::shared_ptr<FolderWatch> watch = FolderWatch::ForTree();
-                QString unwatched = watch ? QString() : QString::fromLocal8Bit(std::strerror(errno));
+                Told unwatched = watch ? Told() : Untranslated(QString::fromLocal8Bit(std::strerror(errno)));
                 int watched = 0;
                 sink.entering = [&](int folder) {
                     if (!watch)
                         return;
                     if (watched++ >= watchLimit)
-                        unwatched = QStringLiteral("it has more than %1 folders").arg(watchLimit);
+                        unwatched = Tell(Wording{"Library", QT_TRANSLATE_NOOP("Library", "it has more than %1 folders"),
+                                                 {std::to_string(watchLimit)}});
                     else if (!watch->Watch(folder))
-                        unwatched = errno == ENOSPC ? QStringLiteral("the user's inotify watches are used up")
-                                                    : QString::fromLocal8Bit(std::strerror(errno));
+                        unwatched = errno == ENOSPC ? Tell(Wording{"Library",
+                                                                   QT_TRANSLATE_NOOP("Library", "the user's inotify watches are used up"),
+                                                                   {}})
+                                                    : Untranslated(QString::fromLocal8Bit(std::strerror(errno)));
                     if (!unwatched.isEmpty())
                         watch.reset();
                 };
@@ -325,7 +330,7 @@ void Library::StartScan(const QString &root)
                         [root, steps](Writer &writer, Shared &) { writer.store.IsOpen() && writer.store.Apply(root, *steps); },
                         true);
                 };
-                const QString why = ScanRoot(
+                const Told why = ScanRoot(
                     root, state->pattern, [&] { return stored.get(); }, *reader, sink);
                 const std::lock_guard<std::mutex> lock(state->mutex);
                 Shared::Scan &scan = state->scans[root];
@@ -346,8 +351,8 @@ void Library::ImportDats(const QStringList &files)
 {
     Queue(
         [files](Writer &writer, Shared &shared) {
-            QString summary;
-            QString why;
+            Told summary;
+            Told why;
             if (!writer.store.IsOpen())
                 return;
             const bool imported = ImportDatFiles(writer.store, files, &summary, &why);
@@ -405,8 +410,8 @@ void Library::Pump()
 {
     std::optional<std::vector<LibraryRecord>> records;
     std::optional<QStringList> storedRoots;
-    QStringList problems;
-    QStringList datSummaries;
+    QList<Told> problems;
+    QList<Told> datSummaries;
     QStringList unreachable;
     std::vector<std::pair<QString, Shared::Scan>> read;
     int done = 0;
@@ -453,12 +458,15 @@ void Library::Pump()
             unfollowed_.remove(root);
         } else if (!unfollowed_.contains(root)) {
             unfollowed_.insert(root);
-            problems.append(QStringLiteral("Changes under %1 are not followed: %2").arg(root, scan.unwatched));
+            problems.append(Tell(Wording{"Library", QT_TRANSLATE_NOOP("Library", "Changes under %1 are not followed: %2"),
+                                         {root.toStdString()}},
+                                 scan.unwatched));
         }
     }
-    for (const QString &line : problems) {
-        std::fprintf(stderr, "vexa-launcher: %s\n", line.toLocal8Bit().constData());
-        emit Problem(line);
+    // The error output in English, the window in the user's language.
+    for (const Told &line : problems) {
+        std::fprintf(stderr, "vexa-launcher: %s\n", line.english.toLocal8Bit().constData());
+        emit Problem(line.shown);
     }
     if (storedRoots) {
         roots_ = *storedRoots;
@@ -468,8 +476,8 @@ void Library::Pump()
     }
     if (records)
         emit RecordsRead(*records);
-    for (const QString &summary : datSummaries)
-        emit DatImported(summary);
+    for (const Told &summary : datSummaries)
+        emit DatImported(summary.shown);
     if (total > 0 && (done != lastDone_ || total != lastTotal_)) {
         lastDone_ = done;
         lastTotal_ = total;

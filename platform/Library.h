@@ -82,9 +82,10 @@ signals:
     void Progress(int done, int total);
     // A root that gave nothing for too long; the rest goes on without it.
     void RootUnreachable(const QString &root);
-    // One line for the window and the standard error.
+    // One line for the window, in the user's language (the standard error
+    // has it in English).
     void Problem(const QString &line);
-    // What ImportDats imported, in one line.
+    // What ImportDats imported, in one line in the user's language.
     void DatImported(const QString &summary);
 
 

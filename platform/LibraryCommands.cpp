@@ -49,11 +49,11 @@ int ImportDatsCommand(const QStringList &files, const QString &databasePath, std
     LibraryStore store(databasePath);
     if (!store.Open())
         return Refuse(err, store.Problem());
-    QString summary;
-    QString why;
+    Told summary;
+    Told why;
     if (!ImportDatFiles(store, files, &summary, &why))
-        return Refuse(err, why);
-    Say(out, summary);
+        return Refuse(err, why.english);
+    Say(out, summary.english);
     return 0;
 }
 
@@ -77,7 +77,7 @@ int ReportCommand(const QString &databasePath, const QString &romFolder, std::FI
         sink.listed = [](int) {};
         sink.progress = [](int) {};
         sink.store = [&](LibraryBatch &&batch) { store.Apply(root, batch); };
-        const QString why = ScanRoot(root, pattern, [&] { return store.Known(root); }, reader, sink);
+        const QString why = ScanRoot(root, pattern, [&] { return store.Known(root); }, reader, sink).english;
         if (!why.isEmpty())
             Say(err, QStringLiteral("vexa-launcher: %1").arg(why));
         if (!store.Problem().isEmpty())

@@ -147,7 +147,7 @@ bool LibraryReader::ReadArchive(const QByteArray &path, const FilePattern &patte
     return ReadArchiveRoms(path.toStdString(), pattern, visit, nullptr, why);
 }
 
-QString ScanRoot(const QString &root, const FilePattern &pattern, const KnownFiles &knownFiles, LibraryReader &reader,
+Told ScanRoot(const QString &root, const FilePattern &pattern, const KnownFiles &knownFiles, LibraryReader &reader,
                  const ScanSink &sink)
 {
     QByteArray base = EncodeFileName(root);
@@ -160,7 +160,8 @@ QString ScanRoot(const QString &root, const FilePattern &pattern, const KnownFil
     std::vector<QByteArray> unreadable;
     const int top = open(base.constData(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
     if (top < 0)
-        return QStringLiteral("The folder %1 cannot be read: %2").arg(root, QString::fromLocal8Bit(std::strerror(errno)));
+        return Tell(Wording{"LibraryScan", QT_TRANSLATE_NOOP("LibraryScan", "The folder %1 cannot be read: %2"),
+                            {root.toStdString(), QString::fromLocal8Bit(std::strerror(errno)).toStdString()}});
     ListFolder(top, QByteArray(), pattern, found, unreadable, sink, 0);
     QHash<QByteArray, FileStamp> known = knownFiles();
     sink.listed(static_cast<int>(found.size()));
@@ -219,7 +220,10 @@ QString ScanRoot(const QString &root, const FilePattern &pattern, const KnownFil
     }
     step();
     if (failed == 0)
-        return unreadable.empty() ? QString()
-                                  : QStringLiteral("%1 folders under %2 cannot be read").arg(unreadable.size()).arg(root);
-    return QStringLiteral("%1 files under %2 cannot be read (%3)").arg(failed).arg(root, firstFailure);
+        return unreadable.empty() ? Told()
+                                  : Tell(Wording{"LibraryScan",
+                                                 QT_TRANSLATE_NOOP("LibraryScan", "%1 folders under %2 cannot be read"),
+                                                 {std::to_string(unreadable.size()), root.toStdString()}});
+    return Tell(Wording{"LibraryScan", QT_TRANSLATE_NOOP("LibraryScan", "%1 files under %2 cannot be read (%3)"),
+                        {std::to_string(failed), root.toStdString(), firstFailure.toStdString()}});
 }

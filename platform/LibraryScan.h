@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 #include <QHash>
+#include "platform/Translations.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -57,7 +59,7 @@ using KnownFiles = std::function<QHash<QByteArray, FileStamp>()>;
 // and the ROMs inside its zip and 7z archives, with the CRC32 and SHA-1 of
 // each ROM's bytes and its first 0x150 bytes. A file whose stamp is the one in
 // known is not read again; a file of known no longer there is told vanished.
-// Returns an empty string, or one line saying why the root or some of its
-// files could not be read.
-QString ScanRoot(const QString &root, const FilePattern &pattern, const KnownFiles &knownFiles, LibraryReader &reader,
+// Returns nothing, or one line saying why the root or some of its files
+// could not be read.
+Told ScanRoot(const QString &root, const FilePattern &pattern, const KnownFiles &knownFiles, LibraryReader &reader,
                  const ScanSink &sink);

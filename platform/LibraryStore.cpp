@@ -241,25 +241,32 @@ void LibraryStore::Close()
     db_ = nullptr;
 }
 
-bool LibraryStore::Fail(const QString &what)
+bool LibraryStore::Fail(const Wording &what)
 {
     const int code = db_ ? Sqlite().extended_errcode(db_) : SQLITE_ERROR;
-    const QString detail = db_ ? QString::fromUtf8(Sqlite().errmsg(db_)) : QString();
+    const std::string detail = db_ ? std::string(Sqlite().errmsg(db_)) : std::string();
+    const std::string path = path_.toStdString();
     if ((code & 0xFF) == SQLITE_BUSY || (code & 0xFF) == SQLITE_LOCKED)
-        problem_ = QStringLiteral("The library %1 is in use by another launcher: %2").arg(path_, what);
+        problem_ = Tell(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "The library %1 is in use by another launcher: %2"), {path}}, Tell(what));
     else if ((code & 0xFF) == SQLITE_READONLY)
-        problem_ = QStringLiteral("The library %1 is read-only: %2").arg(path_, what);
+        problem_ = Tell(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "The library %1 is read-only: %2"), {path}}, Tell(what));
     else
-        problem_ = QStringLiteral("The library %1: %2 (%3)").arg(path_, what, detail);
+        // The words in the order they come: the path, the database's own message, what failed.
+        problem_ = Tell(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "The library %1: %3 (%2)"), {path, detail}}, Tell(what));
     return false;
+}
+
+Told LibraryStore::ReadOnly() const
+{
+    return Tell(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "The library %1 is read-only: nothing is stored"), {path_.toStdString()}});
 }
 
 bool LibraryStore::Open()
 {
     Close();
-    problem_.clear();
+    problem_ = Told();
     if (!Sqlite().why.empty()) {
-        problem_ = QStringLiteral("The library cannot be opened: %1").arg(QString::fromStdString(Sqlite().why));
+        problem_ = Tell(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "The library cannot be opened: %1"), {Sqlite().why}});
         return false;
     }
     const QByteArray file = EncodeFileName(path_);
@@ -267,8 +274,8 @@ bool LibraryStore::Open()
     std::string failed;
     if (slash > 0) {
         if (const int error = MakeFolders(file.left(slash).toStdString(), 0700, &failed)) {
-            problem_ = QStringLiteral("The library's folder %1 cannot be made: %2")
-                           .arg(DecodeFileName(QByteArray::fromStdString(failed)), QString::fromLocal8Bit(std::strerror(error)));
+            problem_ = Tell(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "The library's folder %1 cannot be made: %2"), {DecodeFileName(QByteArray::fromStdString(failed)).toStdString(),
+                                               QString::fromLocal8Bit(std::strerror(error)).toStdString()}});
             return false;
         }
     }
@@ -284,8 +291,7 @@ bool LibraryStore::Open()
     const QByteArray asideFile = EncodeFileName(aside);
     const std::vector<KeptHistory> kept = ReadableHistory(file);
     if (std::rename(file.constData(), asideFile.constData()) != 0) {
-        problem_ = QStringLiteral("The library %1 is damaged and cannot be moved aside: %2")
-                       .arg(path_, QString::fromLocal8Bit(std::strerror(errno)));
+        problem_ = Tell(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "The library %1 is damaged and cannot be moved aside: %2"), {path_.toStdString(), QString::fromLocal8Bit(std::strerror(errno)).toStdString()}});
         return false;
     }
     // Its log goes with it: a new file must not take up the old one's pages.
@@ -298,10 +304,10 @@ bool LibraryStore::Open()
     for (const KeptHistory &history : kept)
         keep.Bind(1, history.sha1).Bind(2, history.favourite).Bind(3, history.launches).Bind(4, history.lastPlayed)
             .Bind(5, history.playSeconds).Run();
-    problem_ = QStringLiteral("The library %1 was damaged: it was moved to %2 and is read again from the disk "
-                              "(the history of %3 games kept)")
-                   .arg(path_, aside)
-                   .arg(kept.size());
+    problem_ = Tell(Wording{"LibraryStore",
+                            QT_TRANSLATE_NOOP("LibraryStore", "The library %1 was damaged: it was moved to %2 and is read "
+                                                              "again from the disk (the history of %3 games kept)"),
+                            {path_.toStdString(), aside.toStdString(), std::to_string(kept.size())}});
     return true;
 }
 
@@ -313,14 +319,16 @@ bool LibraryStore::OpenFile(bool *damaged)
     struct stat info = {};
     if (lstat(file.constData(), &info) == 0) {
         if (!S_ISREG(info.st_mode)) {
-            const char *kind = S_ISLNK(info.st_mode) ? "a link" : S_ISFIFO(info.st_mode) ? "a FIFO" : S_ISDIR(info.st_mode) ? "a folder" : "not a regular file";
-            problem_ = QStringLiteral("The library %1 is %2: it is left as it is and not opened")
-                           .arg(path_, QString::fromLatin1(kind));
+            const char *kind = S_ISLNK(info.st_mode)    ? QT_TRANSLATE_NOOP("LibraryStore", "a link")
+                               : S_ISFIFO(info.st_mode) ? QT_TRANSLATE_NOOP("LibraryStore", "a FIFO")
+                               : S_ISDIR(info.st_mode)  ? QT_TRANSLATE_NOOP("LibraryStore", "a folder")
+                                                        : QT_TRANSLATE_NOOP("LibraryStore", "not a regular file");
+            problem_ = Tell(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "The library %1 is %2: it is left as it is and not opened"), {path_.toStdString()}}, Tell(Wording{"LibraryStore", kind, {}}));
             return false;
         }
         // The owner marked it read-only; root could write it anyway, and must not.
         if ((info.st_mode & 0222) == 0) {
-            problem_ = QStringLiteral("The library %1 is read-only: nothing is stored").arg(path_);
+            problem_ = ReadOnly();
             return false;
         }
     }
@@ -328,13 +336,13 @@ bool LibraryStore::OpenFile(bool *damaged)
                                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX,
                                         nullptr);
     if (opened != SQLITE_OK) {
-        Fail(QStringLiteral("it cannot be opened"));
+        Fail(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "it cannot be opened"), {}});
         Close();
         return false;
     }
     Sqlite().busy_timeout(db_, 200);
     if (Sqlite().db_readonly(db_, "main") == 1) {
-        problem_ = QStringLiteral("The library %1 is read-only: nothing is stored").arg(path_);
+        problem_ = ReadOnly();
         Close();
         return false;
     }
@@ -348,7 +356,7 @@ bool LibraryStore::OpenFile(bool *damaged)
     if (!Exec(db_, "PRAGMA locking_mode = EXCLUSIVE") || !Exec(db_, "PRAGMA journal_mode = WAL") ||
         !Exec(db_, "BEGIN IMMEDIATE") || !Exec(db_, "COMMIT")) {
         *damaged = IsDamage(Sqlite().extended_errcode(db_));
-        Fail(QStringLiteral("it cannot be opened"));
+        Fail(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "it cannot be opened"), {}});
         if (!*damaged)
             Close();
         return false;
@@ -359,7 +367,7 @@ bool LibraryStore::OpenFile(bool *damaged)
         if (step != SQLITE_ROW || check.Text(0) != QLatin1String("ok")) {
             *damaged = step == SQLITE_ROW || IsDamage(Sqlite().extended_errcode(db_));
             if (!*damaged) {
-                Fail(QStringLiteral("it cannot be read"));
+                Fail(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "it cannot be read"), {}});
                 Close();
             }
             return false;
@@ -379,17 +387,15 @@ bool LibraryStore::Migrate()
     Statement read(db_, "PRAGMA user_version");
     const int version = read.Step() == SQLITE_ROW ? static_cast<int>(read.Int(0)) : -1;
     if (version < 0)
-        return Fail(QStringLiteral("its version cannot be read"));
+        return Fail(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "its version cannot be read"), {}});
     if (version > kVersion) {
-        problem_ = QStringLiteral("The library %1 was written by a newer launcher (version %2): it is left as it is")
-                       .arg(path_)
-                       .arg(version);
+        problem_ = Tell(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "The library %1 was written by a newer launcher (version %2): it is left as it is"), {path_.toStdString(), std::to_string(version)}});
         return false;
     }
     for (int step = version; step < kVersion; ++step) {
         Transaction transaction(db_);
         if (!transaction.Open() || !Exec(db_, kMigrations[step]) || !transaction.Commit())
-            return Fail(QStringLiteral("it cannot be brought to version %1").arg(step + 1));
+            return Fail(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "it cannot be brought to version %1"), {std::to_string(step + 1)}});
     }
     return true;
 }
@@ -422,7 +428,7 @@ bool LibraryStore::SetFirstRoot(const QString &root)
 bool LibraryStore::AddRoot(const QString &root)
 {
     Statement add(db_, "INSERT OR IGNORE INTO roots(path, added) VALUES(?, (SELECT COALESCE(MAX(added), 0) + 1 FROM roots))");
-    return add.Bind(1, root).Run() || Fail(QStringLiteral("the folder %1 cannot be added").arg(root));
+    return add.Bind(1, root).Run() || Fail(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "the folder %1 cannot be added"), {root.toStdString()}});
 }
 
 bool LibraryStore::RemoveRoot(const QString &root)
@@ -431,7 +437,7 @@ bool LibraryStore::RemoveRoot(const QString &root)
     Statement root_(db_, "DELETE FROM roots WHERE path = ?");
     Statement files(db_, "DELETE FROM files WHERE root = ?");
     return (transaction.Open() && root_.Bind(1, root).Run() && files.Bind(1, root).Run() && transaction.Commit()) ||
-           Fail(QStringLiteral("the folder %1 cannot be removed").arg(root));
+           Fail(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "the folder %1 cannot be removed"), {root.toStdString()}});
 }
 
 bool LibraryStore::KeepOnlyRoots(const QStringList &roots)
@@ -439,12 +445,12 @@ bool LibraryStore::KeepOnlyRoots(const QStringList &roots)
     Transaction transaction(db_);
     if (!transaction.Open() || !Exec(db_, "CREATE TEMP TABLE IF NOT EXISTS kept_roots(path TEXT PRIMARY KEY)") ||
         !Exec(db_, "DELETE FROM kept_roots"))
-        return Fail(QStringLiteral("the folders cannot be updated"));
+        return Fail(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "the folders cannot be updated"), {}});
     Statement keep(db_, "INSERT OR IGNORE INTO kept_roots(path) VALUES(?)");
     for (const QString &root : roots)
         keep.Bind(1, root).Run();
     return (Exec(db_, "DELETE FROM files WHERE root NOT IN (SELECT path FROM kept_roots)") && transaction.Commit()) ||
-           Fail(QStringLiteral("the folders cannot be updated"));
+           Fail(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "the folders cannot be updated"), {}});
 }
 
 QHash<QByteArray, FileStamp> LibraryStore::Known(const QString &root)
@@ -486,7 +492,7 @@ bool LibraryStore::Apply(const QString &root, const LibraryBatch &batch)
                                .Bind(11, rom.header.data(), rom.header.size())
                                .Run();
     }
-    return (stored && transaction.Commit()) || Fail(QStringLiteral("what was read under %1 cannot be stored").arg(root));
+    return (stored && transaction.Commit()) || Fail(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "what was read under %1 cannot be stored"), {root.toStdString()}});
 }
 
 std::vector<LibraryRecord> LibraryStore::Records()
@@ -532,7 +538,7 @@ bool LibraryStore::SetFavourite(const QByteArray &sha1, bool on)
 {
     Statement set(db_, "INSERT INTO history(sha1, favourite) VALUES(?, ?) "
                        "ON CONFLICT(sha1) DO UPDATE SET favourite = excluded.favourite");
-    return set.Bind(1, sha1).Bind(2, on ? 1 : 0).Run() || Fail(QStringLiteral("the favourite cannot be stored"));
+    return set.Bind(1, sha1).Bind(2, on ? 1 : 0).Run() || Fail(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "the favourite cannot be stored"), {}});
 }
 
 qint64 LibraryStore::RecordStart(const QByteArray &sha1, qint64 startedMs)
@@ -546,7 +552,7 @@ qint64 LibraryStore::RecordStart(const QByteArray &sha1, qint64 startedMs)
         if (history.Bind(1, sha1).Bind(2, startedMs).Run() && transaction.Commit())
             return id;
     }
-    Fail(QStringLiteral("the start of a game cannot be stored"));
+    Fail(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "the start of a game cannot be stored"), {}});
     return -1;
 }
 
@@ -558,7 +564,7 @@ bool LibraryStore::RecordEnd(qint64 play, qint64 seconds)
                            "WHERE sha1 = (SELECT sha1 FROM plays WHERE id = ? AND seconds IS NULL)");
     return (transaction.Open() && history.Bind(1, seconds).Bind(2, play).Run() && end.Bind(1, seconds).Bind(2, play).Run() &&
             transaction.Commit()) ||
-           Fail(QStringLiteral("the play time cannot be stored"));
+           Fail(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "the play time cannot be stored"), {}});
 }
 
 bool LibraryStore::ImportDat(const DatFile &dat, bool *replaced)
@@ -592,7 +598,7 @@ bool LibraryStore::ImportDat(const DatFile &dat, bool *replaced)
                      .Run();
     }
     dats_.reset();
-    return (stored && transaction.Commit()) || Fail(QStringLiteral("the DAT file %1 cannot be stored").arg(dat.name));
+    return (stored && transaction.Commit()) || Fail(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "the DAT file %1 cannot be stored"), {dat.name.toStdString()}});
 }
 
 const DatIndex &LibraryStore::Dats()

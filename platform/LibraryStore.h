@@ -2,6 +2,7 @@
 
 #include "platform/LibraryFile.h"
 #include "platform/LibraryRecord.h"
+#include "platform/Translations.h"
 
 #include "core/DatMatch.h"
 
@@ -45,9 +46,11 @@ public:
     // file was replaced, when the store opened.
     bool Open();
     bool IsOpen() const { return db_ != nullptr; }
-    const QString &Problem() const { return problem_; }
-    // The problem told once: returns it and forgets it.
-    QString TakeProblem() { return std::exchange(problem_, QString()); }
+    const QString &Problem() const { return problem_.english; }
+    // The problem told once: returns it (in English) and forgets it.
+    QString TakeProblem() { return std::exchange(problem_, Told()).english; }
+    // The problem told once, in English and in the user's language.
+    Told TakeTold() { return std::exchange(problem_, Told()); }
     const QString &Path() const { return path_; }
 
     // The roots added, in the order they were added.
@@ -100,11 +103,12 @@ private:
     bool OpenFile(bool *damaged);
     bool Migrate();
     void MoveAside();
-    bool Fail(const QString &what);
+    bool Fail(const Wording &what);
+    Told ReadOnly() const;
     void Close();
 
     QString path_;
-    QString problem_;
+    Told problem_;
     sqlite3 *db_ = nullptr;
     std::unique_ptr<DatIndex> dats_;
 };

@@ -66,3 +66,22 @@ QString Translated(const Wording &wording)
     const QString text = QCoreApplication::translate(wording.context, wording.source);
     return QString::fromStdString(FillIn(text.toStdString(), wording.args));
 }
+
+Told Tell(const Wording &wording)
+{
+    return {QString::fromStdString(wording.English()), Translated(wording)};
+}
+
+Told Tell(const Wording &wording, const Told &inner)
+{
+    Wording english = wording;
+    english.args.push_back(inner.english.toStdString());
+    Wording shown = wording;
+    shown.args.push_back(inner.shown.toStdString());
+    return {QString::fromStdString(english.English()), Translated(shown)};
+}
+
+Told Untranslated(const QString &line)
+{
+    return {line, line};
+}

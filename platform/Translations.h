@@ -37,3 +37,18 @@ TranslationsLoaded InstallSystemTranslations();
 // The wording in the user's language (the installed translations), with its
 // words put in.
 QString Translated(const Wording &wording);
+
+// A line told two ways: in English for the error output (scripts read it)
+// and in the user's language for a window.
+struct Told {
+    QString english;
+    QString shown;
+    bool isEmpty() const { return english.isEmpty(); }
+};
+
+// The wording told both ways.
+Told Tell(const Wording &wording);
+// The wording told both ways, with inner put in as its last word.
+Told Tell(const Wording &wording, const Told &inner);
+// A line that has no translation (a system's message): the same both ways.
+Told Untranslated(const QString &line);

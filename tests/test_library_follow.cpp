@@ -5,6 +5,7 @@
 #include "TestMain.h"
 
 #include "platform/Library.h"
+#include "platform/Translations.h"
 
 #include <QSignalSpy>
 
@@ -128,9 +129,13 @@ private slots:
 
     // A root whose watch cannot be set (here more folders than allowed, as
     // when the user's watches are used up) stays listed as it was read, and
-    // says so once.
+    // says so once, in the user's language (German here).
     void unwatchedRootStaysAsRead()
     {
+        QObject translations;
+        QVERIFY(InstallTranslations(QLocale(QStringLiteral("de_DE")), {QStringLiteral(VEXA_BUILT_TRANSLATIONS)}, QString(),
+                                    &translations)
+                    .own);
         QSignalSpy *read = nullptr;
         const std::unique_ptr<Library> library = Opened(read);
         library->SetWatchLimit(2);
@@ -139,7 +144,7 @@ private slots:
         QVERIFY(WaitFor([&] { return Listed(*read).size() == 2 && !problems.isEmpty(); }));
         QCOMPARE(problems.size(), 1);
         QCOMPARE(problems.at(0).at(0).toString(),
-                 QStringLiteral("Changes under %1 are not followed: it has more than 2 folders").arg(Root()));
+                 QStringLiteral("\u00c4nderungen unter %1 werden nicht verfolgt: er hat mehr als 2 Ordner").arg(Root()));
         const int before = readings.size();
         QVERIFY(WriteBytes(Root() + QStringLiteral("/Later.gb"), Rom(3)));
         QTest::qWait(600);

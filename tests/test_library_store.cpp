@@ -121,7 +121,7 @@ QString ScanInto(LibraryStore &store, const QString &root, LibraryReader &reader
     sink.listed = [](int) {};
     sink.progress = [](int) {};
     sink.store = [&](LibraryBatch &&batch) { QVERIFY(store.Apply(root, batch)); };
-    return ScanRoot(root, kPattern, [&] { return store.Known(root); }, reader, sink);
+    return ScanRoot(root, kPattern, [&] { return store.Known(root); }, reader, sink).english;
 }
 
 std::vector<LibraryRecord> WithSha1(const std::vector<LibraryRecord> &records, const QByteArray &sha1)

@@ -9,16 +9,23 @@
 #include "controls/Frame.h"
 #include "launcher/StartFailureBox.h"
 #include "launcher/Vexa.h"
+#include "library/LibraryModel.h"
+#include "library/LibraryWindow.h"
+#include "platform/LibraryStore.h"
 #include "platform/Translations.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionHeader>
+#include <QTableView>
 
 #include <cerrno>
 #include <functional>
@@ -30,6 +37,37 @@ namespace {
 
 const QString kBuilt = QStringLiteral(VEXA_BUILT_TRANSLATIONS);
 const QStringList kLanguages = {u"de"_s, u"fr"_s, u"es"_s, u"pt_BR"_s, u"ja"_s};
+
+// The library window with a ROM of each check, so that the Check column, the
+// Model column and the count have their texts.
+std::unique_ptr<QWidget> LibraryWithRecords()
+{
+    auto window = std::make_unique<LibraryWindow>();
+    std::vector<LibraryRecord> records;
+    const std::pair<DumpCheck, bool> checks[] = {
+        {DumpCheck::Verified, false}, {DumpCheck::BadDump, true}, {DumpCheck::NotInDat, true}, {DumpCheck::Verified, true}};
+    for (const auto &[check, damaged] : checks) {
+        LibraryRecord record;
+        record.root = u"/roms"_s;
+        record.file = u"Game %1.gbc"_s.arg(records.size());
+        record.path = record.root + u'/' + record.file;
+        record.size = 1024 * 1024 * qint64(records.size() + 1) / 3;
+        record.sha1 = record.file.toLatin1().leftJustified(20, '.');
+        record.header.assign(0x150, 0);
+        record.header[0x143] = 0x80; // for the Game Boy and the Color,
+        record.header[0x146] = 0x03; // the Super Game Boy's too
+        record.header[0x14B] = 0x33;
+        record.check = check;
+        record.headerDamaged = damaged;
+        record.datName = u"Nintendo - Game Boy Color"_s;
+        record.lastPlayedMs = 1700000000000;
+        record.playSeconds = 36000 + 3599;
+        record.launches = 3;
+        records.push_back(record);
+    }
+    window->SetRecords(std::move(records));
+    return window;
+}
 
 // Every window whose texts are checked: a name and how to make it, shown.
 struct WindowUnderTest {
@@ -54,6 +92,7 @@ const std::vector<WindowUnderTest> &Windows()
              about->beep = [] {};
              return about;
          }},
+        {"library window", LibraryWithRecords},
     };
     return windows;
 }
@@ -120,6 +159,32 @@ std::vector<TextRoom> Measure(QWidget *window)
             for (const QString &text : texts)
                 if (!text.isEmpty())
                     rooms.push_back({Name(widget), text, metrics.horizontalAdvance(text), have});
+        } else if (auto *header = qobject_cast<QHeaderView *>(widget); header && header->orientation() == Qt::Horizontal) {
+            // A column's title beside the room its sort mark takes.
+            for (int section = 0; section < header->count(); ++section) {
+                if (header->isSectionHidden(section))
+                    continue;
+                QStyleOptionHeader option;
+                option.initFrom(header);
+                option.state |= QStyle::State_Horizontal;
+                option.rect = QRect(0, 0, header->sectionSize(section), header->height());
+                option.text = header->model()->headerData(section, Qt::Horizontal).toString();
+                option.sortIndicator = QStyleOptionHeader::SortDown;
+                rooms.push_back({Name(widget->parentWidget()) + u" header"_s, option.text, metrics.horizontalAdvance(option.text),
+                                 style->subElementRect(QStyle::SE_HeaderLabel, &option, header).width()});
+            }
+        } else if (auto *table = qobject_cast<QTableView *>(widget); table && qobject_cast<LibraryModel *>(table->model())) {
+            // The library's columns of words that are as wide as they are
+            // made, not as the window: the cartridge's model, the check, the
+            // play time.
+            const int margin = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
+            for (const int column : {LibraryModel::Model, LibraryModel::Check, LibraryModel::PlayTime})
+                for (int row = 0; row < table->model()->rowCount(); ++row) {
+                    const QString text = table->model()->index(row, column).data().toString();
+                    if (!text.isEmpty())
+                        rooms.push_back({Name(widget), text, table->fontMetrics().horizontalAdvance(text),
+                                         table->columnWidth(column) - margin});
+                }
         } else if (const auto *label = qobject_cast<QLabel *>(widget)) {
             if (label->wordWrap() || label->text().isEmpty())
                 continue;
@@ -168,6 +233,7 @@ private slots:
     void loading_data();
     void loading();
     void wording();
+    void libraryLine();
     void comboSource_data();
     void comboSource();
     void nothingCut_data();
@@ -261,6 +327,22 @@ void TestTranslations::wording()
              u"Der Emulator konnte nicht gestartet werden (%1%2)."_s);
 }
 
+// The library's lines: the window has them in German, words put in
+// translated too; the error output and scripts keep them English.
+void TestTranslations::libraryLine()
+{
+    QVERIFY(InstallTranslations(QLocale(u"de_DE"_s), {kBuilt}, QString(), owner_.get()).own);
+    const QString path = folder_->filePath(u"library.sqlite"_s);
+    QVERIFY(QDir().mkpath(path));
+    LibraryStore store(path);
+    QVERIFY(!store.Open());
+    QCOMPARE(store.Problem(), u"The library %1 is a folder: it is left as it is and not opened"_s.arg(path));
+    const Told told = store.TakeTold();
+    QCOMPARE(told.english, u"The library %1 is a folder: it is left as it is and not opened"_s.arg(path));
+    QCOMPARE(told.shown, u"Die Bibliothek %1 ist ein Ordner: Sie bleibt, wie sie ist, und wird nicht geöffnet"_s.arg(path));
+    QVERIFY(store.Problem().isEmpty());
+}
+
 void TestTranslations::comboSource_data()
 {
     QTest::addColumn<QString>("typed");
@@ -320,9 +402,9 @@ void TestTranslations::pseudoTranslation()
     pseudo->setParent(owner_.get());
     QVERIFY(QCoreApplication::installTranslator(pseudo));
     // Not words: the program's "?", the status panels' header facts, the
-    // video modes' sizes, the drive list's root.
+    // video modes' sizes, the drive list's root, the favourites' star.
     const QStringList fixed{u"?"_s, u"/"_s, u"CGB"_s, u"SGB"_s, u"JAP"_s, u"0MBit"_s, u"360x144"_s, u"320x200"_s,
-                            u"180x144"_s, u"256x200"_s};
+                            u"180x144"_s, u"256x200"_s, u"\u2605"_s};
     QStringList untranslated;
     for (const WindowUnderTest &window : Windows()) {
         std::unique_ptr<QWidget> shown = Shown(window);

@@ -2,10 +2,12 @@
 // look and a screenshot: library_preview [search text [picture.png [grouped]]].
 // With a picture named, the window's part of the screen is saved there once
 // the window is drawn, and the program ends; "grouped" shows one row per game,
-// the versions of Tetris listed. Its settings go to a temporary folder.
+// the versions of Tetris listed. Its settings go to a temporary folder. It
+// speaks the desktop's language: LANGUAGE=de library_preview ...
 #include "library/LibraryModel.h"
 #include "library/LibraryWindow.h"
 #include "platform/Fonts.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 
@@ -13,6 +15,7 @@
 #include <cstdint>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QScreen>
@@ -142,6 +145,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     MapWindowsFonts();
+    // In the desktop's language (LANGUAGE=de ...), from the build's translations.
+    if (!SpeaksEnglish(QLocale::system()))
+        InstallTranslations(QLocale::system(),
+                            QStringList{QCoreApplication::applicationDirPath() + QStringLiteral("/../translations")} +
+                                TranslationFolders(),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath), &app);
     LibraryWindow window;
     std::vector<LibraryRecord> records;
     int index = 0;
