@@ -55,6 +55,7 @@ public:
     DatParser(const QByteArray &text, DatFile &dat, const DatLimits &limits)
         : text_(text), xml_(text), dat_(dat), limits_(limits)
     {
+        xml_.setNamespaceProcessing(false);
     }
 
     // Empty when the file was read whole; else why not.

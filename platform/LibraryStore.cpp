@@ -548,20 +548,28 @@ bool LibraryStore::RecordEnd(qint64 play, qint64 seconds)
 bool LibraryStore::ImportDat(const DatFile &dat, bool *replaced)
 {
     Transaction transaction(db_);
-    Statement old(db_, "SELECT id FROM dats WHERE name = ?");
-    Statement forgetRoms(db_, "DELETE FROM dat_roms WHERE dat = ?");
-    Statement forget(db_, "DELETE FROM dats WHERE id = ?");
+    bool stored = transaction.Open();
+    *replaced = false;
+    if (stored) {
+        Statement old(db_, "SELECT id FROM dats WHERE name = ?");
+        Statement forgetRoms(db_, "DELETE FROM dat_roms WHERE dat = ?");
+        Statement forget(db_, "DELETE FROM dats WHERE id = ?");
+        stored = old.Ready();
+        if (stored && old.Bind(1, dat.name).Step() == SQLITE_ROW) {
+            const qint64 id = old.Int(0);
+            *replaced = true;
+            stored = forgetRoms.Bind(1, id).Run() && forget.Bind(1, id).Run();
+        }
+    }
+    // The ROMs go in without their index, which is then built once: cheaper
+    // than keeping it up to date row by row. Both happen inside the
+    // transaction, so a failure leaves the index as it was. No statement may
+    // be running while it is dropped.
+    stored = stored && Exec(db_, "DROP INDEX dat_roms_by_dat");
     Statement add(db_, "INSERT INTO dats(name, version, games, imported) VALUES(?, ?, ?, ?)");
     Statement rom(db_, "INSERT INTO dat_roms(dat, game, clone_of, size, crc32, sha1, bad) VALUES(?, ?, ?, ?, ?, ?, ?)");
-    bool stored = transaction.Open() && old.Ready() && add.Ready() && rom.Ready();
-    *replaced = false;
-    if (stored && old.Bind(1, dat.name).Step() == SQLITE_ROW) {
-        const qint64 id = old.Int(0);
-        *replaced = true;
-        stored = forgetRoms.Bind(1, id).Run() && forget.Bind(1, id).Run();
-    }
-    stored = stored && add.Bind(1, dat.name).Bind(2, dat.version).Bind(3, dat.games)
-                           .Bind(4, QDateTime::currentMSecsSinceEpoch()).Run();
+    stored = stored && add.Ready() && rom.Ready() &&
+             add.Bind(1, dat.name).Bind(2, dat.version).Bind(3, dat.games).Bind(4, QDateTime::currentMSecsSinceEpoch()).Run();
     const qint64 id = stored ? Sqlite().last_insert_rowid(db_) : -1;
     for (const DatRom &entry : dat.roms) {
         if (!stored)
@@ -575,6 +583,7 @@ bool LibraryStore::ImportDat(const DatFile &dat, bool *replaced)
                      .Bind(7, entry.badDump ? 1 : 0)
                      .Run();
     }
+    stored = stored && Exec(db_, "CREATE INDEX dat_roms_by_dat ON dat_roms(dat)");
     dats_.reset();
     return (stored && transaction.Commit()) || Fail(QStringLiteral("the DAT file %1 cannot be stored").arg(dat.name));
 }
