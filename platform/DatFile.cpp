@@ -5,7 +5,9 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
+#include <string>
 
 namespace {
 
@@ -27,8 +29,11 @@ bool IsHex(QStringView text, qsizetype minLength, qsizetype maxLength)
 QString NamedEntity(const QByteArray &text)
 {
     static const char *const kOwn[] = {"amp", "lt", "gt", "quot", "apos"};
-    if (const qsizetype declared = text.indexOf("<!ENTITY"); declared >= 0)
-        return QStringLiteral("line %1: it declares entities").arg(text.left(declared).count('\n') + 1);
+    // memmem rather than QByteArray::indexOf: several times faster over a
+    // long file, where nearly every byte is read for nothing.
+    if (const void *declared = memmem(text.constData(), static_cast<std::size_t>(text.size()), "<!ENTITY", 8))
+        return QStringLiteral("line %1: it declares entities")
+            .arg(text.left(static_cast<const char *>(declared) - text.constData()).count('\n') + 1);
     for (qsizetype at = text.indexOf('&'); at >= 0; at = text.indexOf('&', at + 1)) {
         const qsizetype end = text.indexOf(';', at);
         if (at + 1 < text.size() && text[at + 1] == '#')
@@ -42,6 +47,20 @@ QString NamedEntity(const QByteArray &text)
     return {};
 }
 
+// The text in UTF-8, made straight from the view when it is all ASCII, as
+// the names in a DAT nearly always are: no QString or QByteArray on the way.
+std::string Utf8(QStringView text)
+{
+    std::string utf8(static_cast<std::size_t>(text.size()), '\0');
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (u >= 0x80)
+            return text.toString().toStdString();
+        utf8[static_cast<std::size_t>(i)] = static_cast<char>(u);
+    }
+    return utf8;
+}
+
 // The value of a hexadecimal digit IsHex let through.
 int HexDigit(QChar c)
 {
@@ -52,9 +71,10 @@ int HexDigit(QChar c)
 class DatParser
 {
 public:
-    DatParser(const QByteArray &text, DatFile &dat, const DatLimits &limits)
-        : text_(text), xml_(text), dat_(dat), limits_(limits)
+    DatParser(const QByteArray &text, DatFile &dat, const DatLimits &limits, const DatRomsTaker *take)
+        : text_(text), xml_(text), dat_(dat), limits_(limits), take_(take)
     {
+        xml_.setNamespaceProcessing(false);
     }
 
     // Empty when the file was read whole; else why not.
@@ -92,10 +112,20 @@ public:
             return Refuse(QStringLiteral("it is not a DAT file (no <datafile>)"));
         if (dat_.name.isEmpty())
             return Refuse(QStringLiteral("its header has no name"));
-        return {};
+        return HandOver() ? QString() : QStringLiteral("its reading was stopped");
     }
 
 private:
+    // The ROMs read so far, to the taker when there is one.
+    bool HandOver()
+    {
+        if (!take_ || dat_.roms.empty())
+            return true;
+        const bool more = (*take_)(dat_.roms);
+        dat_.roms.clear();
+        return more;
+    }
+
     QString Refuse(const QString &why) const
     {
         return QStringLiteral("line %1: %2").arg(xml_.lineNumber()).arg(why);
@@ -133,25 +163,24 @@ private:
         const QStringView game = attributes.value(QLatin1String("name"));
         if (game.isEmpty())
             return Refuse(QStringLiteral("a game has no name"));
-        const std::string gameName = game.toString().toStdString();
-        const std::string cloneOf = attributes.value(QLatin1String("cloneof")).toString().toStdString();
+        const QStringView cloneOf = attributes.value(QLatin1String("cloneof"));
         while (xml_.readNextStartElement()) {
             if (xml_.name() != QLatin1String("rom")) {
                 xml_.skipCurrentElement();
                 continue;
             }
-            if (const QString why = Rom(gameName, cloneOf); !why.isEmpty())
+            if (const QString why = Rom(game, cloneOf); !why.isEmpty())
                 return why;
             xml_.skipCurrentElement();
         }
         return {};
     }
 
-    QString Rom(const std::string &game, const std::string &cloneOf)
+    QString Rom(QStringView game, QStringView cloneOf)
     {
         const QXmlStreamAttributes attributes = xml_.attributes();
         const auto refuse = [&](const char *what) {
-            return Refuse(QString::fromLatin1(what).arg(QLatin1Char('"') + QString::fromStdString(game) + QLatin1Char('"')));
+            return Refuse(QString::fromLatin1(what).arg(QLatin1Char('"') + game.toString() + QLatin1Char('"')));
         };
         QStringView name, status, size, crc, md5, sha1;
         // One pass over the attributes rather than a search for each.
@@ -186,8 +215,8 @@ private:
         if (!sha1.isEmpty() && !IsHex(sha1, 40, 40))
             return refuse("the sha1 of a rom of %1 is not 40 hexadecimal digits");
         DatRom rom;
-        rom.game = game;
-        rom.cloneOf = cloneOf;
+        rom.game = Utf8(game);
+        rom.cloneOf = Utf8(cloneOf);
         rom.size = bytes;
         rom.crc32 = crc.toUInt(nullptr, 16);
         rom.sha1.resize(sha1.size() / 2);
@@ -195,6 +224,9 @@ private:
             rom.sha1[static_cast<std::size_t>(i / 2)] = static_cast<char>(HexDigit(sha1[i]) << 4 | HexDigit(sha1[i + 1]));
         rom.badDump = status == QLatin1String("baddump");
         dat_.roms.push_back(std::move(rom));
+        constexpr std::size_t kBatch = 2048;
+        if (take_ && dat_.roms.size() >= kBatch && !HandOver())
+            return Refuse(QStringLiteral("its reading was stopped"));
         return {};
     }
 
@@ -202,11 +234,11 @@ private:
     QXmlStreamReader xml_;
     DatFile &dat_;
     const DatLimits &limits_;
+    const DatRomsTaker *take_;
 };
 
-} // namespace
-
-bool ParseDat(const QByteArray &text, const QString &name, DatFile &dat, QString *why, const DatLimits &limits)
+bool Parse(const QByteArray &text, const QString &name, DatFile &dat, QString *why, const DatLimits &limits,
+           const DatRomsTaker *take)
 {
     dat = DatFile();
     const auto refuse = [&](const QString &reason) {
@@ -217,7 +249,7 @@ bool ParseDat(const QByteArray &text, const QString &name, DatFile &dat, QString
     };
     if (text.size() > limits.maxBytes)
         return refuse(QStringLiteral("it is longer than %1 bytes").arg(limits.maxBytes));
-    const QString reason = DatParser(text, dat, limits).Read();
+    const QString reason = DatParser(text, dat, limits, take).Read();
     if (!reason.isEmpty())
         return refuse(reason);
     const std::string datName = dat.name.toStdString();
@@ -226,11 +258,24 @@ bool ParseDat(const QByteArray &text, const QString &name, DatFile &dat, QString
     return true;
 }
 
-bool ReadDatFile(const QString &path, DatFile &dat, QString *why, const DatLimits &limits)
+} // namespace
+
+bool ParseDat(const QByteArray &text, const QString &name, DatFile &dat, QString *why, const DatLimits &limits)
+{
+    return Parse(text, name, dat, why, limits, nullptr);
+}
+
+bool ParseDat(const QByteArray &text, const QString &name, DatFile &dat, QString *why, const DatLimits &limits,
+              const DatRomsTaker &take)
+{
+    return Parse(text, name, dat, why, limits, &take);
+}
+
+bool ReadDatText(const QString &path, QByteArray &text, QString *why, const DatLimits &limits)
 {
     QFile file(path);
     const auto refuse = [&](const QString &reason) {
-        dat = DatFile();
+        text.clear();
         if (why)
             *why = QStringLiteral("The DAT file %1 is refused: %2").arg(path, reason);
         return false;
@@ -243,6 +288,16 @@ bool ReadDatFile(const QString &path, DatFile &dat, QString *why, const DatLimit
     if (!file.open(QIODevice::ReadOnly))
         return refuse(file.errorString());
     // Read no more than the limit allows, in case it grows meanwhile.
-    const QByteArray text = file.read(limits.maxBytes + 1);
+    text = file.read(limits.maxBytes + 1);
+    return true;
+}
+
+bool ReadDatFile(const QString &path, DatFile &dat, QString *why, const DatLimits &limits)
+{
+    QByteArray text;
+    if (!ReadDatText(path, text, why, limits)) {
+        dat = DatFile();
+        return false;
+    }
     return ParseDat(text, path, dat, why, limits);
 }

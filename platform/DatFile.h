@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 // A DAT file of a preservation group (Logiqx XML): its header's name and
@@ -33,3 +34,12 @@ bool ReadDatFile(const QString &path, DatFile &dat, QString *why, const DatLimit
 // The same, of the file's text; name is the file's for the line.
 bool ParseDat(const QByteArray &text, const QString &name, DatFile &dat, QString *why,
               const DatLimits &limits = DatLimits());
+// The same, handing the ROMs to take in batches as they are read rather than
+// keeping them in dat.roms (their dat field is left empty). take returns
+// false to stop the reading, which is then refused. A refused file may have
+// handed some batches over before the refusal: the taker drops them.
+using DatRomsTaker = std::function<bool(std::vector<DatRom> &roms)>;
+bool ParseDat(const QByteArray &text, const QString &name, DatFile &dat, QString *why, const DatLimits &limits,
+              const DatRomsTaker &take);
+// The text of a DAT file, read whole unless it is longer than the limit.
+bool ReadDatText(const QString &path, QByteArray &text, QString *why, const DatLimits &limits = DatLimits());

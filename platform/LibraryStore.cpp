@@ -221,6 +221,22 @@ std::vector<KeptHistory> ReadableHistory(const QByteArray &path)
 
 } // namespace
 
+// A DAT import under way: its transaction, and the DAT whose ROMs are coming,
+// stored under a name no DAT can have until EndDat gives it its own.
+struct LibraryStore::DatImporting {
+    explicit DatImporting(sqlite3 *db)
+        : transaction(db),
+          add(db, "INSERT INTO dats(name, version, games, imported) VALUES(?, '', 0, 0)"),
+          rom(db, "INSERT INTO dat_roms(dat, game, clone_of, size, crc32, sha1, bad) VALUES(?, ?, ?, ?, ?, ?, ?)")
+    {
+    }
+    Transaction transaction;
+    Statement add;
+    Statement rom;
+    qint64 dat = -1;
+    int dats = 0;
+};
+
 LibraryStore::LibraryStore(QString path) : path_(std::move(path)) {}
 
 LibraryStore::~LibraryStore()
@@ -235,6 +251,7 @@ QString LibraryStore::DefaultPath()
 
 void LibraryStore::Close()
 {
+    importing_.reset();
     dats_.reset();
     if (db_)
         Sqlite().close_v2(db_);
@@ -422,7 +439,7 @@ bool LibraryStore::SetFirstRoot(const QString &root)
     Statement clear(db_, "DELETE FROM roots WHERE added = 0 OR path = ?");
     Statement add(db_, "INSERT INTO roots(path, added) VALUES(?, 0)");
     return (transaction.Open() && clear.Bind(1, root).Run() && add.Bind(1, root).Run() && transaction.Commit()) ||
-           Fail(QStringLiteral("the folder %1 cannot be added").arg(root));
+           Fail(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "the folder %1 cannot be added"), {root.toStdString()}});
 }
 
 bool LibraryStore::AddRoot(const QString &root)
@@ -569,26 +586,41 @@ bool LibraryStore::RecordEnd(qint64 play, qint64 seconds)
 
 bool LibraryStore::ImportDat(const DatFile &dat, bool *replaced)
 {
-    Transaction transaction(db_);
-    Statement old(db_, "SELECT id FROM dats WHERE name = ?");
-    Statement forgetRoms(db_, "DELETE FROM dat_roms WHERE dat = ?");
-    Statement forget(db_, "DELETE FROM dats WHERE id = ?");
-    Statement add(db_, "INSERT INTO dats(name, version, games, imported) VALUES(?, ?, ?, ?)");
-    Statement rom(db_, "INSERT INTO dat_roms(dat, game, clone_of, size, crc32, sha1, bad) VALUES(?, ?, ?, ?, ?, ?, ?)");
-    bool stored = transaction.Open() && old.Ready() && add.Ready() && rom.Ready();
-    *replaced = false;
-    if (stored && old.Bind(1, dat.name).Step() == SQLITE_ROW) {
-        const qint64 id = old.Int(0);
-        *replaced = true;
-        stored = forgetRoms.Bind(1, id).Run() && forget.Bind(1, id).Run();
+    return (BeginDatImport() && AddDatRoms(dat.roms) && EndDat(dat, replaced) && CommitDatImport()) ||
+           Fail(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "the DAT file %1 cannot be stored"), {dat.name.toStdString()}});
+}
+
+bool LibraryStore::BeginDatImport()
+{
+    importing_.reset();
+    dats_.reset();
+    importing_ = std::make_unique<DatImporting>(db_);
+    // The ROMs go in without their index, which is built once at the commit:
+    // cheaper than keeping it up to date row by row. Both happen inside the
+    // transaction, so an import given up leaves the index as it was.
+    if (!importing_->transaction.Open() || !importing_->add.Ready() || !importing_->rom.Ready() ||
+        !Exec(db_, "DROP INDEX dat_roms_by_dat")) {
+        Fail(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "the DAT files cannot be stored"), {}});
+        importing_.reset();
+        return false;
     }
-    stored = stored && add.Bind(1, dat.name).Bind(2, dat.version).Bind(3, dat.games)
-                           .Bind(4, QDateTime::currentMSecsSinceEpoch()).Run();
-    const qint64 id = stored ? Sqlite().last_insert_rowid(db_) : -1;
-    for (const DatRom &entry : dat.roms) {
+    return true;
+}
+
+bool LibraryStore::AddDatRoms(const std::vector<DatRom> &roms)
+{
+    if (!importing_)
+        return false;
+    DatImporting &importing = *importing_;
+    bool stored = true;
+    if (importing.dat < 0) {
+        stored = importing.add.Bind(1, QStringLiteral("\u0001 being imported %1").arg(++importing.dats)).Run();
+        importing.dat = stored ? Sqlite().last_insert_rowid(db_) : -1;
+    }
+    for (const DatRom &entry : roms) {
         if (!stored)
             break;
-        stored = rom.Bind(1, id)
+        stored = importing.rom.Bind(1, importing.dat)
                      .BindKeptText(2, entry.game)
                      .BindKeptText(3, entry.cloneOf)
                      .Bind(4, entry.size)
@@ -597,8 +629,60 @@ bool LibraryStore::ImportDat(const DatFile &dat, bool *replaced)
                      .Bind(7, entry.badDump ? 1 : 0)
                      .Run();
     }
+    if (!stored) {
+        Fail(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "the DAT files cannot be stored"), {}});
+        importing_.reset();
+    }
+    return stored;
+}
+
+bool LibraryStore::EndDat(const DatFile &dat, bool *replaced)
+{
+    *replaced = false;
+    if (!importing_ || (importing_->dat < 0 && !AddDatRoms({})))
+        return false;
+    const qint64 id = std::exchange(importing_->dat, -1);
+    bool stored = true;
+    {
+        Statement old(db_, "SELECT id FROM dats WHERE name = ?");
+        stored = old.Ready();
+        if (stored && old.Bind(1, dat.name).Step() == SQLITE_ROW) {
+            const qint64 older = old.Int(0);
+            *replaced = true;
+            Statement forgetRoms(db_, "DELETE FROM dat_roms WHERE dat = ?");
+            Statement forget(db_, "DELETE FROM dats WHERE id = ?");
+            stored = forgetRoms.Bind(1, older).Run() && forget.Bind(1, older).Run();
+        }
+    }
+    Statement name(db_, "UPDATE dats SET name = ?, version = ?, games = ?, imported = ? WHERE id = ?");
+    stored = stored && name.Bind(1, dat.name)
+                           .Bind(2, dat.version)
+                           .Bind(3, dat.games)
+                           .Bind(4, QDateTime::currentMSecsSinceEpoch())
+                           .Bind(5, id)
+                           .Run();
+    if (!stored) {
+        Fail(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "the DAT file %1 cannot be stored"), {dat.name.toStdString()}});
+        importing_.reset();
+    }
+    return stored;
+}
+
+bool LibraryStore::CommitDatImport()
+{
+    if (!importing_)
+        return false;
+    const bool stored = Exec(db_, "CREATE INDEX dat_roms_by_dat ON dat_roms(dat)") && importing_->transaction.Commit();
+    if (!stored)
+        Fail(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "the DAT files cannot be stored"), {}});
+    importing_.reset();
     dats_.reset();
-    return (stored && transaction.Commit()) || Fail(Wording{"LibraryStore", QT_TRANSLATE_NOOP("LibraryStore", "the DAT file %1 cannot be stored"), {dat.name.toStdString()}});
+    return stored;
+}
+
+void LibraryStore::AbandonDatImport()
+{
+    importing_.reset();
 }
 
 const DatIndex &LibraryStore::Dats()

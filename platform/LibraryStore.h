@@ -85,6 +85,17 @@ public:
     // Stores a DAT file in one transaction, in place of the one of the same
     // name stored before (replaced then says so).
     bool ImportDat(const DatFile &dat, bool *replaced);
+    // A DAT import in steps, in one transaction, for ROMs handed over while
+    // their file is still being read: BeginDatImport; for each DAT,
+    // AddDatRoms as its ROMs come and EndDat once it was read whole (it then
+    // takes the place of the one of the same name stored before); then
+    // CommitDatImport. AbandonDatImport, a failed step or closing the store
+    // before the commit leaves the store as it was.
+    bool BeginDatImport();
+    bool AddDatRoms(const std::vector<DatRom> &roms);
+    bool EndDat(const DatFile &dat, bool *replaced);
+    bool CommitDatImport();
+    void AbandonDatImport();
     // The ROMs of every DAT stored, read once and kept until the next import.
     const DatIndex &Dats();
 
@@ -111,4 +122,6 @@ private:
     Told problem_;
     sqlite3 *db_ = nullptr;
     std::unique_ptr<DatIndex> dats_;
+    struct DatImporting;
+    std::unique_ptr<DatImporting> importing_;
 };
