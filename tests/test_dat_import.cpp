@@ -63,8 +63,8 @@ private slots:
             QFile file(path);
             return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() ? path : QString();
         };
-        QString summary, why;
-        QVERIFY2(ImportDatFiles(store, {write(0, DatText("Test", 3))}, &summary, &why), qPrintable(why));
+        Told summary, why;
+        QVERIFY2(ImportDatFiles(store, {write(0, DatText("Test", 3))}, &summary, &why), qPrintable(why.english));
         QStringList paths;
         for (const QByteArray &text : files)
             paths.append(write(static_cast<int>(paths.size()) + 1, text));
@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(told.join(u", "_s), stored);
         // What an import given up changed is undone whole, its index too:
         // the next import is stored.
-        QVERIFY2(ImportDatFiles(store, {write(99, DatText("Last", 1))}, &summary, &why), qPrintable(why));
+        QVERIFY2(ImportDatFiles(store, {write(99, DatText("Last", 1))}, &summary, &why), qPrintable(why.english));
     }
 };
 

@@ -422,6 +422,10 @@ löschen, während kein Launcher läuft.
         <source>the DAT file %1 cannot be stored</source>
         <translation>die DAT-Datei %1 kann nicht gespeichert werden</translation>
     </message>
+    <message>
+        <source>the DAT files cannot be stored</source>
+        <translation>die DAT-Dateien können nicht gespeichert werden</translation>
+    </message>
 </context>
 <context>
     <name>LibraryWindow</name>

@@ -422,6 +422,10 @@ abierto.
         <source>the DAT file %1 cannot be stored</source>
         <translation>no se puede guardar el archivo DAT %1</translation>
     </message>
+    <message>
+        <source>the DAT files cannot be stored</source>
+        <translation>los archivos DAT no se pueden guardar</translation>
+    </message>
 </context>
 <context>
     <name>LibraryWindow</name>

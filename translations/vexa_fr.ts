@@ -422,6 +422,10 @@ pendant qu’aucun lanceur ne tourne.
         <source>the DAT file %1 cannot be stored</source>
         <translation>le fichier DAT %1 ne peut pas être enregistré</translation>
     </message>
+    <message>
+        <source>the DAT files cannot be stored</source>
+        <translation>les fichiers DAT ne peuvent pas être enregistrés</translation>
+    </message>
 </context>
 <context>
     <name>LibraryWindow</name>

@@ -423,6 +423,10 @@ vexa に戻すには、ランチャーが動いていないときに ~/.config/V
         <source>the DAT file %1 cannot be stored</source>
         <translation>DAT ファイル %1 を保存できません</translation>
     </message>
+    <message>
+        <source>the DAT files cannot be stored</source>
+        <translation>DAT ファイルを保存できません</translation>
+    </message>
 </context>
 <context>
     <name>LibraryWindow</name>

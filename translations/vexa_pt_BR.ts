@@ -422,6 +422,10 @@ nenhum lançador estiver aberto.
         <source>the DAT file %1 cannot be stored</source>
         <translation>o arquivo DAT %1 não pode ser salvo</translation>
     </message>
+    <message>
+        <source>the DAT files cannot be stored</source>
+        <translation>os arquivos DAT não podem ser salvos</translation>
+    </message>
 </context>
 <context>
     <name>LibraryWindow</name>
