@@ -284,7 +284,7 @@ vexa に戻すには、ランチャーが動いていないときに ~/.config/V
     </message>
     <message>
         <source>Not in DAT</source>
-        <translation>DAT になし</translation>
+        <translation>DAT 未登録</translation>
     </message>
     <message>
         <source>%1 · Header damaged</source>
@@ -468,7 +468,7 @@ vexa に戻すには、ランチャーが動いていないときに ~/.config/V
     </message>
     <message>
         <source>Not in DAT</source>
-        <translation>DAT になし</translation>
+        <translation>DAT 未登録</translation>
     </message>
     <message>
         <source>Header damaged</source>
@@ -607,7 +607,7 @@ separated by commas (empty for World, USA, Europe, Japan):</source>
     </message>
     <message>
         <source>Not in DAT</source>
-        <translation>DAT になし</translation>
+        <translation>DAT 未登録</translation>
     </message>
     <message>
         <source>Header damaged</source>
