@@ -33,7 +33,7 @@ constexpr std::size_t kArchiveTurnEntries = 2000;
 // its event loop, and names of at most this many characters (the first
 // entry whatever its length): a turn stays well within a frame.
 constexpr std::size_t kJoinTurnEntries = 1000;
-constexpr std::size_t kJoinTurnNameChars = 32 * 1024;
+constexpr std::size_t kJoinTurnNameChars = std::size_t{32} * 1024;
 
 // The list's order: by name without regard to case.
 bool ListedBefore(const QString &a, const QString &b)

@@ -80,7 +80,7 @@ public:
     // Empty when the file was read whole; else why not.
     QString Read()
     {
-        if (const QString why = NamedEntity(text_); !why.isEmpty())
+        if (QString why = NamedEntity(text_); !why.isEmpty())
             return why;
         // QXmlStreamReader never fetches the DTD a DOCTYPE names; an entity
         // declared inside the file is refused before it could be expanded.
@@ -98,7 +98,7 @@ public:
                     if (xml_.name() != QLatin1String("datafile"))
                         return Refuse(QStringLiteral("it is not a DAT file (no <datafile>)"));
                     inDatafile = true;
-                } else if (const QString why = Element(); !why.isEmpty()) {
+                } else if (QString why = Element(); !why.isEmpty()) {
                     return why;
                 }
                 break;
@@ -169,7 +169,7 @@ private:
                 xml_.skipCurrentElement();
                 continue;
             }
-            if (const QString why = Rom(game, cloneOf); !why.isEmpty())
+            if (QString why = Rom(game, cloneOf); !why.isEmpty())
                 return why;
             xml_.skipCurrentElement();
         }

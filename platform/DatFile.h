@@ -19,7 +19,7 @@ struct DatFile {
 
 // What a DAT file may hold at most: beyond it the file is refused whole.
 struct DatLimits {
-    qint64 maxBytes = 100 * 1000 * 1000;
+    qint64 maxBytes = qint64{100} * 1000 * 1000;
     int maxGames = 1000 * 1000;
 };
 
