@@ -49,9 +49,9 @@ shot() { "$screen_shot" "$shots/$1.png"; }
 # emulator's last argument ends with.
 python3 - "$here/../demo/make-demo.py" "$work/roms" > "$work/zelda" <<'PY'
 import importlib.util, os, sys, unicodedata, zipfile
-spec = importlib.util.spec_from_file_location("demo", sys.argv[1])
-demo = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(demo)
+generator = importlib.util.spec_from_file_location("demo", sys.argv[1])
+demo = importlib.util.module_from_spec(generator)
+generator.loader.exec_module(demo)
 root = sys.argv[2]
 # Index: file name without extension, cartridge title (each its own, so each
 # ROM's bytes are its own), extension.
